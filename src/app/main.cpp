@@ -1,0 +1,16 @@
+#include "app/Quorvil.h"
+#include "platform/PlatformSetup.h"
+#include "platform/ProductionServices.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    preparePlatform();
+    QApplication app(argc, argv);
+    ProductionServices services;
+    Quorvil window(services.services(), QApplication::arguments());
+    if (!window.start())
+        return 0;
+    return app.exec();
+}

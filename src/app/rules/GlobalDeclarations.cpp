@@ -1,0 +1,7 @@
+#include "app/rules/GlobalDeclarations.h"
+
+GlobalDeclarations &globals()
+{
+    static GlobalDeclarations instance;
+    return instance;
+}

@@ -1,0 +1,5 @@
+#include "platform/PlatformSetup.h"
+
+void preparePlatform()
+{
+}

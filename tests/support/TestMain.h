@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QTest>
+
+// A private world for one test program, set up before the QApplication exists:
+// the offscreen platform with a chosen screen, and private XDG config, data and
+// documents folders, so no test reads or writes the user's own settings.
+struct TestScreen
+{
+    int width = 1024;
+    int height = 768;
+    int logicalDpi = 96;
+};
+
+namespace TestEnvironment {
+
+void setUp(const TestScreen &screen);
+QString root();          // the private folder that holds everything below
+QString configHome();    // $XDG_CONFIG_HOME
+QString documentsDir();  // the documents folder QStandardPaths reports
+QString settingsFile();  // the settings store's file
+void clearSettings();    // removes the store (and its lock and backups)
+
+} // namespace TestEnvironment
+
+#define QUORVIL_TEST_MAIN_SCREEN(TestClass, ...)                                                   \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        TestEnvironment::setUp(TestScreen{__VA_ARGS__});                                           \
+        QApplication app(argc, argv);                                                              \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+
+#define QUORVIL_TEST_MAIN(TestClass) QUORVIL_TEST_MAIN_SCREEN(TestClass, 1024, 768, 96)
