@@ -1,0 +1,58 @@
+#include "app/ColorResolve.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace {
+
+// Which palette entry stands in for each system colour index of a classic desktop.
+QColor systemPaletteColor(int index, const QPalette &p)
+{
+    switch (index) {
+    case 0: return p.color(QPalette::Button);                 // scroll bar
+    case 1: return p.color(QPalette::Dark);                   // desktop
+    case 2: return p.color(QPalette::Active, QPalette::Highlight);   // active caption
+    case 3: return p.color(QPalette::Inactive, QPalette::Highlight); // inactive caption
+    case 4: return p.color(QPalette::Window);                 // menu bar
+    case 5: return p.color(QPalette::Base);                   // window background
+    case 6: return p.color(QPalette::Shadow);                 // window frame
+    case 7: return p.color(QPalette::WindowText);             // menu text
+    case 8: return p.color(QPalette::Text);                   // window text
+    case 9: return p.color(QPalette::HighlightedText);        // caption text
+    case 10: return p.color(QPalette::Window);                // active border
+    case 11: return p.color(QPalette::Window);                // inactive border
+    case 12: return p.color(QPalette::Mid);                   // application workspace
+    case 13: return p.color(QPalette::Highlight);
+    case 14: return p.color(QPalette::HighlightedText);
+    case 15: return p.color(QPalette::Button);                // button face
+    case 16: return p.color(QPalette::Dark);                  // button shadow
+    case 17: return p.color(QPalette::Disabled, QPalette::Text); // grey text
+    case 18: return p.color(QPalette::ButtonText);
+    case 19: return p.color(QPalette::Inactive, QPalette::HighlightedText);
+    case 20: return p.color(QPalette::Light);                 // button highlight
+    case 21: return p.color(QPalette::Shadow);                // 3-D dark shadow
+    case 22: return p.color(QPalette::Midlight);              // 3-D light
+    case 23: return p.color(QPalette::ToolTipText);
+    case 24: return p.color(QPalette::ToolTipBase);
+    default: return p.color(QPalette::Base);
+    }
+}
+
+} // namespace
+
+QColor resolveColor(ColorValue value, const QPalette &palette)
+{
+    if (isSystemColor(value))
+        return systemPaletteColor(int(value & 0xFF), palette);
+    return QColor(redOf(value), greenOf(value), blueOf(value));
+}
+
+QColor resolveColor(ColorValue value)
+{
+    return resolveColor(value, QApplication::palette());
+}
+
+ColorValue colorValueOf(const QColor &color)
+{
+    return rgbColor(color.red(), color.green(), color.blue());
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+#include <functional>
+#include <utility>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The program's own modal message box. Every message of the system goes through
+// QrvlMsg; the answer comes back in globals().gMsgResult and gMsgDontDisplay.
+class Message final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Message)
+
+public:
+    explicit Message(QWidget *parent = nullptr);
+
+    void setup(const QString &msg, const QString &buttons, const QString &title, bool showDontDisplay,
+               int focusButton);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Button1_Click();
+    void Button2_Click();
+    void DisplayAgainCheck_Click();
+
+    QLabel *m_messageArea = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QPushButton *m_button2 = nullptr;
+    QCheckBox *m_displayAgainCheck = nullptr;
+    QPushButton *m_focusButton = nullptr;
+};
+
+void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, bool ShowDontDisplay,
+             int FocusButton);
+
+// Where the colour scheme comes from: the FontMap's fore and back colours. Until the
+// main window installs its own source, the designed FontMap colours are used.
+using MessageColorSource = std::function<std::pair<QColor, QColor>()>;
+void setMessageColorSource(MessageColorSource source);

@@ -1,0 +1,20 @@
+// Shows one of the program's message boxes, for screenshots:
+//   showmessage [OK|YN] [box]
+#include "app/Message.h"
+#include "app/rules/GlobalDeclarations.h"
+#include "platform/PlatformSetup.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    preparePlatform();
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    const QString buttons = args.value(1, QStringLiteral("YN"));
+    const bool box = args.value(2) == QLatin1String("box");
+    globals().gColorScheme = false;
+    QrvlMsg(QStringLiteral("\r\rText on the TextBoard has been changed.\rYou will lose these changes by loading another file now.\r\rContinue Loading?\r• Press Yes to continue loading text.\r• Press No to cancel operation."),
+            buttons, QStringLiteral("Quorvil TextBoard Save Warning"), box, 1);
+    return 0;
+}
