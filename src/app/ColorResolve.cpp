@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QVariant>
+#include <QWidget>
 
 namespace {
 
@@ -55,4 +57,43 @@ QColor resolveColor(ColorValue value)
 ColorValue colorValueOf(const QColor &color)
 {
     return rgbColor(color.red(), color.green(), color.blue());
+}
+
+namespace {
+
+constexpr char kFore[] = "ForeColor";
+constexpr char kBack[] = "BackColor";
+
+} // namespace
+
+void setForeColor(QWidget *widget, ColorValue color)
+{
+    widget->setProperty(kFore, color);
+    QPalette p = widget->palette();
+    const QColor c = resolveColor(color, QApplication::palette());
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    widget->setPalette(p);
+}
+
+void setBackColor(QWidget *widget, ColorValue color)
+{
+    widget->setProperty(kBack, color);
+    QPalette p = widget->palette();
+    const QColor c = resolveColor(color, QApplication::palette());
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    widget->setPalette(p);
+}
+
+ColorValue foreColor(const QWidget *widget)
+{
+    const QVariant v = widget->property(kFore);
+    return v.isValid() ? v.value<ColorValue>() : kWindowText;
+}
+
+ColorValue backColor(const QWidget *widget)
+{
+    const QVariant v = widget->property(kBack);
+    return v.isValid() ? v.value<ColorValue>() : kWindowBackground;
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The program's own pictures (toolbar buttons, menu items, font types), drawn as
+// vector shapes so they stay crisp at any screen scale. Pictures are found the way
+// image lists kept them: by list name and image key, or by 1-based index.
+namespace Pictures {
+
+QIcon icon(const QString &imageList, const QString &imageKey);
+// The colour swatch of QB colour `index` (0..15), image index + 1 of the format toolbar's list.
+QIcon colorSwatch(int index);
+// ImlMenuPics, 1..22.
+QIcon menuPicture(int index);
+
+} // namespace Pictures

@@ -1,0 +1,126 @@
+#include "fontmap/FontMapGrid.h"
+
+#include "app/ColorResolve.h"
+#include "app/Twips.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+FontMapGrid::FontMapGrid(QWidget *parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    m_font.setStyleStrategy(QFont::NoFontMerging);
+}
+
+void FontMapGrid::setCaption(int index, const QString &caption)
+{
+    if (m_cells[index].caption == caption)
+        return;
+    m_cells[index].caption = caption;
+    update(cellRect(index));
+}
+
+void FontMapGrid::setForeColor(int index, ColorValue color)
+{
+    if (m_cells[index].foreColor == color)
+        return;
+    m_cells[index].foreColor = color;
+    update(cellRect(index));
+}
+
+void FontMapGrid::setBackColor(int index, ColorValue color)
+{
+    if (m_cells[index].backColor == color)
+        return;
+    m_cells[index].backColor = color;
+    update(cellRect(index));
+}
+
+void FontMapGrid::setBorderStyle(int index, int style)
+{
+    if (m_cells[index].borderStyle == style)
+        return;
+    m_cells[index].borderStyle = style;
+    update(cellRect(index));
+}
+
+void FontMapGrid::setCellGeometry(int index, const QRectF &twips)
+{
+    update(cellRect(index));
+    m_cells[index].twips = twips;
+    update(cellRect(index));
+}
+
+void FontMapGrid::setCellFont(const QFont &font, FontCharset charset)
+{
+    m_font = font;
+    m_charset = charset;
+    m_font.setStyleStrategy(QFont::NoFontMerging);
+    update();
+}
+
+QRect FontMapGrid::cellRect(int index) const
+{
+    const QRectF &t = m_cells[index].twips;
+    const int x = Twips::toQt(t.left());
+    const int y = Twips::toQt(t.top());
+    return QRect(x, y, Twips::toQt(t.left() + t.width()) - x, Twips::toQt(t.top() + t.height()) - y);
+}
+
+int FontMapGrid::cellAt(const QPoint &pos) const
+{
+    // Cells overlap by their shared border line; the later cell wins, as the later
+    // control lay on top.
+    for (int i = kCells - 1; i >= 0; --i) {
+        if (cellRect(i).contains(pos))
+            return i;
+    }
+    return -1;
+}
+
+void FontMapGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setFont(m_font);
+    for (int i = 0; i < kCells; ++i) {
+        if (event->region().intersects(cellRect(i)))
+            paintCell(painter, i);
+    }
+}
+
+void FontMapGrid::paintCell(QPainter &painter, int index) const
+{
+    const FontMapCell &c = m_cells[index];
+    const QRect r = cellRect(index);
+    painter.save();
+    painter.setClipRect(r);
+    painter.fillRect(r, resolveColor(c.backColor, palette()));
+    painter.setPen(resolveColor(c.foreColor, palette()));
+    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, c.caption);
+    if (c.borderStyle == 1) {
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
+}
+
+void FontMapGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    const int index = cellAt(event->position().toPoint());
+    if (index >= 0)
+        Q_EMIT cellMouseMove(index);
+    QWidget::mouseMoveEvent(event);
+}
+
+void FontMapGrid::mousePressEvent(QMouseEvent *event)
+{
+    const int index = cellAt(event->position().toPoint());
+    if (index >= 0)
+        Q_EMIT cellMouseDown(index, event->button(), event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
+}

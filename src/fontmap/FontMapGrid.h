@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/rules/ColorValue.h"
+#include "fontmap/rules/Charset.h"
+
+#include <QFont>
+#include <QRectF>
+#include <QWidget>
+
+#include <array>
+
+// One FontMap cell: what a classic label control of the grid carried.
+struct FontMapCell
+{
+    QString caption;
+    ColorValue foreColor = kWindowText;
+    ColorValue backColor = kWindowBackground;
+    int borderStyle = 1;  // 0 none, 1 single fixed line
+    QRectF twips;         // Left, Top, Width, Height relative to the container
+};
+
+// The FontMap container `FMapContainer`: the 224 cells `CharButton(0..223)` painted
+// as one widget (not 224 child controls). A hover or colour change repaints only the
+// cells it touches. The CoolBar `clbFontMap` is a child placed over its top edge.
+class FontMapGrid final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FontMapGrid)
+
+public:
+    static constexpr int kCells = 224;
+    static constexpr int kColumns = 28;
+
+    explicit FontMapGrid(QWidget *parent = nullptr);
+
+    const FontMapCell &cell(int index) const { return m_cells[index]; }
+    void setCaption(int index, const QString &caption);
+    void setForeColor(int index, ColorValue color);
+    void setBackColor(int index, ColorValue color);
+    void setBorderStyle(int index, int style);
+    void setCellGeometry(int index, const QRectF &twips);
+
+    // All cells always share one font; the styles are never set on cells.
+    // The charset of that font decides which character each code stands for.
+    const QFont &cellFont() const { return m_font; }
+    FontCharset charset() const { return m_charset; }
+    void setCellFont(const QFont &font, FontCharset charset);
+
+    // Hit test and geometry in widget coordinates; -1 when no cell is under the point.
+    int cellAt(const QPoint &pos) const;
+    QRect cellRect(int index) const;
+
+Q_SIGNALS:
+    void cellMouseMove(int index);
+    void cellMouseDown(int index, Qt::MouseButton button, const QPoint &globalPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void paintCell(QPainter &painter, int index) const;
+
+    std::array<FontMapCell, kCells> m_cells;
+    QFont m_font;
+    FontCharset m_charset = FontCharset::Ansi;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The binary digits of a value, most significant first, without leading zeros;
+// 0 and negative values give the empty text.
+QString Bin(qint32 value);
+
+// Per-cell code texts of the FontMap: 224 rows (cell index 0..223) of five columns:
+// decimal, hexadecimal, octal and binary code, and the keystroke label.
+class CodeTable final
+{
+public:
+    static constexpr int kCells = 224;
+    static constexpr int kColumns = 5;
+    enum Column { Decimal = 0, Hexadecimal = 1, Octal = 2, Binary = 3, KeyStroke = 4 };
+
+    const QString &at(int cell, int column) const { return m_rows[cell][column]; }
+    void set(int cell, int column, const QString &text) { m_rows[cell][column] = text; }
+    void clear();
+
+    // Fills row `cell` for the character of 8-bit code `code`; `caption` is that
+    // character as the cell shows it; `keyStroke` the label for the last column.
+    void fillRow(int cell, int code, const QString &keyStroke);
+
+private:
+    std::array<std::array<QString, kColumns>, kCells> m_rows;
+};
+
+// The keystroke label of the standard map: "Space Bar" for 32, the character itself
+// for 33..126, "Alt+0" and the code from 127 on.
+QString standardKeyStroke(int code, const QString &caption);
