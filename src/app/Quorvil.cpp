@@ -286,7 +286,6 @@ void Quorvil::EndProgram()
     m_ended = true;
     hide();
     Q_EMIT programEnded();
-    QCoreApplication::exit(0);
 }
 
 QString Quorvil::GetCommandLine()

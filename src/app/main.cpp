@@ -10,6 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ProductionServices services;
     Quorvil window(services.services(), QApplication::arguments());
+    QObject::connect(&window, &Quorvil::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start())
         return 0;
     return app.exec();

@@ -30,6 +30,7 @@ void clearSettings();    // removes the store (and its lock and backups)
     {                                                                                              \
         TestEnvironment::setUp(TestScreen{__VA_ARGS__});                                           \
         QApplication app(argc, argv);                                                              \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

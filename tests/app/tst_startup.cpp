@@ -1,0 +1,192 @@
+#include "support/MainWindowFixture.h"
+#include "support/MessageDriver.h"
+#include "support/TestMain.h"
+
+#include "app/MainMenu.h"
+#include "app/rules/GlobalDeclarations.h"
+#include "textboard/TextBoardEdit.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void screenCheck_data();
+    void screenCheck();
+    void captionAfterActivation();
+    void exitWarning();
+    void extensionDispatch_data();
+    void extensionDispatch();
+    void aboutBoxCloses_data();
+    void aboutBoxCloses();
+    void helpItemsOpenThroughTheShell();
+};
+
+void TestStartup::screenCheck_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("799") << 799 << false;
+    QTest::newRow("800") << 800 << true;
+}
+
+void TestStartup::screenCheck()
+{
+    QFETCH(int, width);
+    QFETCH(bool, runs);
+    MainWindowFixture f(width, 600);
+    MessageDriver driver;
+    driver.ok();
+    QCOMPARE(f.start(), runs);
+    QCOMPARE(f.window().ended(), !runs);
+    if (runs) {
+        QCOMPARE(driver.count(), 0);
+        return;
+    }
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Resource Initilalization Error"));
+    QCOMPARE(driver.last().buttons, QStringList{QStringLiteral("Ok")});
+    QVERIFY(driver.last().text.contains(QLatin1String("\rTo run properly, Quorvil needs at least 800x600 resolution\r"
+                                                      " with Small Fonts or 1024x768 resolution with Large Fonts.\r")));
+    QVERIFY(!f.window().isVisible());
+}
+
+void TestStartup::captionAfterActivation()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QCOMPARE(f.window().windowTitle(), QStringLiteral("Quorvil Version 3.0.0 RC2"));
+    QVERIFY(f.controls().SampleText[1]->text().startsWith(globals().gCreditLine));
+    QVERIFY(!f.state().FirstActivate);
+}
+
+void TestStartup::exitWarning()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    MessageDriver driver;
+    MainMenu *menu = f.controls().menu;
+    menu->setChecked(QStringLiteral("DisplayEW"), true);
+
+    // An empty board never asks.
+    QVERIFY(f.window().close());
+    QCOMPARE(driver.count(), 0);
+
+    MainWindowFixture g;
+    QVERIFY(g.start());
+    g.controls().menu->setChecked(QStringLiteral("DisplayEW"), true);
+    g.controls().TextBoard->setText(QStringLiteral("x"));
+    g.state().TBChanged = false; // asked even right after a save
+
+    driver.no(true);
+    QVERIFY(!g.window().close());
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Exit Warning"));
+    QCOMPARE(driver.last().text, QStringLiteral("\r\r\r\rDiscard text on the TextBoard and Exit?"));
+    QCOMPARE(driver.last().focused, QStringLiteral("Button2"));
+    QVERIFY(driver.last().checkBoxVisible);
+    QVERIFY(g.window().isVisible());
+    QVERIFY(!g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
+
+    // The warning is off now: the next close does not ask.
+    QVERIFY(g.window().close());
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.unexpected(), 0);
+}
+
+void TestStartup::extensionDispatch_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("loads"); // "text", "map" or the message's extension
+    QTest::newRow("lower-case txt") << "notes.txt" << "text";
+    QTest::newRow("QUF") << "styled.Quf" << "text";
+    QTest::newRow("QCM") << "Greek.QCM" << "map";
+    QTest::newRow("doc") << "letter.doc" << "DOC";
+}
+
+void TestStartup::extensionDispatch()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, loads);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    QFile(path).open(QIODevice::WriteOnly);
+
+    MainWindowFixture f;
+    MessageDriver driver;
+    driver.ok();
+    QVERIFY(f.start({QLatin1Char('"') + path + QLatin1Char('"')}));
+    if (loads == QLatin1String("text")) {
+        QCOMPARE(f.state().TBOpenPath, path);
+        QCOMPARE(f.state().TBOpenName, file);
+        QCOMPARE(f.state().TBLoadFolder, dir.path() + QLatin1Char('/'));
+        QCOMPARE(driver.count(), 0);
+    } else if (loads == QLatin1String("map")) {
+        QCOMPARE(f.state().CFMOpenPath, path);
+        QCOMPARE(f.state().CFMOpenName, file);
+        QCOMPARE(driver.count(), 0);
+    } else {
+        QCOMPARE(driver.count(), 1);
+        QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
+        QCOMPARE(driver.last().text, QStringLiteral("\r\r\rFiles with extension '") + loads
+                                         + QStringLiteral("' are not valid Quorvil files.\r\r"
+                                                          "Only valid extensions are TXT, QUF and QCM."));
+        QVERIFY(f.state().TBOpenPath.isEmpty());
+        QVERIFY(f.state().CFMOpenPath.isEmpty());
+    }
+}
+
+void TestStartup::aboutBoxCloses_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("key") << true;
+    QTest::newRow("click") << false;
+}
+
+void TestStartup::aboutBoxCloses()
+{
+    QFETCH(bool, byKey);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvil"));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("QuorvilName"))->text(), QStringLiteral("Quorvil"));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("QuorvilVer"))->text(), QStringLiteral("Version 3.0.0 RC2"));
+        seen = true;
+        if (byKey)
+            QTest::keyClick(about, Qt::Key_X);
+        else
+            QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Background")), Qt::LeftButton);
+        // Anything left open would hang the test: close it as a last resort.
+        if (about->isVisible())
+            about->reject();
+    });
+    f.window().runCommand(QStringLiteral("HelpAbout"));
+    QVERIFY(seen);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestStartup::helpItemsOpenThroughTheShell()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    for (const char *item : {"HelpReadme", "HelpCheckUpd", "HelpVisit", "HelpFeedback"})
+        f.window().runCommand(QString::fromLatin1(item));
+    const QStringList opened = f.shell.opened();
+    QCOMPARE(opened.size(), 4);
+    QVERIFY(opened[0].endsWith(QLatin1String("/Readme.html")));
+    QCOMPARE(opened[2] + QStringLiteral("/updateinfo"), opened[1]);
+    QVERIFY(opened[3].startsWith(QLatin1String("mailto:")));
+}
+
+QUORVIL_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"
