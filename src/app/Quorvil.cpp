@@ -2,21 +2,28 @@
 
 #include "app/ColorResolve.h"
 #include "app/HelpCommands.h"
+#include "app/SettingsStore.h"
 #include "app/MainMenu.h"
 #include "app/Message.h"
 #include "app/ToolBar.h"
 #include "app/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
+#include "fontmap/FontChoice.h"
 #include "fontmap/FontMapCommands.h"
 #include "fontmap/FontMapGrid.h"
 #include "platform/DisplayService.h"
+#include "platform/FileChecks.h"
+#include "textboard/FindCommands.h"
 #include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
+#include "textboard/TextBoardEditing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSlider>
 #include <QStyleFactory>
 
 namespace {
@@ -43,7 +50,15 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     Form_Initialize();
     m_c = buildQuorvilControls(this);
     m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s);
+    m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, m_services, m_cmnDlg);
+    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, *m_tbFormat);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
+    m_settings = std::make_unique<SettingsStore>(*this, m_services);
+    m_find = std::make_unique<FindCommands>(m_c, m_s);
+    m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_services.clipboard, *m_find);
+    // The window's designed size; the FontMap sizing replaces it with the saved one.
+    setFormWidth(780 * 15);
+    setFormHeight(592 * 15);
     wireCommands();
 
     // The FontMap colours are the colours of the Zoom view; the message box follows them.
@@ -66,7 +81,19 @@ void Quorvil::wireCommands()
     m_commands.insert(QStringLiteral("HelpVisit"), [this] { m_help->HelpVisit_Click(); });
     m_commands.insert(QStringLiteral("HelpFeedback"), [this] { m_help->HelpFeedback_Click(); });
     m_commands.insert(QStringLiteral("HelpAbout"), [this] { m_help->HelpAbout_Click(); });
+    m_editing->registerCommands(m_commands);
+    m_commands.insert(QStringLiteral("FormatFont"), [this] { m_tbFormat->FormatFont_Click(); });
+    m_commands.insert(QStringLiteral("FFontBold"), [this] { m_tbFormat->FFontBold_Click(); });
+    m_commands.insert(QStringLiteral("FFontItalic"), [this] { m_tbFormat->FFontItalic_Click(); });
+    m_commands.insert(QStringLiteral("FFontUnderline"), [this] { m_tbFormat->FFontUnderline_Click(); });
+    m_commands.insert(QStringLiteral("FFontStrikethrough"), [this] { m_tbFormat->FFontStrikethrough_Click(); });
+    m_commands.insert(QStringLiteral("AlignLeft"), [this] { m_tbFormat->AlignLeft_Click(); });
+    m_commands.insert(QStringLiteral("AlignCenter"), [this] { m_tbFormat->AlignCenter_Click(); });
+    m_commands.insert(QStringLiteral("AlignRight"), [this] { m_tbFormat->AlignRight_Click(); });
     connect(m_c.menu, &MainMenu::itemClicked, this, &Quorvil::runCommand);
+    // The FontMap size number follows its slider.
+    connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
+            [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
     connect(m_services.display, &DisplayService::displayChanged, this, &Quorvil::SysInfo_DisplayChanged);
 }
 
@@ -74,6 +101,16 @@ void Quorvil::runCommand(const QString &name)
 {
     if (const auto it = m_commands.constFind(name); it != m_commands.cend())
         (*it)();
+}
+
+double Quorvil::formLeft() const
+{
+    return x() * Twips::kPerQtUnit;
+}
+
+double Quorvil::formTop() const
+{
+    return y() * Twips::kPerQtUnit;
 }
 
 double Quorvil::formWidth() const
@@ -101,8 +138,6 @@ bool Quorvil::start()
     Form_Load();
     if (m_ended)
         return false;
-    setFormWidth(780 * m_s.TwipsPerPixelX);
-    setFormHeight(592 * m_s.TwipsPerPixelY);
     show();
     // The first activation follows the first showing.
     QMetaObject::invokeMethod(this, &Quorvil::Form_Activate, Qt::QueuedConnection);
@@ -138,7 +173,7 @@ void Quorvil::Form_Load()
     }
     m_s.FirstActivate = true;
 
-    LoadSettings();
+    m_settings->LoadSettings();
     if (m_s.AbortStartup)
         return EndProgram();
     m_fontMap->SetupFMapCodes();
@@ -258,6 +293,8 @@ void Quorvil::Form_Unload()
 {
     m_unloaded = true;
     hide();
+    m_settings->DeleteTempColors();
+    m_settings->SaveLastSettings();
 }
 
 void Quorvil::SysInfo_DisplayChanged()
@@ -298,10 +335,44 @@ QString Quorvil::GetCommandLine()
         s.remove(0, 1);
     if (s.endsWith(QLatin1Char('"')))
         s.chop(1);
+    if (s.isEmpty())
+        return s;
+
+    const qsizetype cut = s.lastIndexOf(QLatin1Char('/')) + 1;
+    const QString folder = s.left(cut);
+    const QString file = s.mid(cut);
+    const QString drive = driveOf(s);
+    const QString title = globals().gAppName + QStringLiteral(" Startup File Load Error");
+    const QString blank4 = cr() + cr() + cr() + cr();
+    FileChecks &checks = *m_services.fileChecks;
+    switch (checks.DriveState(drive)) {
+    case 0:
+        QrvlMsg(blank4 + QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist."), QStringLiteral("OK"),
+                title, false, 1);
+        return QString();
+    case 1:
+        QrvlMsg(blank4 + QStringLiteral("There is no disk in Drive ") + drive, QStringLiteral("OK"), title, false, 1);
+        return QString();
+    default:
+        break;
+    }
+    if (!checks.FolderExists(folder)) {
+        QrvlMsg(QStringList{QString(), QString(), QStringLiteral("Folder"), QString(), folder, QString(),
+                            QStringLiteral("does not exist.")}
+                    .join(cr()),
+                QStringLiteral("OK"), title, false, 1);
+        return QString();
+    }
+    if (!checks.FileExists(s)) {
+        QrvlMsg(QStringList{QString(), QString(), QStringLiteral("File '") + file + QLatin1Char('\''), QString(),
+                            QStringLiteral("does not exist in"), QString(), folder}
+                    .join(cr()),
+                QStringLiteral("OK"), title, false, 1);
+        return QString();
+    }
     return s;
 }
 
-void Quorvil::LoadSettings() {}
 void Quorvil::SetupToolbars()
 {
     struct Binding
@@ -335,11 +406,27 @@ void Quorvil::SetupToolbars()
             b.toolbar->setButtonImage(QString::fromLatin1(key), QString::fromLatin1(image));
     }
 }
-void Quorvil::InitFonts() {}
-void Quorvil::ApplyTBFont() {}
+void Quorvil::InitFonts()
+{
+    m_fontChoice->InitFonts();
+}
+
+void Quorvil::ApplyTBFont()
+{
+    m_tbFormat->ApplyTBFont();
+}
+
 void Quorvil::UpdateFMapSize() {}
-void Quorvil::ApplyTBSettings() {}
-void Quorvil::ApplyViewSettings() {}
+void Quorvil::ApplyTBSettings()
+{
+    m_tbFormat->ApplyTBSettings();
+}
+
+void Quorvil::ApplyViewSettings()
+{
+    // Start-up draws the fill meter once.
+    m_editing->UpdateProgress();
+}
 void Quorvil::SetupMenusAndHelp() {}
 void Quorvil::LoadCFMap(const QString &) {}
 void Quorvil::LoadTBFile(const QString &) {}

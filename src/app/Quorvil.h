@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/Commands.h"
 #include "app/QuorvilControls.h"
 #include "app/rules/MainState.h"
+#include "platform/CommonDialog.h"
 #include "platform/Services.h"
 
 #include <QHash>
@@ -11,8 +13,13 @@
 #include <functional>
 #include <memory>
 
+class FontChoice;
 class FontMapCommands;
 class HelpCommands;
+class SettingsStore;
+class TextBoardFormat;
+class FindCommands;
+class TextBoardEditing;
 
 // The main window: owns the controls of its regions, the state they share and the
 // parts that give them behaviour, and runs the program's start-up and shutdown.
@@ -32,8 +39,12 @@ public:
 
     QuorvilControls &controls() { return m_c; }
     MainState &state() { return m_s; }
+    FontChoice &fontChoice() { return *m_fontChoice; }
+    TextBoardFormat &textBoardFormat() { return *m_tbFormat; }
 
     // The window's outer size in twips, as a classic window counted it (frame included).
+    double formLeft() const;
+    double formTop() const;
     double formWidth() const;
     double formHeight() const;
     void setFormWidth(double twips);
@@ -62,7 +73,6 @@ private:
     void showResolutionMessage();
 
     // Start-up steps that belong to other parts of the window.
-    void LoadSettings();
     void SetupToolbars();
     void InitFonts();
     void ApplyTBFont();
@@ -81,9 +91,15 @@ private:
     QStringList m_arguments;
     QuorvilControls m_c;
     MainState m_s;
+    CommonDialogProperties m_cmnDlg;
     std::unique_ptr<FontMapCommands> m_fontMap;
+    std::unique_ptr<TextBoardFormat> m_tbFormat;
+    std::unique_ptr<FontChoice> m_fontChoice;
     std::unique_ptr<HelpCommands> m_help;
-    QHash<QString, std::function<void()>> m_commands;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<FindCommands> m_find;
+    std::unique_ptr<TextBoardEditing> m_editing;
+    CommandMap m_commands;
     bool m_ended = false;
     bool m_unloaded = false;
 };

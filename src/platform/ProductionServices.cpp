@@ -1,6 +1,11 @@
 #include "platform/ProductionServices.h"
 
+#include "platform/Clipboard.h"
+#include "platform/CommonDialogQt.h"
 #include "platform/DesktopShell.h"
+#include "platform/FcFontCatalog.h"
+#include "platform/FtCodePage.h"
+#include "platform/FileRegistry.h"
 #include "platform/FsFileChecks.h"
 #include "platform/PosixUserName.h"
 #include "platform/QtDisplay.h"
@@ -11,6 +16,11 @@ struct ProductionServices::Impl
     FsFileChecks fileChecks;
     PosixUserName userName;
     DesktopShell shell;
+    FileRegistry registry;
+    FcFontCatalog fonts;
+    FtCodePage codePage{fonts};
+    QtCommonDialog dialog{fonts, shell};
+    SystemClipboard clipboard;
 };
 
 ProductionServices::ProductionServices()
@@ -20,6 +30,11 @@ ProductionServices::ProductionServices()
     m_services.fileChecks = &m_impl->fileChecks;
     m_services.userName = &m_impl->userName;
     m_services.shell = &m_impl->shell;
+    m_services.registry = &m_impl->registry;
+    m_services.fonts = &m_impl->fonts;
+    m_services.codePage = &m_impl->codePage;
+    m_services.dialog = &m_impl->dialog;
+    m_services.clipboard = &m_impl->clipboard;
 }
 
 ProductionServices::~ProductionServices() = default;

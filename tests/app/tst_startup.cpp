@@ -6,6 +6,8 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
 
+#include "platform/FileChecks.h"
+
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -23,6 +25,8 @@ private Q_SLOTS:
     void exitWarning();
     void extensionDispatch_data();
     void extensionDispatch();
+    void commandLineChecks_data();
+    void commandLineChecks();
     void aboutBoxCloses_data();
     void aboutBoxCloses();
     void helpItemsOpenThroughTheShell();
@@ -41,9 +45,18 @@ void TestStartup::screenCheck()
     QFETCH(int, width);
     QFETCH(bool, runs);
     MainWindowFixture f(width, 600);
+    QFile store(TestEnvironment::settingsFile());
+    QVERIFY(store.open(QIODevice::ReadOnly));
+    const QByteArray before = store.readAll();
+    store.close();
     MessageDriver driver;
     driver.ok();
     QCOMPARE(f.start(), runs);
+    if (!runs) {
+        // Ended before anything was read or written: the store is byte for byte the same.
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        QCOMPARE(store.readAll(), before);
+    }
     QCOMPARE(f.window().ended(), !runs);
     if (runs) {
         QCOMPARE(driver.count(), 0);
@@ -140,6 +153,37 @@ void TestStartup::extensionDispatch()
         QVERIFY(f.state().TBOpenPath.isEmpty());
         QVERIFY(f.state().CFMOpenPath.isEmpty());
     }
+}
+
+void TestStartup::commandLineChecks_data()
+{
+    QTest::addColumn<QString>("tail");     // %1 stands for an existing folder
+    QTest::addColumn<int>("driveState");  // what the fake reports for the path's drive, -1 the real one
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no drive") << "/nowhere-q/a.txt" << 0 << "\r\r\r\rDrive /nowhere-q does not exist.";
+    QTest::newRow("not ready") << "/media-x/a.txt" << 1 << "\r\r\r\rThere is no disk in Drive /media-x";
+    QTest::newRow("no folder") << "%1/gone/a.txt" << -1 << "\r\rFolder\r\r%1/gone/\r\rdoes not exist.";
+    QTest::newRow("no file") << "%1/missing file.txt" << -1 << "\r\rFile 'missing file.txt'\r\rdoes not exist in\r\r%1/";
+}
+
+void TestStartup::commandLineChecks()
+{
+    QFETCH(QString, tail);
+    QFETCH(int, driveState);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    tail = tail.arg(dir.path());
+    text = text.arg(dir.path());
+    MainWindowFixture f;
+    if (driveState >= 0)
+        f.fileChecks.setDriveState(driveOf(tail), driveState);
+    MessageDriver driver;
+    driver.ok();
+    QVERIFY(f.start({tail}));
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
+    QCOMPARE(driver.last().text, text);
+    QVERIFY(f.state().TBOpenPath.isEmpty());
 }
 
 void TestStartup::aboutBoxCloses_data()

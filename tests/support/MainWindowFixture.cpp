@@ -1,13 +1,32 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/rules/GlobalDeclarations.h"
+#include "support/MessageDriver.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 
-MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight)
+MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight, Store store)
     : display(screenWidth, screenHeight)
 {
     globals() = GlobalDeclarations{};
+    if (store == Store::AsItIs)
+        return;
+    TestEnvironment::clearSettings();
+    if (store == Store::Empty)
+        return;
+    const int width = display.screenWidth();
+    if (width < 800)
+        display.setScreen(1024, 768);
+    MessageDriver driver;
+    driver.yes();
+    Quorvil seed(services(), {QStringLiteral("quorvil")});
+    seed.start();
+    QCoreApplication::processEvents();
+    seed.close();
+    globals() = GlobalDeclarations{};
+    if (width < 800)
+        display.setScreen(width, screenHeight);
 }
 
 Services MainWindowFixture::services()
@@ -17,6 +36,11 @@ Services MainWindowFixture::services()
     s.fileChecks = &fileChecks;
     s.userName = &userName;
     s.shell = &shell;
+    s.registry = &registry;
+    s.clipboard = &clipboard;
+    s.fonts = &fonts;
+    s.codePage = &codePage;
+    s.dialog = &dialog;
     return s;
 }
 

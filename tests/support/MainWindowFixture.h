@@ -1,7 +1,12 @@
 #pragma once
 
 #include "app/Quorvil.h"
+#include "platform/FcFontCatalog.h"
+#include "platform/FileRegistry.h"
+#include "platform/FtCodePage.h"
 #include "platform/Services.h"
+#include "platform/fakes/FakeClipboard.h"
+#include "platform/fakes/FakeCommonDialog.h"
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFileChecks.h"
 #include "platform/fakes/FakeShell.h"
@@ -15,7 +20,10 @@
 class MainWindowFixture final
 {
 public:
-    explicit MainWindowFixture(int screenWidth = 1024, int screenHeight = 768);
+    // `seeded`: the private settings store starts as a first run left it (the first-run
+    // question answered Yes); otherwise it starts empty.
+    enum class Store { Seeded, Empty, AsItIs };
+    explicit MainWindowFixture(int screenWidth = 1024, int screenHeight = 768, Store store = Store::Seeded);
 
     // Creates the window with a command line (the program name is added first) and runs
     // its start-up; false when the program ended during it.
@@ -28,8 +36,14 @@ public:
     FakeFileChecks fileChecks;
     FakeUserName userName;
     FakeShell shell;
+    FileRegistry registry;
+    FakeClipboard clipboard;
+    // The installed fonts (with any the test program added), and scripted common dialogs.
+    FcFontCatalog fonts;
+    FtCodePage codePage{fonts};
+    FakeCommonDialog dialog;
 
-    Services services() ;
+    Services services();
 
 private:
     std::unique_ptr<Quorvil> m_window;

@@ -11,14 +11,28 @@
 
 #include <algorithm>
 
+namespace {
+
+// Drivers nest: only the one made last answers (a fixture may answer its own start-up
+// while the test's driver waits for the boxes it cares about).
+QList<MessageDriver *> &driverStack()
+{
+    static QList<MessageDriver *> stack;
+    return stack;
+}
+
+} // namespace
+
 MessageDriver::MessageDriver()
 {
+    driverStack().append(this);
     qApp->installEventFilter(this);
 }
 
 MessageDriver::~MessageDriver()
 {
     qApp->removeEventFilter(this);
+    driverStack().removeOne(this);
 }
 
 MessageDriver &MessageDriver::answer(Action action, bool tick)
@@ -42,7 +56,8 @@ void MessageDriver::clear()
 
 bool MessageDriver::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Message")) {
+    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Message")
+        && driverStack().last() == this) {
         if (auto *box = qobject_cast<QDialog *>(watched)) {
             QPointer<QDialog> guard(box);
             // Act once the box is up and has settled its focus.

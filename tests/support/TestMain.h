@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/PlatformSetup.h"
+
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 // A private world for one test program, set up before the QApplication exists:
@@ -37,3 +40,19 @@ void clearSettings();    // removes the store (and its lock and backups)
     }
 
 #define QUORVIL_TEST_MAIN(TestClass) QUORVIL_TEST_MAIN_SCREEN(TestClass, 1024, 768, 96)
+
+// The default screen, with font files of the tests' own (paths, e.g. QUORVIL_TEST_FONTS "/x.ttf")
+// made visible to fontconfig and Qt before the QApplication exists.
+#define QUORVIL_TEST_MAIN_WITH_FONTS(TestClass, ...)                                               \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        TestEnvironment::setUp(TestScreen{});                                                      \
+        for (const QString &file : QStringList{__VA_ARGS__}) {                                     \
+            if (!addPrivateFontFile(file))                                                         \
+                qFatal("Cannot add the test font %s", qPrintable(file));                           \
+        }                                                                                          \
+        QApplication app(argc, argv);                                                              \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fontmap/rules/FontRecordsTable.h"
+
 #include <QString>
 
 // The program-wide variables that several windows read and write directly.
@@ -36,10 +38,13 @@ struct GlobalDeclarations
     // Caret carried to the full-screen preview and back.
     double gTBCaret = 0;
 
-    // Installed font counts (the per-font records live in FontTable).
+    // Installed font counts, and the per-font records indexed by font number:
+    // gFontLF(row, n) / gFontTM(row, n) through value(row, n).
     int gFontCount = 0;
     int gTTFontCount = 0;
     int gSysFontCount = 0;
+    FontRecordTable<LogFontRecord> gFontLF;
+    FontRecordTable<TextMetricRecord> gFontTM;
 };
 
 GlobalDeclarations &globals();

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Value types by their registry numbers. The store keeps any other number as it is.
+inline constexpr quint32 REG_SZ = 1;
+inline constexpr quint32 REG_BINARY = 3;
+inline constexpr quint32 REG_DWORD = 4;
+
+// One stored value, raw: REG_SZ holds UTF-8 bytes (no terminating NUL unless a writer put
+// one there), REG_DWORD four bytes, little-endian.
+struct RegData
+{
+    quint32 type = 0;
+    QByteArray bytes;
+
+    friend bool operator==(const RegData &, const RegData &) = default;
+};
+
+// The settings store, as the registry below HKEY_CURRENT_USER.
+//
+// A key path names its keys from the top, joined by backslashes ("Software\Quorvil\Bars");
+// the empty path is HKEY_CURRENT_USER itself, and the empty value name is a key's default
+// value. Key and value names match without regard to case and keep the case they were
+// first written with. Every call opens, uses and closes the store; nothing is held
+// between calls, so another process's changes are seen at once. Failures are never raised:
+// a call that could not do its work returns false (or nullopt) and changes nothing.
+class Registry
+{
+public:
+    virtual ~Registry() = default;
+
+    virtual bool keyExists(const QString &keyPath) = 0;
+    // nullopt: the key or the value does not exist (or the store could not be read).
+    virtual std::optional<RegData> value(const QString &keyPath, const QString &name) = 0;
+    // Creates or replaces the value; false, with nothing written, when the key is missing.
+    virtual bool setValue(const QString &keyPath, const QString &name, const RegData &data) = 0;
+    virtual bool deleteValue(const QString &keyPath, const QString &name) = 0;
+    // Creates the key and any missing parents; true when it exists afterwards.
+    virtual bool createKey(const QString &keyPath) = 0;
+    // Deletes a key with its values; refuses the top and any key that still has subkeys.
+    virtual bool deleteKey(const QString &keyPath) = 0;
+};

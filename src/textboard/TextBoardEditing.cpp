@@ -1,0 +1,273 @@
+#include "textboard/TextBoardEditing.h"
+
+#include "app/ColorResolve.h"
+#include "app/MainMenu.h"
+#include "app/Message.h"
+#include "app/QuorvilControls.h"
+#include "app/ToolBar.h"
+#include "app/Twips.h"
+#include "app/rules/GlobalDeclarations.h"
+#include "app/rules/MainState.h"
+#include "fontmap/FontMapGrid.h"
+#include "platform/Clipboard.h"
+#include "textboard/FindCommands.h"
+#include "textboard/TextBoardEdit.h"
+#include "textboard/rules/ClipboardText.h"
+#include "textboard/rules/FillMeter.h"
+#include "textboard/rules/PasteRoom.h"
+#include "textboard/rules/TextBoardCounters.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <utility>
+
+namespace {
+
+QString cr(int times = 1)
+{
+    return QString(times, QLatin1Char('\r'));
+}
+
+// The Edit items whose shortcuts the TextBoard must leave to the menu.
+constexpr const char *kShortcutItems[] = {"EditCut", "EditCopy", "EditPaste", "EditDelete", "EditSelectAll"};
+
+// The Edit items that mirror a TextEditTB button.
+constexpr std::pair<const char *, const char *> kMirroredItems[] = {
+    {"EditCut", "Cut"}, {"EditCopy", "Copy"}, {"EditPaste", "Paste"}, {"EditFind", "Find"}};
+
+QString text(const char *s)
+{
+    return QString::fromLatin1(s);
+}
+
+} // namespace
+
+TextBoardEditing::TextBoardEditing(QuorvilControls &controls, MainState &state, Clipboard &clipboard,
+                                   FindCommands &find, QObject *parent)
+    : QObject(parent)
+    , m_c(controls)
+    , m_s(state)
+    , m_clipboard(clipboard)
+    , m_find(find)
+{
+    connect(m_c.TextBoard, &TextBoardEdit::Change, this, &TextBoardEditing::TextBoard_Change);
+    connect(m_c.TextBoard, &TextBoardEdit::keyReleased, this, &TextBoardEditing::TextBoard_KeyUp);
+    connect(m_c.TextBoard, &TextBoardEdit::mouseReleased, this, &TextBoardEditing::TextBoard_MouseUp);
+    connect(m_c.TextEditTB, &ToolBar::buttonClick, this, &TextBoardEditing::TextEditTB_ButtonClick);
+    connect(m_c.menu, &MainMenu::menuOpening, this, [this](const QString &name) {
+        if (name == QLatin1String("ItemEdit"))
+            ItemEdit_Click();
+    });
+    // A shortcut runs its item in the state the item is in. The classic menu brought its
+    // items in line with the buttons before it ran a shortcut; here they follow at once.
+    for (const auto &[item, button] : kMirroredItems)
+        connect(m_c.TextEditTB->button(text(button)), &QAction::changed, this, &TextBoardEditing::ItemEdit_Click);
+    m_c.TextBoard->installEventFilter(this);
+
+    // The board starts empty.
+    setTextCommandsEnabled(false);
+}
+
+void TextBoardEditing::registerCommands(CommandMap &commands)
+{
+    commands.insert(QStringLiteral("EditCut"), [this] { EditCut_Click(); });
+    commands.insert(QStringLiteral("EditCopy"), [this] { EditCopy_Click(); });
+    commands.insert(QStringLiteral("EditPaste"), [this] { EditPaste_Click(); });
+    commands.insert(QStringLiteral("EditDelete"), [this] { EditDelete_Click(); });
+    commands.insert(QStringLiteral("EditSelectAll"), [this] { EditSelectAll_Click(); });
+}
+
+void TextBoardEditing::TextBoard_Change()
+{
+    const int length = m_c.TextBoard->length();
+    m_c.NoOfChars->setText(formatCharCount(length));
+    m_c.PercFilled->setText(formatPercentFilled(shownCount(), m_s.TBMaxLength));
+    UpdateProgress();
+    m_s.TBChanged = true;
+
+    const bool hasText = length > 0;
+    setTextCommandsEnabled(hasText);
+    if (!hasText && !m_c.FindFrame->isHidden())
+        m_find.CloseFindButton_Click();
+}
+
+void TextBoardEditing::TextBoard_KeyUp()
+{
+    UpdateEditCommands();
+}
+
+void TextBoardEditing::TextBoard_MouseUp()
+{
+    UpdateEditCommands();
+}
+
+void TextBoardEditing::UpdateProgress()
+{
+    const int count = shownCount();
+    if (const auto width = FillMeter::width(count, m_s.ProgressFullWidth, m_s.TBMaxLength)) {
+        Twips::setWidth(m_c.ProgressFore, *width);
+        m_c.ProgressFore->show();
+    } else {
+        m_c.ProgressFore->hide();
+    }
+    setBackColor(m_c.ProgressFore, FillMeter::color(count, m_s.TBMaxLength));
+}
+
+void TextBoardEditing::UpdateEditCommands()
+{
+    const TextBoardEdit *board = m_c.TextBoard;
+    m_c.menu->setEnabled(QStringLiteral("EditSelectAll"), board->length() > 0);
+    const bool selected = board->SelLength() > 0;
+    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Cut"), selected);
+    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Copy"), selected);
+    m_c.menu->setEnabled(QStringLiteral("EditDelete"), selected);
+    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Paste"), m_clipboard.hasText());
+}
+
+void TextBoardEditing::EditCut_Click()
+{
+    // With nothing selected there is nothing to cut, and the clipboard keeps what it holds.
+    if (m_c.TextBoard->SelLength() > 0) {
+        copySelection();
+        m_c.TextBoard->setSelText(QString());
+    }
+    UpdateEditCommands();
+}
+
+void TextBoardEditing::EditCopy_Click()
+{
+    if (m_c.TextBoard->SelLength() > 0)
+        copySelection();
+    UpdateEditCommands();
+}
+
+void TextBoardEditing::EditPaste_Click()
+{
+    const TextBoardEdit *board = m_c.TextBoard;
+    const QString &appName = globals().gAppName;
+    if (PasteRoom::boardIsFull(board->length(), board->SelLength(), m_s.TBMaxLength)) {
+        QrvlMsg(cr(4) + QStringLiteral("Paste operation cannot be completed successfully.") + cr()
+                    + QStringLiteral("The TextBoard is already filled to it's capacity."),
+                QStringLiteral("OK"), appName + QStringLiteral(" Paste Error"), false, 1);
+        return;
+    }
+    // The Paste state may be older than the clipboard's content: with no text there,
+    // the selection stays rather than being replaced with nothing.
+    if (!m_clipboard.hasText()) {
+        UpdateEditCommands();
+        return;
+    }
+
+    const QString pasted = fromClipboardText(m_clipboard.text(), boardCharset());
+    const int room = PasteRoom::room(board->length(), board->SelLength(), m_s.TBMaxLength);
+    if (room >= pasted.size()) {
+        pasteText(pasted);
+        return;
+    }
+    QrvlMsg(cr() + QStringLiteral("Length of the text string you are trying to paste exceeds") + cr()
+                + QStringLiteral("the maximum limit (61,440 characters) of the TextBoard.") + cr()
+                + QStringLiteral("A partial paste upto the limit of the TextBoard is possible.") + cr(2)
+                + QStringLiteral("Continue Paste?") + cr() + QStringLiteral("• Press Yes to paste partial string.")
+                + cr() + QStringLiteral("• Press No to cancel paste."),
+            QStringLiteral("YN"), appName + QStringLiteral(" TextBoard Limit Warning"), false, 1);
+    if (globals().gMsgResult)
+        pasteText(PasteRoom::partialText(pasted, room));
+}
+
+void TextBoardEditing::EditDelete_Click()
+{
+    m_c.TextBoard->setSelText(QString());
+    UpdateEditCommands();
+}
+
+void TextBoardEditing::EditSelectAll_Click()
+{
+    TextBoardEdit *board = m_c.TextBoard;
+    board->setSelStart(0);
+    board->setSelLength(board->length());
+}
+
+void TextBoardEditing::TextEditTB_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("Cut"))
+        EditCut_Click();
+    else if (key == QLatin1String("Copy"))
+        EditCopy_Click();
+    else if (key == QLatin1String("Paste"))
+        EditPaste_Click();
+    else if (key == QLatin1String("Find"))
+        m_find.ShowFindFrame(m_c.TextEditTB->value(key));
+}
+
+void TextBoardEditing::ItemEdit_Click()
+{
+    for (const auto &[item, button] : kMirroredItems)
+        m_c.menu->setEnabled(text(item), m_c.TextEditTB->isButtonEnabled(text(button)));
+    m_c.menu->setChecked(QStringLiteral("EditFind"), m_c.TextEditTB->value(QStringLiteral("Find")) == 1);
+}
+
+bool TextBoardEditing::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched != m_c.TextBoard || !keyEvent || !isEditShortcut(static_cast<QKeyEvent *>(event)))
+        return QObject::eventFilter(watched, event);
+    // The box would take the Edit menu's shortcuts for its own cut, copy and paste, which
+    // know nothing of the paste limit and its messages. It neither claims them (so the
+    // menu's commands run) nor acts on them itself while a command is disabled.
+    if (event->type() == QEvent::ShortcutOverride)
+        event->ignore();
+    return true;
+}
+
+int TextBoardEditing::shownCount() const
+{
+    return readCharCount(m_c.NoOfChars->text());
+}
+
+FontCharset TextBoardEditing::boardCharset() const
+{
+    // The TextBoard and the FontMap always show the same font.
+    return m_c.FMapContainer->charset();
+}
+
+void TextBoardEditing::setTextCommandsEnabled(bool enabled)
+{
+    m_c.menu->setEnabled(QStringLiteral("EditFind"), enabled);
+    m_c.LoadSaveTB->setButtonEnabled(QStringLiteral("Save"), enabled);
+    for (const char *key : {"ClearButton", "CopyButton", "CutButton", "PrintButton", "FullScreen"})
+        m_c.TBOperationsTB->setButtonEnabled(text(key), enabled);
+    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Find"), enabled);
+}
+
+void TextBoardEditing::copySelection()
+{
+    m_clipboard.clear();
+    m_clipboard.setText(toClipboardText(m_c.TextBoard->SelText(), boardCharset()));
+}
+
+void TextBoardEditing::pasteText(const QString &pasted)
+{
+    // The box refuses what it cannot hold; that is a failed paste, and the text stays.
+    if (!m_c.TextBoard->setSelText(pasted)) {
+        QrvlMsg(cr(2) + QStringLiteral("Paste operation cannot be completed successfully") + cr()
+                    + QStringLiteral("because of memory constraints.") + cr(2)
+                    + QStringLiteral("You may try to reduce the size of the") + cr()
+                    + QStringLiteral("string on Windows Clipboard and try again."),
+                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Paste Error"), false, 1);
+        return;
+    }
+    UpdateEditCommands();
+}
+
+bool TextBoardEditing::isEditShortcut(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    for (const char *item : kShortcutItems) {
+        if (m_c.menu->item(text(item))->shortcut() == pressed)
+            return true;
+    }
+    return false;
+}

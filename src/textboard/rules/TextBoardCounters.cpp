@@ -1,0 +1,29 @@
+#include "textboard/rules/TextBoardCounters.h"
+
+#include <cmath>
+
+QString formatCharCount(int count)
+{
+    // The separator is fixed, not the desktop's: other code reads the caption back.
+    QString digits = QString::number(count);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char(','));
+    return digits;
+}
+
+int readCharCount(const QString &caption)
+{
+    QString digits = caption.trimmed();
+    digits.remove(QLatin1Char(','));
+    bool ok = false;
+    const int count = digits.toInt(&ok);
+    return ok ? count : 0;
+}
+
+QString formatPercentFilled(int count, int maxLength)
+{
+    if (maxLength <= 0)
+        return QStringLiteral("0%");
+    const double percent = count * (100.0 / maxLength);
+    return QString::number(static_cast<long long>(std::round(percent))) + QLatin1Char('%');
+}

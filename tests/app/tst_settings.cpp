@@ -1,0 +1,303 @@
+#include "support/MainWindowFixture.h"
+#include "support/MessageDriver.h"
+#include "support/TestMain.h"
+
+#include "app/MainMenu.h"
+#include "app/rules/RegistryFunctions.h"
+#include "app/rules/ScreenDefaults.h"
+#include "app/rules/SettingsLayout.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace {
+
+QByteArray storeBytes()
+{
+    QFile f(TestEnvironment::settingsFile());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no store>");
+}
+
+void writeStore(const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(TestEnvironment::settingsFile()).path());
+    QFile f(TestEnvironment::settingsFile());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QString path(const SettingsLayout::Value &v)
+{
+    return SettingsLayout::keyPath(v.key);
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstRunWritesTheWholeLayout();
+    void refusedRepairChangesNothing_data();
+    void refusedRepairChangesNothing();
+    void missingValuesThatMatter_data();
+    void missingValuesThatMatter();
+    void screenWidthDefaults_data();
+    void screenWidthDefaults();
+    void firstRunSizesByScreen();
+    void recentFilesShown();
+    void sizeTooLargeForScreen();
+    void exitWritesLastSettings();
+    void maximisedExitKeepsNormalPlace();
+    void secondStartAsksNothing();
+};
+
+void TestSettings::firstRunWritesTheWholeLayout()
+{
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
+    MessageDriver driver;
+    driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Init Information"));
+    QCOMPARE(driver.last().text, QStringLiteral("\r\r\r\rAre you running Quorvil for the first time?"));
+    QCOMPARE(driver.last().focused, QStringLiteral("Button1"));
+    QVERIFY(!driver.last().checkBoxVisible);
+
+    int written = 0;
+    for (const SettingsLayout::Value &v : SettingsLayout::values()) {
+        const auto stored = f.registry.value(path(v), v.name);
+        if (v.firstRun == SettingsLayout::FirstRun::NotWritten) {
+            QVERIFY2(!stored, qPrintable(v.key + QLatin1Char('\\') + v.name));
+            continue;
+        }
+        QVERIFY2(stored, qPrintable(v.key + QLatin1Char('\\') + v.name));
+        QCOMPARE(stored->type, v.type);
+        ++written;
+        if (v.firstRun == SettingsLayout::FirstRun::Literal) {
+            RegistryFunctions reg(f.registry);
+            const RegValue read = reg.QueryValue(HKEY_CURRENT_USER, path(v), v.name);
+            if (v.type == REG_DWORD)
+                QCOMPARE(regToNumber(read).value_or(-99999), v.value.toInt());
+            else
+                QCOMPARE(regToText(read), v.value.toString());
+        }
+    }
+    // Nothing beyond the layout: the store holds exactly the values counted above.
+    const QString text = QString::fromUtf8(storeBytes());
+    QCOMPARE(int(text.count(QRegularExpression(QStringLiteral("^\"[^\"]*\"="), QRegularExpression::MultilineOption))
+                 + text.count(QRegularExpression(QStringLiteral("^@="), QRegularExpression::MultilineOption))),
+             written);
+    QVERIFY(f.registry.keyExists(SettingsLayout::keyPath(QStringLiteral("Temp"))));
+}
+
+void TestSettings::refusedRepairChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("store");
+    QTest::newRow("no store") << QByteArray();
+    QTest::newRow("garbled") << QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dwo\x01\x02rd:zz\n");
+}
+
+void TestSettings::refusedRepairChangesNothing()
+{
+    QFETCH(QByteArray, store);
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
+    if (!store.isEmpty())
+        writeStore(store);
+    const QByteArray before = storeBytes();
+    MessageDriver driver;
+    driver.no().no();
+    QVERIFY(!f.start());
+    QCOMPARE(driver.count(), 2);
+    QCOMPARE(driver.seen()[1].title, QStringLiteral("Quorvil Registry Initialization Error"));
+    QCOMPARE(driver.seen()[1].text,
+             QStringLiteral("\rQuorvil registry entries seem to be incorrect.  \r\rContinue Loading?\r\r"
+                            "\u2022 Press Yes to repair registry and continue loading.\r"
+                            "(all settings will be reset to default values)      \r"
+                            "\u2022 Press No to terminate loading."));
+    QCOMPARE(storeBytes(), before);
+}
+
+void TestSettings::missingValuesThatMatter_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("OFMapStart") << "Options" << "OFMapStart" << true;
+    QTest::newRow("CustomLabels 40") << "CustomLabels" << "40" << true;
+    QTest::newRow("MRU 1") << "MRU" << "1" << true;
+    QTest::newRow("MRU 9, after an empty rank") << "MRU" << "9" << false;
+    QTest::newRow("TextBoard FontName") << "TextBoard" << "FontName" << true;
+    QTest::newRow("MaximizeTB") << "Options" << "MaximizeTB" << false;
+    QTest::newRow("Temp TBFColorIndex") << "Temp" << "TBFColorIndex" << false;
+}
+
+void TestSettings::missingValuesThatMatter()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(bool, asks);
+    MainWindowFixture f;
+    RegistryFunctions reg(f.registry);
+    // Planted first where the first run writes nothing, so that deleting it means something.
+    reg.SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name, 1, REG_DWORD);
+    reg.DeleteValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name);
+    MessageDriver driver;
+    driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), asks ? 1 : 0);
+    if (asks)
+        QCOMPARE(driver.last().title, QStringLiteral("Quorvil Init Information"));
+}
+
+void TestSettings::screenWidthDefaults_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("sizeIndex");
+    QTest::addColumn<int>("fontSize");
+    QTest::newRow("800") << 800 << 1 << 10;
+    QTest::newRow("1024") << 1024 << 4 << 14;
+    QTest::newRow("1280") << 1280 << 8 << 18;
+    QTest::newRow("1440") << 1440 << 12 << 22;
+    QTest::newRow("1600") << 1600 << 16 << 26;
+    QTest::newRow("1900") << 1900 << 20 << 30;
+    QTest::newRow("1901") << 1901 << 24 << 34;
+    QTest::newRow("2560") << 2560 << 24 << 34;
+}
+
+void TestSettings::screenWidthDefaults()
+{
+    QFETCH(int, width);
+    QFETCH(int, sizeIndex);
+    QFETCH(int, fontSize);
+    const auto sizes = ScreenDefaults::forScreenWidth(width);
+    QCOMPARE(sizes.sizeIndex, sizeIndex);
+    QCOMPARE(sizes.textBoardFontSize, fontSize);
+}
+
+void TestSettings::firstRunSizesByScreen()
+{
+    QCOMPARE(ScreenDefaults::maxSizeIndex(800, 15), 1);
+    QCOMPARE(ScreenDefaults::maxSizeIndex(1024, 15), 9);
+    QCOMPARE(ScreenDefaults::maxSizeIndex(1280, 15), 18);
+    QCOMPARE(ScreenDefaults::maxSizeIndex(1600, 15), 30);
+
+    MainWindowFixture f(1900, 1200, MainWindowFixture::Store::Empty);
+    MessageDriver driver;
+    driver.yes();
+    QVERIFY(f.start());
+    RegistryFunctions reg(f.registry);
+    const QString fontMap = SettingsLayout::keyPath(QStringLiteral("FontMap"));
+    const QString textBoard = SettingsLayout::keyPath(QStringLiteral("TextBoard"));
+    QCOMPARE(regToNumber(reg.QueryValue(HKEY_CURRENT_USER, fontMap, QStringLiteral("SizeIndex"))), 20);
+    QCOMPARE(regToNumber(reg.QueryValue(HKEY_CURRENT_USER, textBoard, QStringLiteral("FontSize"))), 30);
+}
+
+void TestSettings::recentFilesShown()
+{
+    MainWindowFixture f;
+    RegistryFunctions reg(f.registry);
+    const QString mru = SettingsLayout::keyPath(QStringLiteral("MRU"));
+    for (int i = 1; i <= 3; ++i)
+        reg.SetKeyValue(HKEY_CURRENT_USER, mru, QString::number(i), QStringLiteral("/home/ann/t%1.txt").arg(i), REG_SZ);
+    reg.SetKeyValue(HKEY_CURRENT_USER, mru, QStringLiteral("5"), QStringLiteral("/home/ann/ignored.txt"), REG_SZ);
+    QVERIFY(f.start());
+    MainMenu *menu = f.controls().menu;
+    for (int i = 1; i <= 9; ++i)
+        QCOMPARE(menu->item(QStringLiteral("FileMRU(%1)").arg(i))->isVisible(), i <= 3);
+    QCOMPARE(menu->item(QStringLiteral("FileMRU(2)"))->text(), QStringLiteral("&2 t2.txt"));
+    QVERIFY(menu->item(QStringLiteral("FileSep3"))->isVisible());
+    QVERIFY(!menu->item(QStringLiteral("FileSep2"))->isVisible());
+    QCOMPARE(f.state().FileMRUList.count, 4);
+    QCOMPARE(f.state().FileMRUList(3).folder, QStringLiteral("/home/ann/"));
+    QCOMPARE(f.state().CFMRUList.count, 1);
+}
+
+void TestSettings::sizeTooLargeForScreen()
+{
+    MainWindowFixture f;
+    RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("FontMap")),
+                                              QStringLiteral("SizeIndex"), 20, REG_DWORD);
+    MessageDriver driver;
+    driver.ok();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil FontMap Size Error"));
+    QCOMPARE(driver.last().text,
+             QStringLiteral("\rYour screen resolution may have changed\rfrom the last time Quorvil was run.\r\r"
+                            "The last used FontMap size cannot be\raccommodated in the current screen size.\r\r"
+                            "Quorvil will adjust it to suit the current screen size."));
+    QCOMPARE(f.state().LastScreenWidth, 0);
+    QCOMPARE(f.state().MaxSizeIndex, 9);
+}
+
+void TestSettings::exitWritesLastSettings()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.state().FileMRUList(1) = RecentFile{QStringLiteral("/home/ann/"), QStringLiteral("a.txt")};
+    f.state().FileMRUList.count = 2;
+    f.state().TBLoadFolder = QStringLiteral("/home/ann/letters");
+    f.window().move(33, 44);
+    f.window().close();
+
+    RegistryFunctions reg(f.registry);
+    const auto read = [&](const char *key, const char *name) {
+        return reg.QueryValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QString::fromLatin1(key)),
+                              QString::fromLatin1(name));
+    };
+    QCOMPARE(regToText(read("MRU", "1")), QStringLiteral("/home/ann/a.txt"));
+    QVERIFY(regIsEmpty(read("MRU", "2"))); // written as the empty text
+    QCOMPARE(regToText(read("Last", "LFLoadPath")), QStringLiteral("/home/ann/letters"));
+    QCOMPARE(regToNumber(read("Last", "FormLeft")), 33 * 15);
+    QCOMPARE(regToNumber(read("Last", "FormTop")), 44 * 15);
+    QCOMPARE(regToNumber(read("Last", "FormWidth")), int(f.window().formWidth()));
+    QVERIFY(f.registry.value(SettingsLayout::keyPath(QStringLiteral("MRU")), QStringLiteral("2")).has_value());
+}
+
+void TestSettings::maximisedExitKeepsNormalPlace()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window().move(20, 30);
+    f.window().close();
+
+    MainWindowFixture g(1024, 768, MainWindowFixture::Store::AsItIs);
+    QVERIFY(g.start());
+    g.window().showMaximized();
+    QVERIFY(g.window().isMaximized());
+    g.window().close();
+    RegistryFunctions reg(g.registry);
+    const QString last = SettingsLayout::keyPath(QStringLiteral("Last"));
+    QCOMPARE(regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"))).value_or(-1), 20 * 15);
+    QCOMPARE(regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"))).value_or(-1), 30 * 15);
+    QCOMPARE(regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormWidth"))),
+             int(g.window().formWidth()));
+}
+
+void TestSettings::secondStartAsksNothing()
+{
+    {
+        MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
+        MessageDriver driver;
+        driver.yes();
+        QVERIFY(f.start());
+        f.window().move(50, 60);
+        f.window().close();
+    }
+    MainWindowFixture g(1024, 768, MainWindowFixture::Store::AsItIs);
+    MessageDriver driver;
+    QVERIFY(g.start());
+    QCOMPARE(driver.count(), 0);
+    QCOMPARE(g.window().pos(), QPoint(50, 60));
+    QVERIFY(g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
+    QCOMPARE(g.state().SizeIndex, 4);
+}
+
+QUORVIL_TEST_MAIN(TestSettings)
+#include "tst_settings.moc"

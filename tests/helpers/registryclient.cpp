@@ -1,0 +1,57 @@
+// Reads and writes the settings store in a process of its own, as a second running
+// program would; the store is the one $XDG_CONFIG_HOME names.
+//   registryclient write <key path> <name prefix> <count>
+//       creates the key, then writes the numbers 0 to count - 1 as REG_DWORD values
+//       <prefix>0, <prefix>1, ..., one operation each
+//   registryclient writetext <key path> <name> <text>
+//       creates the key and writes the text as REG_SZ
+//   registryclient read <key path> <name>
+//       prints "text:<text>", "number:<n>" or "empty" in UTF-8; exits with 2 when the
+//       read set gRegError
+#include "app/rules/GlobalDeclarations.h"
+#include "app/rules/RegistryFunctions.h"
+#include "platform/FileRegistry.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 4)
+        return 1;
+    FileRegistry store;
+    RegistryFunctions registry(store);
+    const QString &command = args.at(1);
+    const QString &keyPath = args.at(2);
+
+    if (command == QLatin1String("write") && args.size() == 5) {
+        registry.CreateNewKey(HKEY_CURRENT_USER, keyPath);
+        const int count = args.at(4).toInt();
+        for (int i = 0; i < count; ++i)
+            registry.SetKeyValue(HKEY_CURRENT_USER, keyPath, args.at(3) + QString::number(i), i, REG_DWORD);
+        return 0;
+    }
+    if (command == QLatin1String("writetext") && args.size() == 5) {
+        registry.CreateNewKey(HKEY_CURRENT_USER, keyPath);
+        registry.SetKeyValue(HKEY_CURRENT_USER, keyPath, args.at(3), args.at(4), REG_SZ);
+        return 0;
+    }
+    if (command == QLatin1String("read") && args.size() == 4) {
+        const RegValue value = registry.QueryValue(HKEY_CURRENT_USER, keyPath, args.at(3));
+        QTextStream out(stdout);
+        out.setEncoding(QStringConverter::Utf8);
+        if (std::holds_alternative<QString>(value))
+            out << "text:" << regToText(value);
+        else if (std::holds_alternative<qint32>(value))
+            out << "number:" << regToText(value);
+        else
+            out << "empty";
+        out.flush();
+        return globals().gRegError ? 2 : 0;
+    }
+    return 1;
+}
