@@ -42,6 +42,28 @@ int toInt(const RegValue &v)
     return regToNumber(v).value_or(0);
 }
 
+// The on/off settings that are menu check marks while the program runs.
+struct MenuToggle
+{
+    const char *key;
+    const char *name;
+    const char *item;
+};
+
+constexpr MenuToggle kMenuToggles[] = {
+    {"FontMap", "Hilite", "FMHiLite"},
+    {"Views", "Zoom", "ViewZoom"},
+    {"Views", "Code", "ViewCode"},
+    {"Views", "KeyStroke", "ViewKS"},
+    {"Options", "TXTLoadSet", "OptLoadTD"},
+    {"Options", "QUFUnLoadSet", "OptUnloadTD"},
+    {"Options", "CopyDialog", "DisplayCD"},
+    {"Options", "ExitWarning", "DisplayEW"},
+    {"Options", "OverwriteWarning", "DisplayOW"},
+    {"Options", "ColorScheme", "DisplayCS"},
+    {"Options", "ToolTips", "DisplayTT"},
+};
+
 // The window's CoolBars and their settings names, band by band.
 struct BarBands
 {
@@ -164,11 +186,9 @@ void SettingsStore::LoadTBSettings()
     m_essentialEmpty = m_essentialEmpty || regIsEmpty(name) || regIsEmpty(colorIndex) || regIsEmpty(colorName);
 }
 
-bool SettingsStore::readMenuCheck(const QString &regKey, const QString &name, const QString &item)
+void SettingsStore::readMenuCheck(const QString &regKey, const QString &name, const QString &item)
 {
-    const bool on = regToBool(m_settings.read(regKey, name)).value_or(false);
-    m_c.menu->setChecked(item, on);
-    return on;
+    m_c.menu->setChecked(item, regToBool(m_settings.read(regKey, name)).value_or(false));
 }
 
 void SettingsStore::LoadLastSettings()
@@ -205,28 +225,17 @@ void SettingsStore::LoadLastSettings()
     m_s.FMBackPaletteRef = toInt(backPalette);
     m_s.FMBackColorIndex = toInt(m_settings.read(fm, key("BackColorIndex")));
     m_c.menu->setChecked(key("FMBorders"), toInt(m_settings.read(fm, key("Borders"))) != 0);
-    readMenuCheck(fm, key("Hilite"), key("FMHiLite"));
     m_s.SizeIndex = toInt(m_settings.read(fm, key("SizeIndex")));
     m_s.InitMap = regToBool(m_settings.read(fm, key("InitMap"))).value_or(false);
     m_s.InitMapPath = regToText(m_settings.read(fm, key("InitMapPath")));
     m_essentialEmpty = m_essentialEmpty || regIsEmpty(foreIndex) || regIsEmpty(foreName) || regIsEmpty(forePalette)
                        || regIsEmpty(backPalette);
 
-    const QString views = key("Views");
-    readMenuCheck(views, key("Zoom"), key("ViewZoom"));
-    readMenuCheck(views, key("Code"), key("ViewCode"));
-    readMenuCheck(views, key("KeyStroke"), key("ViewKS"));
-    m_c.ZoomSizeSlider->setValue(toInt(m_settings.read(views, key("ZoomSize"))));
-
+    for (const MenuToggle &t : kMenuToggles)
+        readMenuCheck(key(t.key), key(t.name), key(t.item));
+    m_c.ZoomSizeSlider->setValue(toInt(m_settings.read(key("Views"), key("ZoomSize"))));
     const QString options = key("Options");
-    readMenuCheck(options, key("TXTLoadSet"), key("OptLoadTD"));
-    readMenuCheck(options, key("QUFUnLoadSet"), key("OptUnloadTD"));
     m_s.VCPosition = regToText(m_settings.read(options, key("VCPosition")));
-    readMenuCheck(options, key("CopyDialog"), key("DisplayCD"));
-    readMenuCheck(options, key("ExitWarning"), key("DisplayEW"));
-    readMenuCheck(options, key("OverwriteWarning"), key("DisplayOW"));
-    readMenuCheck(options, key("ColorScheme"), key("DisplayCS"));
-    readMenuCheck(options, key("ToolTips"), key("DisplayTT"));
 
     // Read only so that a missing value brings the first-run question.
     m_settings.read(key("FB"), key("SampleText"));
@@ -365,15 +374,9 @@ void SettingsStore::SaveTBSettings()
     m_settings.write(tb, key("FontColorIndex"), m_s.TBFontColorIndex);
     m_settings.write(tb, key("FontColorName"), m_s.TBFontColorName);
 
-    const QString options = key("Options");
-    writeMenuCheck(options, key("TXTLoadSet"), key("OptLoadTD"));
-    writeMenuCheck(options, key("QUFUnLoadSet"), key("OptUnloadTD"));
-    writeMenuCheck(options, key("CopyDialog"), key("DisplayCD"));
-    writeMenuCheck(options, key("ExitWarning"), key("DisplayEW"));
-    writeMenuCheck(options, key("OverwriteWarning"), key("DisplayOW"));
-    writeMenuCheck(options, key("ColorScheme"), key("DisplayCS"));
-    writeMenuCheck(options, key("ToolTips"), key("DisplayTT"));
-    m_settings.write(options, key("VCPosition"), m_s.VCPosition);
+    for (const MenuToggle &t : kMenuToggles)
+        writeMenuCheck(key(t.key), key(t.name), key(t.item));
+    m_settings.write(key("Options"), key("VCPosition"), m_s.VCPosition);
 
     const QString fm = key("FontMap");
     m_settings.write(fm, key("ForeColor"), foreColor(m_c.TextZoom));
@@ -384,29 +387,28 @@ void SettingsStore::SaveTBSettings()
     m_settings.write(fm, key("BackColorName"), m_s.FMBackColorName);
     m_settings.write(fm, key("ForePaletteRef"), m_s.FMForePaletteRef);
     m_settings.write(fm, key("BackPaletteRef"), m_s.FMBackPaletteRef);
-    writeMenuCheck(fm, key("Hilite"), key("FMHiLite"));
     m_settings.write(fm, key("Borders"), m_c.FMapContainer->cell(0).borderStyle);
     m_settings.write(fm, key("SizeIndex"), m_s.SizeIndex);
     m_settings.write(fm, key("InitMap"), m_s.InitMap);
     m_settings.write(fm, key("InitMapPath"), m_s.InitMapPath);
 
-    const QString views = key("Views");
-    writeMenuCheck(views, key("Zoom"), key("ViewZoom"));
-    writeMenuCheck(views, key("Code"), key("ViewCode"));
-    writeMenuCheck(views, key("KeyStroke"), key("ViewKS"));
-    m_settings.write(views, key("ZoomSize"), QString::number(m_c.ZoomSizeSlider->value()));
+    m_settings.write(key("Views"), key("ZoomSize"), QString::number(m_c.ZoomSizeSlider->value()));
+}
+
+template<int Max>
+void SettingsStore::saveRecentList(const QString &regKey, const RecentFileList<Max> &list)
+{
+    // Every rank is written, so a list that shrank leaves no stale entries.
+    for (int i = 1; i <= Max; ++i) {
+        const RecentFile &f = list(i);
+        m_settings.write(regKey, QString::number(i), f.folder.isEmpty() ? QString() : f.folder + f.name);
+    }
 }
 
 void SettingsStore::SaveLastSettings()
 {
-    for (int i = 1; i <= 9; ++i) {
-        const RecentFile &f = m_s.FileMRUList(i);
-        m_settings.write(key("MRU"), QString::number(i), f.folder.isEmpty() ? QString() : f.folder + f.name);
-    }
-    for (int i = 1; i <= 5; ++i) {
-        const RecentFile &f = m_s.CFMRUList(i);
-        m_settings.write(key("CFMRU"), QString::number(i), f.folder.isEmpty() ? QString() : f.folder + f.name);
-    }
+    saveRecentList(key("MRU"), m_s.FileMRUList);
+    saveRecentList(key("CFMRU"), m_s.CFMRUList);
     m_settings.write(key("FontMap"), key("SizeIndex"), m_c.lblSetFMapSizeNumber->text().toInt());
 
     const BarBands bars[] = {{m_c.CoolBarCM, "MainBand"}, {m_c.CoolBarTB, "TBBand"}, {m_c.clbFontMap, "FMBand"}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/rules/RecentFiles.h"
 #include "app/rules/RegistryFunctions.h"
 #include "app/rules/SettingsAccess.h"
 
@@ -39,7 +40,9 @@ private:
     void WriteInitRegValues();
     template<int Max>
     void loadRecentList(const QString &key, const QString &itemName, const QString &separator);
-    bool readMenuCheck(const QString &key, const QString &name, const QString &item);
+    template<int Max>
+    void saveRecentList(const QString &key, const RecentFileList<Max> &list);
+    void readMenuCheck(const QString &key, const QString &name, const QString &item);
     void writeMenuCheck(const QString &key, const QString &name, const QString &item);
 
     Quorvil &m_window;
