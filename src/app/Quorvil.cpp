@@ -4,6 +4,7 @@
 #include "app/HelpCommands.h"
 #include "app/SettingsStore.h"
 #include "app/MainMenu.h"
+#include "app/RecentFilesMenu.h"
 #include "app/Message.h"
 #include "app/ToolBar.h"
 #include "app/Twips.h"
@@ -14,10 +15,13 @@
 #include "fontmap/FontMapGrid.h"
 #include "platform/DisplayService.h"
 #include "platform/FileChecks.h"
+#include "platform/RichTextBox.h"
 #include "textboard/FindCommands.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "textboard/TextBoardEditing.h"
+#include "textboard/TextBoardFiles.h"
+#include "textboard/WholeTextTools.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,8 +58,14 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, *m_tbFormat);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
     m_settings = std::make_unique<SettingsStore>(*this, m_services);
-    m_find = std::make_unique<FindCommands>(m_c, m_s);
+    m_textBoardRTF = std::make_unique<RichTextBox>();
+    m_find = std::make_unique<FindCommands>(m_c, m_s, *m_textBoardRTF);
     m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_services.clipboard, *m_find);
+    m_recentFiles = std::make_unique<RecentFilesMenu>(*m_c.menu, m_s);
+    m_tbFiles = std::make_unique<TextBoardFiles>(m_c, m_s, m_services, m_cmnDlg, *m_textBoardRTF, *m_tbFormat,
+                                                 *m_fontChoice, *m_settings, *m_recentFiles, *this);
+    m_wholeText = std::make_unique<WholeTextTools>(m_c, m_s, m_services, m_cmnDlg, *m_textBoardRTF, *m_tbFiles,
+                                                   *m_find, *m_editing, *this);
     // The window's designed size; the FontMap sizing replaces it with the saved one.
     setFormWidth(780 * 15);
     setFormHeight(592 * 15);
@@ -82,6 +92,10 @@ void Quorvil::wireCommands()
     m_commands.insert(QStringLiteral("HelpFeedback"), [this] { m_help->HelpFeedback_Click(); });
     m_commands.insert(QStringLiteral("HelpAbout"), [this] { m_help->HelpAbout_Click(); });
     m_editing->registerCommands(m_commands);
+    m_find->registerCommands(m_commands);
+    m_wholeText->registerCommands(m_commands);
+    m_commands.insert(QStringLiteral("FileLoad"), [this] { m_tbFiles->FileLoad_Click(); });
+    m_commands.insert(QStringLiteral("FileSave"), [this] { m_tbFiles->FileSave_Click(); });
     m_commands.insert(QStringLiteral("FormatFont"), [this] { m_tbFormat->FormatFont_Click(); });
     m_commands.insert(QStringLiteral("FFontBold"), [this] { m_tbFormat->FFontBold_Click(); });
     m_commands.insert(QStringLiteral("FFontItalic"), [this] { m_tbFormat->FFontItalic_Click(); });
@@ -429,5 +443,8 @@ void Quorvil::ApplyViewSettings()
 }
 void Quorvil::SetupMenusAndHelp() {}
 void Quorvil::LoadCFMap(const QString &) {}
-void Quorvil::LoadTBFile(const QString &) {}
+void Quorvil::LoadTBFile(const QString &path)
+{
+    m_tbFiles->LoadTBFile(path);
+}
 void Quorvil::UpdateMapCtrls(int) {}

@@ -20,6 +20,10 @@ class SettingsStore;
 class TextBoardFormat;
 class FindCommands;
 class TextBoardEditing;
+class RichTextBox;
+class RecentFilesMenu;
+class TextBoardFiles;
+class WholeTextTools;
 
 // The main window: owns the controls of its regions, the state they share and the
 // parts that give them behaviour, and runs the program's start-up and shutdown.
@@ -99,6 +103,10 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<FindCommands> m_find;
     std::unique_ptr<TextBoardEditing> m_editing;
+    std::unique_ptr<RichTextBox> m_textBoardRTF;  // the TextBoard's hidden rich-text twin
+    std::unique_ptr<RecentFilesMenu> m_recentFiles;
+    std::unique_ptr<TextBoardFiles> m_tbFiles;
+    std::unique_ptr<WholeTextTools> m_wholeText;
     CommandMap m_commands;
     bool m_ended = false;
     bool m_unloaded = false;

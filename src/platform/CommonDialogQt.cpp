@@ -62,6 +62,19 @@ QStringList qtNameFilters(const QList<FileFilter> &filters)
 // The classic font dialog: family, style and size (Qt's font picker, embedded), the effects, and
 // the colour list of the 16 classic colours. It checks the choice against the caller's flags
 // before it closes.
+// The 1-based index of the filter the dialog has selected; with the details hidden Qt reports
+// only the description.
+int filterIndexOf(const QString &selected, const QString &filter)
+{
+    const QList<FileFilter> filters = parseFileFilter(filter);
+    const QStringList full = qtNameFilters(filters);
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        if (selected == full.at(i) || selected == filters.at(i).description.trimmed())
+            return int(i) + 1;
+    }
+    return 1;
+}
+
 class FontChooser final : public QDialog
 {
 public:
@@ -203,7 +216,7 @@ DialogResult QtCommonDialog::showFile(CommonDialogProperties &dlg, bool save)
     dlg.FileName = path;
     dlg.FileTitle = fileTitleOf(path);
     if (!filters.isEmpty())
-        dlg.FilterIndex = int(filters.indexOf(d.selectedNameFilter())) + 1;
+        dlg.FilterIndex = filterIndexOf(d.selectedNameFilter(), dlg.Filter);
     return DialogResult::Confirmed;
 }
 

@@ -1,14 +1,19 @@
 #include "textboard/FindCommands.h"
 
+#include "app/MainMenu.h"
+#include "app/Message.h"
 #include "app/QuorvilControls.h"
 #include "app/ToolBar.h"
 #include "app/Twips.h"
+#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/MainState.h"
+#include "platform/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -27,14 +32,40 @@ void chainTabOrder(std::initializer_list<QWidget *> widgets)
     }
 }
 
+// The searched string as the message shows it: without its leading and trailing blanks.
+QString withoutOuterBlanks(const QString &s)
+{
+    qsizetype first = 0;
+    qsizetype last = s.size();
+    while (first < last && s.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && s.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return s.mid(first, last - first);
+}
+
 } // namespace
 
-FindCommands::FindCommands(QuorvilControls &controls, MainState &state, QObject *parent)
+FindCommands::FindCommands(QuorvilControls &controls, MainState &state, RichTextBox &textBoardRTF, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
+    , m_rtf(textBoardRTF)
 {
     connect(m_c.CloseFindButton, &QPushButton::clicked, this, &FindCommands::CloseFindButton_Click);
+    connect(m_c.FindNextButton, &QPushButton::clicked, this, &FindCommands::FindNextButton_Click);
+    connect(m_c.ClearFindButton, &QPushButton::clicked, this, &FindCommands::ClearFindButton_Click);
+    connect(m_c.FindString, &QLineEdit::textChanged, this, &FindCommands::FindString_Change);
+    m_c.FindString->installEventFilter(this);
+    // Find Again has nothing to repeat until the first "Find Next".
+    m_c.menu->setEnabled(QStringLiteral("EditFindAgain"), false);
+    FindString_Change();
+}
+
+void FindCommands::registerCommands(CommandMap &commands)
+{
+    commands.insert(QStringLiteral("EditFind"), [this] { EditFind_Click(); });
+    commands.insert(QStringLiteral("EditFindAgain"), [this] { EditFindAgain_Click(); });
 }
 
 void FindCommands::ShowFindFrame(int mode)
@@ -52,6 +83,105 @@ void FindCommands::CloseFindButton_Click()
     m_c.TextEditTB->setValue(QStringLiteral("Find"), 0);
     ShowFindFrame(0);
     m_c.TextBoard->setFocus(Qt::OtherFocusReason);
+}
+
+void FindCommands::EditFind_Click()
+{
+    // The item's check mark mirrors the button, so the command opens a closed frame and
+    // closes an open one.
+    const int mode = m_c.menu->isChecked(QStringLiteral("EditFind")) ? 0 : 1;
+    m_c.TextEditTB->setValue(QStringLiteral("Find"), mode);
+    ShowFindFrame(mode);
+}
+
+void FindCommands::EditFindAgain_Click()
+{
+    if (!m_s.LastFindString.isEmpty())
+        FindInTextBoard();
+}
+
+void FindCommands::FindNextButton_Click()
+{
+    m_s.LastFindString = m_c.FindString->text();
+    m_c.menu->setEnabled(QStringLiteral("EditFindAgain"), true);
+    FindInTextBoard();
+}
+
+void FindCommands::ClearFindButton_Click()
+{
+    m_c.FindString->clear();
+    m_c.FindString->setFocus(Qt::OtherFocusReason);
+}
+
+void FindCommands::FindString_Change()
+{
+    const bool hasText = !m_c.FindString->text().isEmpty();
+    m_c.ClearFindButton->setEnabled(hasText);
+    m_c.FindNextButton->setEnabled(hasText);
+}
+
+int FindCommands::findOptions() const
+{
+    int options = 0;
+    if (m_c.FindOpt[0]->isChecked())
+        options |= RichTextBox::FindWholeWord;
+    if (m_c.FindOpt[1]->isChecked())
+        options |= RichTextBox::FindMatchCase;
+    return options;
+}
+
+void FindCommands::FindInTextBoard()
+{
+    TextBoardEdit *board = m_c.TextBoard;
+    // One past the selection start, so that repeating the search moves on to the next hit.
+    const int start = board->SelStart() + 1;
+    m_rtf.setText(board->Text());
+    m_rtf.setSelStart(start);
+
+    QString message = QStringLiteral("Word not found upto end of TextBoard.");
+    std::optional<int> end;
+    if (board->SelText().contains(QLatin1Char('\r'))) {
+        message = QStringLiteral("Word not found within selection.");
+        end = start + board->SelLength();
+        m_rtf.setSelLength(board->SelLength());
+    }
+
+    const int hit = m_rtf.Find(m_s.LastFindString, start, end, findOptions());
+    if (hit <= -1) {
+        QrvlMsg(QStringLiteral("\r\r\r") + withoutOuterBlanks(m_s.LastFindString) + QStringLiteral("\r\r") + message,
+                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Find Error"), false, 1);
+    } else {
+        board->setSelStart(hit);
+        board->setSelLength(m_rtf.SelLength());
+    }
+    if (!m_c.FindFrame->isHidden())
+        m_c.FindNextButton->setFocus(Qt::OtherFocusReason);
+}
+
+bool FindCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_c.FindString)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_s.FindHasFocus = true;
+        break;
+    case QEvent::FocusOut:
+        m_s.FindHasFocus = false;
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter presses the button; a disabled button (empty box) does nothing.
+            m_c.FindNextButton->click();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 double FindCommands::frameAllowance() const

@@ -18,6 +18,15 @@ QString toDocumentText(const QString &text)
     return out;
 }
 
+// The document's raw text with the box's CR LF breaks. Its plain-text export would turn
+// code 0xA0 (the no-break space) into a blank, which a round trip through a file must not.
+QString withBoxBreaks(QString raw)
+{
+    raw.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    raw.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return raw;
+}
+
 int boxLength(const QString &documentText)
 {
     return int(documentText.size() + documentText.count(QLatin1Char('\n')));
@@ -34,9 +43,7 @@ TextBoardEdit::TextBoardEdit(QWidget *parent)
 
 QString TextBoardEdit::Text() const
 {
-    QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
+    return withBoxBreaks(document()->toRawText());
 }
 
 void TextBoardEdit::setText(const QString &text)
@@ -100,9 +107,7 @@ void TextBoardEdit::setSelLength(int length)
 
 QString TextBoardEdit::SelText() const
 {
-    QString text = textCursor().selection().toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
+    return withBoxBreaks(textCursor().selectedText());
 }
 
 int TextBoardEdit::room() const

@@ -67,8 +67,9 @@ TextBoardEditing::TextBoardEditing(QuorvilControls &controls, MainState &state, 
         connect(m_c.TextEditTB->button(text(button)), &QAction::changed, this, &TextBoardEditing::ItemEdit_Click);
     m_c.TextBoard->installEventFilter(this);
 
-    // The board starts empty.
+    // The board starts empty: nothing to save, find, cut or copy.
     setTextCommandsEnabled(false);
+    UpdateEditCommands();
 }
 
 void TextBoardEditing::registerCommands(CommandMap &commands)

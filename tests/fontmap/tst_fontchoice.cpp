@@ -90,6 +90,7 @@ private Q_SLOTS:
     void sizeEditClosesWhenLeft();
     void findBoxCappedAt12_data();
     void findBoxCappedAt12();
+    void draggingShowsTheNumberAndSizesOnRelease();
     void enumerationStopsAtTheCountLimit();
 };
 
@@ -378,6 +379,25 @@ void TestFontChoice::findBoxCappedAt12()
     QCOMPARE(c.TextBoard->font().pointSize(), size);
     QCOMPARE(c.FindString->font().pointSize(), findSize);
     QCOMPARE(c.FontSizeNumber->text(), QString::number(size));
+}
+
+void TestFontChoice::draggingShowsTheNumberAndSizesOnRelease()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QuorvilControls &c = f.controls();
+    c.FontSizeSlider->setValue(20);
+    // The thumb is dragged as the mouse does it: pressed, moved, let go.
+    c.FontSizeSlider->setSliderDown(true);
+    c.FontSizeSlider->setSliderPosition(30);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("30"));
+    QCOMPARE(c.TextBoard->font().pointSize(), 20);
+    QCOMPARE(c.FMapContainer->cellFont().pointSize(), 20);
+    c.FontSizeSlider->setSliderDown(false);
+    QCOMPARE(c.FontSizeSlider->value(), 30);
+    QCOMPARE(c.TextBoard->font().pointSize(), 30);
+    QCOMPARE(c.FMapContainer->cellFont().pointSize(), 30);
+    QCOMPARE(c.FindString->font().pointSize(), 12);
 }
 
 void TestFontChoice::enumerationStopsAtTheCountLimit()

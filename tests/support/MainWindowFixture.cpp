@@ -37,7 +37,7 @@ Services MainWindowFixture::services()
     s.userName = &userName;
     s.shell = &shell;
     s.registry = &registry;
-    s.clipboard = &clipboard;
+    s.clipboard = clipboardService ? clipboardService : &clipboard;
     s.fonts = &fonts;
     s.codePage = &codePage;
     s.dialog = &dialog;

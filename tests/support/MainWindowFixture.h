@@ -42,6 +42,9 @@ public:
     FcFontCatalog fonts;
     FtCodePage codePage{fonts};
     FakeCommonDialog dialog;
+    // When set before start(), the window uses this clipboard (the system's, say) instead
+    // of the fake.
+    Clipboard *clipboardService = nullptr;
 
     Services services();
 

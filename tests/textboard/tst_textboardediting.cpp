@@ -13,6 +13,7 @@
 #include "textboard/TextBoardEdit.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -297,8 +298,9 @@ void TestTextBoardEditing::pasteShortcutInTheBoardKeepsTheLimit()
     QCOMPARE(driver.last().title, kPasteErrorTitle);
     QCOMPARE(board()->Text(), full);
 
-    // The same with a disabled Paste: nothing at all happens.
+    // With Paste disabled nothing at all happens, not even the box's own paste.
     m_f->clipboard.clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("native"));
     QTest::mouseClick(board()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!c().menu->isEnabled(QStringLiteral("EditPaste")));
     board()->setText(QStringLiteral("short"));
@@ -356,14 +358,18 @@ void TestTextBoardEditing::deleteRemovesSelection()
 
 void TestTextBoardEditing::editButtonsRunTheCommands()
 {
+    // Each selection is made as with Shift and the arrows: its key release enables the buttons.
     board()->setText(QStringLiteral("abcdef"));
     select(0, 2);
+    QTest::keyRelease(board(), Qt::Key_Shift);
     c().TextEditTB->button(QStringLiteral("Copy"))->trigger();
     QCOMPARE(m_f->clipboard.text(), QStringLiteral("ab"));
     select(2, 2);
+    QTest::keyRelease(board(), Qt::Key_Shift);
     c().TextEditTB->button(QStringLiteral("Cut"))->trigger();
     QCOMPARE(m_f->clipboard.text(), QStringLiteral("cd"));
     select(0, 2);
+    QTest::keyRelease(board(), Qt::Key_Shift);
     c().TextEditTB->button(QStringLiteral("Paste"))->trigger();
     QCOMPARE(board()->Text(), QStringLiteral("cdef"));
 }

@@ -1,0 +1,485 @@
+#include "textboard/TextBoardFiles.h"
+
+#include "app/ColorResolve.h"
+#include "app/MainMenu.h"
+#include "app/Message.h"
+#include "app/QuorvilControls.h"
+#include "app/RecentFilesMenu.h"
+#include "app/SettingsStore.h"
+#include "app/ToolBar.h"
+#include "app/rules/GlobalDeclarations.h"
+#include "app/rules/MainState.h"
+#include "app/rules/ProductInfo.h"
+#include "app/rules/QBColors.h"
+#include "fontmap/FontChoice.h"
+#include "fontmap/FontMapGrid.h"
+#include "fontmap/rules/FontSizeRules.h"
+#include "platform/CommonDialog.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// A message's lines, joined by the carriage returns the message box breaks them at.
+QString lines(const QStringList &parts)
+{
+    return parts.join(QLatin1Char('\r'));
+}
+
+const QString &appName()
+{
+    return globals().gAppName;
+}
+
+QString title(const char *text)
+{
+    return appName() + QLatin1String(text);
+}
+
+const QString kOK = QStringLiteral("OK");
+const QString kYN = QStringLiteral("YN");
+
+QString fileFilter()
+{
+    return appName() + QStringLiteral(" Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt");
+}
+
+// The folder of a path, without its trailing separator, as the dialogs' start folders keep it.
+QString folderOf(const QString &path, const QString &fileTitle)
+{
+    return path.left(std::max<qsizetype>(0, path.size() - (fileTitle.size() + 1)));
+}
+
+// The board's own line breaks are CR LF; a file may have lone CRs or LFs, each one break.
+QString withBoardLineBreaks(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+} // namespace
+
+TextBoardFiles::TextBoardFiles(QuorvilControls &controls, MainState &state, const Services &services,
+                               CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF, TextBoardFormat &format,
+                               FontChoice &fontChoice, SettingsStore &settings, RecentFilesMenu &recentFiles,
+                               QWidget &window, QObject *parent)
+    : QObject(parent)
+    , m_c(controls)
+    , m_s(state)
+    , m_services(services)
+    , m_cmnDlg(cmnDlg)
+    , m_rtf(textBoardRTF)
+    , m_format(format)
+    , m_fontChoice(fontChoice)
+    , m_settings(settings)
+    , m_recentFiles(recentFiles)
+    , m_window(window)
+{
+    connect(m_c.LoadSaveTB, &ToolBar::buttonClick, this, [this](const QString &key) {
+        if (key == QLatin1String("Load"))
+            FileLoad_Click();
+        else if (key == QLatin1String("Save"))
+            FileSave_Click();
+    });
+}
+
+TextBoardFiles::FileType TextBoardFiles::fileTypeOf(const QString &path)
+{
+    const QString ending = path.right(3).toUpper();
+    if (ending == QLatin1String("TXT"))
+        return FileType::Txt;
+    if (ending == QLatin1String("QUF"))
+        return FileType::Quf;
+    return FileType::Other;
+}
+
+void TextBoardFiles::FileLoad_Click()
+{
+    LoadTBFile(QString());
+}
+
+bool TextBoardFiles::CheckLoadedFile(const QString &path)
+{
+    if (path != m_s.TBLoadedPath)
+        return true;
+    const GlobalDeclarations &g = globals();
+    if (m_s.TBChanged) {
+        QrvlMsg(lines({QString(), path, QString(), QStringLiteral("Text from this file was loaded"),
+                       QStringLiteral("but has since been changed."), QString(),
+                       QStringLiteral("Do you want to reload the file?"), QString(), QString()}),
+                kYN, title(" File Load Error"), false, 2);
+        return g.gMsgResult;
+    }
+    QrvlMsg(lines({QString(), QString(), QString(), path, QString(), QStringLiteral("Text from this file is already loaded.")}),
+            kOK, title(" File Load Error"), false, 1);
+    return false;
+}
+
+bool TextBoardFiles::confirmLosingText()
+{
+    if (m_c.TextBoard->length() == 0)
+        return true;
+    const GlobalDeclarations &g = globals();
+    if (m_s.TBChanged) {
+        QrvlMsg(lines({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
+                       QStringLiteral("You will lose these changes by loading another file now."), QString(),
+                       QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
+                       QStringLiteral("• Press No to cancel operation.")}),
+                kYN, title(" TextBoard Save Warning"), false, 1);
+        return g.gMsgResult;
+    }
+    if (!m_c.menu->isChecked(QStringLiteral("DisplayOW")))
+        return true;
+    QrvlMsg(lines({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
+                   QStringLiteral("You will lose this text by loading another file now."), QString(),
+                   QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
+                   QStringLiteral("• Press No to cancel operation.")}),
+            kYN, title(" TextBoard Overwrite Warning"), true, 1);
+    m_c.menu->setChecked(QStringLiteral("DisplayOW"), !g.gMsgDontDisplay);
+    return g.gMsgResult;
+}
+
+bool TextBoardFiles::chooseFileToLoad()
+{
+    CommonDialogProperties &d = m_cmnDlg;
+    d.CancelError = true;
+    d.Filter = fileFilter();
+    d.Flags = CdlFlags::FileMustExist | CdlFlags::PathMustExist | CdlFlags::HideReadOnly;
+    d.InitDir = m_s.TBLoadFolder;
+    d.DialogTitle = QStringLiteral("Select a File to Load Text From");
+    d.FileName.clear();
+    if (m_services.dialog->ShowOpen(d) != DialogResult::Confirmed)
+        return false;
+    const QString path = d.FileName;
+    if (!CheckLoadedFile(path))
+        return false;
+    m_s.TBOpenPath = path;
+    m_s.TBOpenName = fileTitleOf(path);
+    return true;
+}
+
+void TextBoardFiles::LoadTBFile(const QString &path)
+{
+    if (!confirmLosingText())
+        return;
+    if (path.isEmpty() && !chooseFileToLoad())
+        return;
+
+    // From here on a stopped load leaves the board empty and no file loaded.
+    m_c.TextBoard->setText(QString());
+    m_rtf.setText(QString());
+    m_s.TBLoadedPath.clear();
+    m_s.TBLoadedName.clear();
+
+    const FileType type = fileTypeOf(m_s.TBOpenPath);
+    bool fontFound = false;
+    if (!loadIntoTwin(type, fontFound))
+        return;
+    if (!twinFormatIsUniform()) {
+        showInvalidFile();
+        return;
+    }
+    // The characters of a symbol font's text are its codes, which the board shows in its
+    // own font's charset.
+    m_rtf.setSelStart(0);
+    const FontCharset fileCharset = m_rtf.SelCharset().value_or(FontCharset::Ansi);
+    QString text = withBoardLineBreaks(m_rtf.Text());
+    bool partial = false;
+    if (!keepWithinLimit(text, partial))
+        return;
+
+    if (type == FileType::Txt && m_c.menu->isChecked(QStringLiteral("OptLoadTD")))
+        RestoreTBDefaults();
+    if (type == FileType::Quf && fontFound)
+        CopyRTFFormatToTB();
+
+    text = recodeText(text, fileCharset, m_c.FMapContainer->charset());
+    m_c.TextBoard->setText(text);
+    m_s.TBChanged = false;
+    if (m_c.TextBoard->Text() != text) {
+        showLoadFailure();
+        return;
+    }
+    m_recentFiles.UpdateFileMRU(m_s.TBOpenPath);
+    m_s.TBFontName = m_c.TextBoard->font().family();
+    m_s.TBLoadedPath = m_s.TBOpenPath;
+    m_s.TBLoadedName = m_s.TBOpenName;
+    m_s.TBLoadFolder = folderOf(m_s.TBOpenPath, m_s.TBOpenName);
+    setCaption(m_s.TBOpenName, partial);
+}
+
+bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
+{
+    const QString &path = m_s.TBOpenPath;
+    switch (type) {
+    case FileType::Txt:
+        if (!m_rtf.LoadFile(path, RichTextBox::FileKind::PlainText, m_c.FMapContainer->charset())) {
+            showInvalidFile();
+            return false;
+        }
+        return true;
+    case FileType::Quf: {
+        if (!m_rtf.LoadFile(path, RichTextBox::FileKind::Rtf)) {
+            showInvalidFile();
+            return false;
+        }
+        m_s.FontChangedOnLoad = false;
+        m_rtf.setSelStart(0);
+        const QString name = m_rtf.SelFontName().value_or(QString());
+        fontFound = m_fontChoice.FontInCombo(name);
+        if (fontFound) {
+            m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex - 1);
+            return true;
+        }
+        QrvlMsg(lines({QString(), QStringLiteral("Font: ") + name, QStringLiteral("This font does not exist on your system."),
+                       QStringLiteral("It is used by the file you are trying to load."), QString(),
+                       appName() + QStringLiteral(" will load this file with current font setting."),
+                       QStringLiteral("Load File?")}),
+                kYN, title(" File Font Error"), false, 2);
+        if (!globals().gMsgResult)
+            return false;
+        m_s.FontChangedOnLoad = true;
+        return true;
+    }
+    case FileType::Other:
+        break;
+    }
+    QrvlMsg(lines({QString(), QString(), appName() + QStringLiteral(" allows loading from only two types of files."),
+                   QStringLiteral("These are:"),
+                   QStringLiteral("• *.QUF (") + appName() + QStringLiteral(" Uniform Format files)"),
+                   QStringLiteral("• *.TXT (ASCII Text files)"),
+                   QStringLiteral("Please select only the above file types for loading.")}),
+            kOK, title(" File Type Error"), false, 1);
+    return false;
+}
+
+bool TextBoardFiles::twinFormatIsUniform()
+{
+    m_rtf.setSelStart(0);
+    m_rtf.setSelLength(m_rtf.Text().size());
+    return m_rtf.SelFontSize() && m_rtf.SelColor() && m_rtf.SelFontName();
+}
+
+bool TextBoardFiles::keepWithinLimit(QString &text, bool &partial)
+{
+    if (text.size() <= m_s.TBMaxLength)
+        return true;
+    QrvlMsg(lines({QString(), QStringLiteral("Size of the file you are trying to load exceeds the"),
+                   QStringLiteral("maximum limit (61,440 characters) of the TextBoard."),
+                   QStringLiteral("A partial load upto the limit of the TextBoard is possible."), QString(),
+                   QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to load partial file."),
+                   QStringLiteral("• Press No to cancel load.")}),
+            kYN, title(" TextBoard Limit Warning"), false, 1);
+    if (!globals().gMsgResult)
+        return false;
+    // A cut between the CR and the LF of a line break would leave half a break, which the
+    // board reads as a whole one, one character over its limit.
+    qsizetype keep = m_s.TBMaxLength;
+    if (text.at(keep - 1) == QLatin1Char('\r') && text.at(keep) == QLatin1Char('\n'))
+        --keep;
+    text.truncate(keep);
+    partial = true;
+    return true;
+}
+
+void TextBoardFiles::RestoreTBDefaults()
+{
+    m_settings.LoadTBSettings();
+    m_format.ApplyTBSettings();
+    m_s.FontIndex = m_fontChoice.GetLastFontIndex();
+    m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex - 1);
+    m_format.ApplyTBFont();
+}
+
+bool TextBoardFiles::CopyRTFFormatToTB()
+{
+    m_rtf.setSelStart(0);
+    m_rtf.setSelLength(m_rtf.Text().size());
+
+    // The loader has checked that name, size and colour are the same throughout.
+    ColorValue color = m_rtf.SelColor().value_or(QBColor(0));
+    if (!m_format.SetTBFontColor(color)) {
+        QrvlMsg(lines({QString(), QString(), QStringLiteral("Font color of the file you are trying to load does"),
+                       QStringLiteral("not match the 16 predefined ") + appName() + QStringLiteral(" font colors."),
+                       QString(), appName() + QStringLiteral(" will load this file with"),
+                       QStringLiteral("the default font color of Black")}),
+                kOK, title(" File Load Error"), false, 1);
+        color = QBColor(0);
+        m_s.TBFontColorIndex = 0;
+        m_s.TBFontColorName = QBColorName(0);
+    }
+    int size = FontSizeRules::roundHalfEven(m_rtf.SelFontSize().value_or(FontSizeRules::kMin));
+    if (size < FontSizeRules::kMin) {
+        showSizeCorrection(true);
+        size = FontSizeRules::kMin;
+    } else if (size > FontSizeRules::kMax) {
+        showSizeCorrection(false);
+        size = FontSizeRules::kMax;
+    }
+    m_format.ApplyTBFont();
+
+    const auto bold = m_rtf.SelBold();
+    const auto italic = m_rtf.SelItalic();
+    const auto underline = m_rtf.SelUnderline();
+    const auto strikethrough = m_rtf.SelStrikeThru();
+    const auto alignment = m_rtf.SelAlignment();
+    if (!bold || !italic || !underline || !strikethrough || !alignment) {
+        QrvlMsg(lines({QString(), QString(), QStringLiteral("The file you selected could not be loaded"),
+                       QStringLiteral("successfully due to unknown reasons."), QString(),
+                       QStringLiteral("Please contact the author at ") + ProductInfo::feedbackAddress(),
+                       QStringLiteral("with all details of this problem.")}),
+                kOK, title(" Unknown Error"), false, 1);
+        return false;
+    }
+
+    // The board shows whole sizes only, the size the slider is set to below.
+    QFont font = m_c.TextBoard->font();
+    font.setPointSize(size);
+    m_c.TextBoard->setFont(font);
+    const std::array<std::pair<const char *, bool>, 4> styles = {
+        {{"Bold", *bold}, {"Italic", *italic}, {"Underline", *underline}, {"Strikethrough", *strikethrough}}};
+    m_format.SetTBBold(*bold ? 1 : 0);
+    m_format.SetTBItalic(*italic ? 1 : 0);
+    m_format.SetTBUnderline(*underline ? 1 : 0);
+    m_format.SetTBStrikethru(*strikethrough ? 1 : 0);
+    for (int i = 0; i < 4; ++i) {
+        m_s.TBFontStyle[i] = m_format.textBoardStyle(TextBoardFormat::Style(i)) ? 1 : 0;
+        m_c.FontFormatTB->setValue(QString::fromLatin1(styles[i].first), m_s.TBFontStyle[i]);
+    }
+    m_format.SetTBForeColor(color);
+    m_format.SetTBAlignment(*alignment);
+    m_c.FontSizeSlider->setValue(size);
+    m_c.FontSizeNumber->setText(QString::number(size));
+    // SetTBBold and its neighbours have given the Zoom view the same styles.
+    QFont zoom = m_c.TextZoom->font();
+    zoom.setFamily(m_c.TextBoard->font().family());
+    m_c.TextZoom->setFont(zoom);
+    return true;
+}
+
+void TextBoardFiles::showSizeCorrection(bool tooSmall)
+{
+    const QStringList text =
+        tooSmall ? QStringList{QString(), QString(), QStringLiteral("Font size of the file you are trying to load is"),
+                               QStringLiteral("smaller than the minimum TextBoard font Size of 8."), QString(),
+                               appName() + QStringLiteral(" will load this file"), QStringLiteral("with a font size of 8.")}
+                 : QStringList{QString(), QString(), QStringLiteral("Font size of the file you are trying to load"),
+                               QStringLiteral("exceeds the maximum TextBoard font Size of 36."), QString(),
+                               appName() + QStringLiteral(" will load this file"),
+                               QStringLiteral("with a font size of 36.")};
+    QrvlMsg(lines(text), kOK, title(" File Load Error"), false, 1);
+}
+
+void TextBoardFiles::CopyTBFormatToRTF(bool whole)
+{
+    const TextBoardEdit *board = m_c.TextBoard;
+    m_rtf.setText(whole ? board->Text() : board->SelText());
+    m_rtf.setSelStart(0);
+    m_rtf.setSelLength(m_rtf.Text().size());
+    const QFont font = board->font();
+    m_rtf.setSelFontName(font.family());
+    m_rtf.setSelCharset(m_c.FMapContainer->charset());
+    m_rtf.setSelFontSize(font.pointSizeF());
+    m_rtf.setSelBold(m_format.textBoardStyle(TextBoardFormat::Bold));
+    m_rtf.setSelItalic(m_format.textBoardStyle(TextBoardFormat::Italic));
+    m_rtf.setSelUnderline(m_format.textBoardStyle(TextBoardFormat::Underline));
+    m_rtf.setSelStrikeThru(m_format.textBoardStyle(TextBoardFormat::Strikeout));
+    const QColor color = resolveColor(foreColor(m_c.TextBoard));
+    m_rtf.setSelColor(rgbColor(color.red(), color.green(), color.blue()));
+    m_rtf.setSelAlignment(board->Alignment());
+}
+
+void TextBoardFiles::FileSave_Click()
+{
+    CommonDialogProperties &d = m_cmnDlg;
+    d.CancelError = true;
+    d.Filter = fileFilter();
+    d.FilterIndex = m_s.TBLoadedPath.toUpper().endsWith(QLatin1String("TXT")) ? 2 : 1;
+    d.FileName = m_s.TBLoadedPath;
+    d.Flags = CdlFlags::OverwritePrompt | CdlFlags::HideReadOnly;
+    d.InitDir = m_s.TBSaveFolder;
+    d.DialogTitle = QStringLiteral("Save Text in File");
+    if (m_services.dialog->ShowSave(d) != DialogResult::Confirmed)
+        return;
+    const QString path = d.FileName;
+    const QString fileTitle = fileTitleOf(path);
+
+    const bool fontChangedBefore = m_s.FontChangedOnLoad;
+    if (m_s.FontChangedOnLoad && path == m_s.TBLoadedPath) {
+        QrvlMsg(lines({QString(), QString(), QStringLiteral("The font settings of this file"),
+                       QStringLiteral("was changed while loading it."), QStringLiteral("Saving this file will overwrite"),
+                       QStringLiteral("it's original font settings."), QString(), QStringLiteral("Save File?")}),
+                kYN, title(" File Save Warning"), false, 1);
+        if (!globals().gMsgResult)
+            return;
+    } else {
+        m_s.FontChangedOnLoad = false;
+    }
+
+    bool saved = false;
+    if (fileTitle.toUpper().endsWith(QLatin1String("TXT"))) {
+        m_rtf.setText(m_c.TextBoard->Text());
+        saved = m_rtf.SaveFile(path, RichTextBox::FileKind::PlainText, m_c.FMapContainer->charset());
+    } else {
+        CopyTBFormatToRTF(true);
+        saved = m_rtf.SaveFile(path, RichTextBox::FileKind::Rtf);
+    }
+    if (!saved) {
+        // Nothing was written over the old file; the board still holds unsaved text.
+        m_s.FontChangedOnLoad = fontChangedBefore;
+        showSaveFailure(path);
+        return;
+    }
+
+    m_recentFiles.UpdateFileMRU(path);
+    m_s.TBLoadedPath = path;
+    m_s.TBLoadedName = fileTitle;
+    m_s.TBSaveFolder = folderOf(path, fileTitle);
+    setCaption(fileTitle);
+    m_s.TBChanged = false;
+}
+
+void TextBoardFiles::setCaption(const QString &fileTitle, bool partial)
+{
+    QString caption = appName() + QStringLiteral(" :  ") + fileTitle;
+    if (partial)
+        caption += QStringLiteral(" (PARTIALLY LOADED!)");
+    m_window.setWindowTitle(caption);
+}
+
+void TextBoardFiles::showInvalidFile()
+{
+    QrvlMsg(lines({QString(), QString(), QStringLiteral("The file you selected could not be loaded successfully"),
+                   QStringLiteral("It does not seem to be a valid .QUF or .TXT file.")}),
+            kOK, title(" File Load Error"), false, 1);
+}
+
+void TextBoardFiles::showLoadFailure()
+{
+    QrvlMsg(lines({QString(), QStringLiteral("The file you selected could not be loaded successfully."), QString(),
+                   QStringLiteral("This may happen sometimes if the size of the file"),
+                   QStringLiteral("being opened is large and the text volume exceeds"),
+                   QStringLiteral("the 64 KB memory threshold of the TextBoard."), QString(),
+                   QStringLiteral("Try closing ") + appName() + QStringLiteral(" and reloading the file again.")}),
+            kOK, title(" File Load Error"), false, 1);
+}
+
+void TextBoardFiles::showSaveFailure(const QString &path)
+{
+    QrvlMsg(lines({QString(), QString(), QStringLiteral("The text could not be saved in the file"), path, QString(),
+                   QStringLiteral("The file on disk, if there was one, has not been changed.")}),
+            kOK, title(" File Save Error"), false, 1);
+}

@@ -1,0 +1,477 @@
+#include "support/TestMain.h"
+
+#include "app/rules/QBColors.h"
+#include "platform/CommonDialogQt.h"
+#include "platform/FcFontCatalog.h"
+#include "platform/fakes/FakeShell.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const FcFontCatalog &catalog()
+{
+    static const FcFontCatalog instance;
+    return instance;
+}
+
+// Runs `act` on the top modal window once one of type T is up, from inside its event loop;
+// act returns false to wait for a later one. Stops when the guard goes out of scope.
+class WhenModal final
+{
+public:
+    template<typename T>
+    static std::unique_ptr<QTimer> run(std::function<bool(T *)> act)
+    {
+        auto timer = std::make_unique<QTimer>();
+        timer->setInterval(10);
+        QTimer *t = timer.get();
+        QObject::connect(t, &QTimer::timeout, t, [t, act] {
+            auto *w = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (w && act(w))
+                t->stop();
+        });
+        timer->start();
+        return timer;
+    }
+};
+
+// The user types a path into the file name field and confirms.
+void typeFileName(QFileDialog *d, const QString &path)
+{
+    if (auto *field = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        field->setText(path);
+    else
+        d->selectFile(path);
+    static_cast<QDialog *>(d)->accept(); // QFileDialog's own accept checks the choice
+}
+
+QPushButton *okButton(QWidget *dialog)
+{
+    auto *box = dialog->findChild<QDialogButtonBox *>();
+    return box ? box->button(QDialogButtonBox::Ok) : nullptr;
+}
+
+} // namespace
+
+class TestCommonDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parseFilter_data();
+    void parseFilter();
+    void fontRefusal_data();
+    void fontRefusal();
+    void openDialog();
+    void saveDialog_data();
+    void saveDialog();
+    void cancelLeavesEverything_data();
+    void cancelLeavesEverything();
+    void fontDialogRefusesSizesOutsideTheLimits();
+    void colorDialogStartsFromTheColour();
+    void printerWithoutPrinterWritesPdf();
+    void helpOpensTheDocument_data();
+    void helpOpensTheDocument();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestCommonDialog::parseFilter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("descriptions");
+    QTest::addColumn<QList<QStringList>>("patterns");
+    QTest::newRow("empty") << QString() << QStringList{} << QList<QStringList>{};
+    QTest::newRow("one pair") << QStringLiteral("Quorvil Custom Map Files (*.QCM)|*.qcm")
+                              << QStringList{QStringLiteral("Quorvil Custom Map Files (*.QCM)")}
+                              << QList<QStringList>{{QStringLiteral("*.qcm")}};
+    QTest::newRow("two pairs") << QStringLiteral("Quorvil Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt")
+                               << QStringList{QStringLiteral("Quorvil Uniform Format Files (*.QUF)"),
+                                              QStringLiteral("Text Files (*.TXT)")}
+                               << QList<QStringList>{{QStringLiteral("*.quf")}, {QStringLiteral("*.txt")}};
+    QTest::newRow("several globs") << QStringLiteral("Both|*.quf;*.txt")
+                                   << QStringList{QStringLiteral("Both")}
+                                   << QList<QStringList>{{QStringLiteral("*.quf"), QStringLiteral("*.txt")}};
+    QTest::newRow("description alone") << QStringLiteral("All") << QStringList{QStringLiteral("All")}
+                                       << QList<QStringList>{{QStringLiteral("*")}};
+}
+
+void TestCommonDialog::parseFilter()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, descriptions);
+    QFETCH(QList<QStringList>, patterns);
+    const QList<FileFilter> parsed = parseFileFilter(filter);
+    QCOMPARE(parsed.size(), descriptions.size());
+    for (qsizetype i = 0; i < parsed.size(); ++i) {
+        QCOMPARE(parsed[i].description, descriptions[i]);
+        QCOMPARE(parsed[i].patterns, patterns[i]);
+    }
+}
+
+void TestCommonDialog::fontRefusal_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("refusal");
+    const int all = 0x12101;
+    const QString sizeText = QStringLiteral("Size must be between 8 and 36 points.");
+    QTest::newRow("8") << all << 8.0 << true << QString();
+    QTest::newRow("36") << all << 36.0 << true << QString();
+    QTest::newRow("7.5") << all << 7.5 << true << sizeText;
+    QTest::newRow("36.5") << all << 36.5 << true << sizeText;
+    QTest::newRow("72 without limits") << 0x10101 << 72.0 << true << QString();
+    QTest::newRow("not installed") << all << 12.0 << false
+                                   << QStringLiteral("There is no font with that name.\nChoose a font from the list of fonts.");
+    QTest::newRow("not installed, not forced") << 0x2101 << 12.0 << false << QString();
+}
+
+void TestCommonDialog::fontRefusal()
+{
+    QFETCH(int, flags);
+    QFETCH(double, size);
+    QFETCH(bool, installed);
+    QFETCH(QString, refusal);
+    CommonDialogProperties dlg;
+    dlg.Flags = flags;
+    dlg.Min = 8;
+    dlg.Max = 36;
+    QCOMPARE(fontChoiceRefusal(dlg, size, installed), refusal);
+}
+
+void TestCommonDialog::openDialog()
+{
+    const QString folder = m_dir.path() + QStringLiteral("/open");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/Map.QCM");
+    for (const QString &name : {QStringLiteral("Map.QCM"), QStringLiteral("other.qcm"), QStringLiteral("notes.txt")}) {
+        QFile file(folder + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 0x1804;
+    dlg.Filter = QStringLiteral("Quorvil Custom Map Files (*.QCM)|*.qcm");
+    dlg.InitDir = folder;
+    dlg.DialogTitle = QStringLiteral("Load a Custom Map");
+
+    QString title;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    QFileDialog::AcceptMode accept = QFileDialog::AcceptSave;
+    QString directory;
+    QStringList filters;
+    bool detailsHidden = false;
+    QStringList offered; // the files the filter lets the user pick
+    QElapsedTimer listing;
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        auto *model = d->findChild<QFileSystemModel *>();
+        const QModelIndex root = model ? model->index(folder) : QModelIndex();
+        if (!listing.isValid())
+            listing.start();
+        // The folder is listed in the background; give it a moment to show both maps.
+        if (model && model->rowCount(root) < 2 && listing.elapsed() < 3000)
+            return false;
+        for (int row = 0; model && row < model->rowCount(root); ++row) {
+            const QModelIndex item = model->index(row, 0, root);
+            if (item.flags() & Qt::ItemIsEnabled)
+                offered.append(item.data().toString());
+        }
+        offered.sort();
+        title = d->windowTitle();
+        mode = d->fileMode();
+        accept = d->acceptMode();
+        directory = d->directory().absolutePath();
+        filters = d->nameFilters();
+        detailsHidden = d->testOption(QFileDialog::HideNameFilterDetails);
+        typeFileName(d, path);
+        return true;
+    });
+    QCOMPARE(dialogs.ShowOpen(dlg), DialogResult::Confirmed);
+    QCOMPARE(title, QStringLiteral("Load a Custom Map"));
+    QCOMPARE(mode, QFileDialog::ExistingFile);
+    QCOMPARE(accept, QFileDialog::AcceptOpen);
+    QCOMPARE(directory, QDir(folder).absolutePath());
+    QCOMPARE(filters, QStringList{QStringLiteral("Quorvil Custom Map Files (*.QCM) (*.qcm)")});
+    QVERIFY(detailsHidden);
+    QCOMPARE(offered, (QStringList{QStringLiteral("Map.QCM"), QStringLiteral("other.qcm")}));
+    QCOMPARE(dlg.FileName, path);
+    QCOMPARE(dlg.FileTitle, QStringLiteral("Map.QCM"));
+    QCOMPARE(dlg.FilterIndex, 1);
+}
+
+void TestCommonDialog::saveDialog_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("asksBeforeOverwriting");
+    QTest::newRow("6") << 6 << true;
+    QTest::newRow("4") << 4 << false;
+}
+
+void TestCommonDialog::saveDialog()
+{
+    QFETCH(int, flags);
+    QFETCH(bool, asksBeforeOverwriting);
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = flags;
+    dlg.Filter = QStringLiteral("Quorvil Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt");
+    dlg.FilterIndex = 2;
+    dlg.InitDir = m_dir.path();
+    dlg.DialogTitle = QStringLiteral("Save Text in File");
+    const QString path = m_dir.path() + QStringLiteral("/notes");
+
+    bool asks = !asksBeforeOverwriting;
+    QString selectedFilter;
+    QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        asks = !d->testOption(QFileDialog::DontConfirmOverwrite);
+        selectedFilter = d->selectedNameFilter();
+        accept = d->acceptMode();
+        typeFileName(d, path);
+        return true;
+    });
+    QCOMPARE(dialogs.ShowSave(dlg), DialogResult::Confirmed);
+    QCOMPARE(accept, QFileDialog::AcceptSave);
+    QCOMPARE(asks, asksBeforeOverwriting);
+    QCOMPARE(selectedFilter, QStringLiteral("Text Files (*.TXT)")); // the details are hidden
+    QCOMPARE(dlg.FileName, path); // no extension is added
+    QCOMPARE(dlg.FileTitle, QStringLiteral("notes"));
+    QCOMPARE(dlg.FilterIndex, 2);
+}
+
+void TestCommonDialog::cancelLeavesEverything_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("cancelError");
+    for (const char *kind : {"open", "save", "font", "color", "printer"}) {
+        QTest::addRow("%s, CancelError on", kind) << QString::fromLatin1(kind) << true;
+        QTest::addRow("%s, CancelError off", kind) << QString::fromLatin1(kind) << false;
+    }
+}
+
+void TestCommonDialog::cancelLeavesEverything()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, cancelError);
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = cancelError;
+    dlg.Flags = kind == QLatin1String("font") ? 0x12101 : 0;
+    dlg.FileName = QStringLiteral("before.txt");
+    dlg.FontName = QStringLiteral("DejaVu Sans");
+    dlg.FontSize = 11;
+    dlg.Min = 8;
+    dlg.Max = 36;
+    dlg.Color = QBColor(3);
+    dlg.InitDir = m_dir.path();
+
+    bool seen = false;
+    auto guard = WhenModal::run<QDialog>([&](QDialog *d) {
+        seen = true;
+        d->reject();
+        return true;
+    });
+    DialogResult result = DialogResult::Confirmed;
+    if (kind == QLatin1String("open"))
+        result = dialogs.ShowOpen(dlg);
+    else if (kind == QLatin1String("save"))
+        result = dialogs.ShowSave(dlg);
+    else if (kind == QLatin1String("font"))
+        result = dialogs.ShowFont(dlg);
+    else if (kind == QLatin1String("color"))
+        result = dialogs.ShowColor(dlg);
+    else
+        result = dialogs.ShowPrinter(dlg);
+
+    QVERIFY(seen);
+    // With CancelError off the classic component returned normally, having changed nothing.
+    QCOMPARE(result, cancelError ? DialogResult::Cancelled : DialogResult::Confirmed);
+    QCOMPARE(dlg.FileName, QStringLiteral("before.txt"));
+    QVERIFY(dlg.FileTitle.isEmpty());
+    QCOMPARE(dlg.FontName, QStringLiteral("DejaVu Sans"));
+    QCOMPARE(dlg.FontSize, 11.0);
+    QCOMPARE(dlg.Color, QBColor(3));
+    QVERIFY(!dlg.hDC);
+}
+
+void TestCommonDialog::fontDialogRefusesSizesOutsideTheLimits()
+{
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 0x12101;
+    dlg.FontName = QStringLiteral("DejaVu Serif");
+    dlg.FontSize = 12;
+    dlg.Min = 8;
+    dlg.Max = 36;
+    dlg.FontBold = true;
+    dlg.Color = QBColor(12);
+
+    QFont offered;
+    QString offeredColor;
+    QString refusal;
+    bool stayedOpen = false;
+    auto refusalGuard = WhenModal::run<QMessageBox>([&](QMessageBox *box) {
+        refusal = box->text();
+        box->accept();
+        return true;
+    });
+    int step = 0;
+    auto guard = WhenModal::run<QDialog>([&](QDialog *d) {
+        if (d->objectName() != QLatin1String("CommonFontDialog"))
+            return false;
+        auto *picker = d->findChild<QFontDialog *>(QStringLiteral("FontPicker"));
+        auto *color = d->findChild<QComboBox *>(QStringLiteral("FontColor"));
+        if (step == 0) {
+            offered = picker->currentFont();
+            offeredColor = color->currentText();
+            QFont big = offered;
+            big.setPointSize(40);
+            picker->setCurrentFont(big);
+            okButton(d)->click(); // the refusal's box comes and goes inside this click
+            stayedOpen = d->isVisible();
+            ++step;
+            return false;
+        }
+        QFont ok = picker->currentFont();
+        ok.setPointSize(36);
+        picker->setCurrentFont(ok);
+        color->setCurrentIndex(color->findText(QStringLiteral("Blue")));
+        okButton(d)->click();
+        return true;
+    });
+
+    QCOMPARE(dialogs.ShowFont(dlg), DialogResult::Confirmed);
+    QCOMPARE(offered.family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(offered.pointSize(), 12);
+    QVERIFY(offered.bold());
+    QCOMPARE(offeredColor, QStringLiteral("Red"));
+    QCOMPARE(refusal, QStringLiteral("Size must be between 8 and 36 points."));
+    QVERIFY(stayedOpen);
+    QCOMPARE(dlg.FontName, QStringLiteral("DejaVu Serif"));
+    QCOMPARE(dlg.FontSize, 36.0);
+    QVERIFY(dlg.FontBold);
+    QVERIFY(!dlg.FontItalic);
+    QCOMPARE(dlg.Color, QBColor(9));
+}
+
+void TestCommonDialog::colorDialogStartsFromTheColour()
+{
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 3;
+    dlg.Color = rgbColor(10, 20, 30);
+    QColor offered;
+    auto guard = WhenModal::run<QColorDialog>([&](QColorDialog *d) {
+        offered = d->currentColor();
+        d->setCurrentColor(QColor(200, 100, 50));
+        d->accept();
+        return true;
+    });
+    QCOMPARE(dialogs.ShowColor(dlg), DialogResult::Confirmed);
+    QCOMPARE(offered, QColor(10, 20, 30));
+    QCOMPARE(dlg.Color, rgbColor(200, 100, 50));
+}
+
+void TestCommonDialog::printerWithoutPrinterWritesPdf()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("A printer is installed here");
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 0x101;
+    const QString pdf = m_dir.path() + QStringLiteral("/board.pdf");
+
+    QPrinter::OutputFormat format = QPrinter::NativeFormat;
+    QString offeredFile;
+    QPrinter::PrintRange range = QPrinter::AllPages;
+    bool fileFieldFound = false;
+    auto guard = WhenModal::run<QPrintDialog>([&](QPrintDialog *d) {
+        format = d->printer()->outputFormat();
+        offeredFile = d->printer()->outputFileName();
+        range = d->printer()->printRange();
+        // The user types the file's name into the dialog's own field.
+        if (auto *field = d->findChild<QLineEdit *>(QStringLiteral("filename"))) {
+            fileFieldFound = true;
+            field->setText(pdf);
+        }
+        d->accept();
+        return true;
+    });
+    QCOMPARE(dialogs.ShowPrinter(dlg), DialogResult::Confirmed);
+    QCOMPARE(format, QPrinter::PdfFormat);
+    QVERIFY(offeredFile.startsWith(TestEnvironment::documentsDir() + QLatin1Char('/')));
+    QVERIFY(offeredFile.endsWith(QLatin1String(".pdf")));
+    QCOMPARE(range, QPrinter::Selection);
+    QVERIFY(fileFieldFound);
+    QVERIFY(dlg.hDC);
+    QCOMPARE(dlg.hDC->outputFileName(), pdf);
+
+    QTextDocument doc(QStringLiteral("Printed text"));
+    doc.print(dlg.hDC.get());
+    QFile out(pdf);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QVERIFY(out.read(5) == "%PDF-");
+}
+
+void TestCommonDialog::helpOpensTheDocument_data()
+{
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<QString>("opened"); // empty: nothing
+    QTest::newRow("bare name") << QStringLiteral("Quorvil300.html")
+                               << QCoreApplication::applicationDirPath() + QStringLiteral("/Quorvil300.html");
+    QTest::newRow("full path") << QStringLiteral("/opt/help/Quorvil300.html")
+                               << QStringLiteral("/opt/help/Quorvil300.html");
+    QTest::newRow("none") << QString() << QString();
+}
+
+void TestCommonDialog::helpOpensTheDocument()
+{
+    QFETCH(QString, helpFile);
+    QFETCH(QString, opened);
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.HelpFile = helpFile;
+    dlg.HelpCommand = kHelpForceFile;
+    const DialogResult result = dialogs.ShowHelp(dlg);
+    QCOMPARE(result, opened.isEmpty() ? DialogResult::Cancelled : DialogResult::Confirmed);
+    QCOMPARE(shell.opened(), opened.isEmpty() ? QStringList{} : QStringList{opened});
+}
+
+QUORVIL_TEST_MAIN(TestCommonDialog)
+#include "tst_commondialog.moc"
