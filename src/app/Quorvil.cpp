@@ -434,6 +434,7 @@ void Quorvil::UpdateFMapSize() {}
 void Quorvil::ApplyTBSettings()
 {
     m_tbFormat->ApplyTBSettings();
+    m_editing->UpdateEditCommands();
 }
 
 void Quorvil::ApplyViewSettings()

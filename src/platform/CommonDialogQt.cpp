@@ -59,9 +59,6 @@ QStringList qtNameFilters(const QList<FileFilter> &filters)
     return list;
 }
 
-// The classic font dialog: family, style and size (Qt's font picker, embedded), the effects, and
-// the colour list of the 16 classic colours. It checks the choice against the caller's flags
-// before it closes.
 // The 1-based index of the filter the dialog has selected; with the details hidden Qt reports
 // only the description.
 int filterIndexOf(const QString &selected, const QString &filter)
@@ -75,6 +72,9 @@ int filterIndexOf(const QString &selected, const QString &filter)
     return 1;
 }
 
+// The classic font dialog: family, style and size (Qt's font picker, embedded), the effects, and
+// the colour list of the 16 classic colours. It checks the choice against the caller's flags
+// before it closes.
 class FontChooser final : public QDialog
 {
 public:

@@ -249,6 +249,9 @@ void RichTextBox::loadDocument(const RtfDocument &document)
 
     m_document.clear();
     QTextCursor cursor(&m_document);
+    // One edit for the whole document: the layout and the undo stack see a single change
+    // instead of one per paragraph.
+    cursor.beginEditBlock();
     bool first = true;
     for (const RtfParagraph &p : document.paragraphs) {
         const QTextCharFormat lineFormat = toQt(p.runs.isEmpty() ? RtfCharFormat{} : p.runs.constFirst().format);
@@ -261,6 +264,7 @@ void RichTextBox::loadDocument(const RtfDocument &document)
             cursor.insertText(documentLine(r.text), toQt(r.format));
         first = false;
     }
+    cursor.endEditBlock();
     m_selStart = 0;
     m_selLength = 0;
 }
@@ -303,6 +307,9 @@ std::optional<T> RichTextBox::uniformChar(Read read) const
     if (from == to)
         return read(caretFormat(from));
     std::optional<T> value;
+    // Fragments that share a format share its index: read each format once, not once per
+    // fragment, which keeps a full, uniform TextBoard quick to test.
+    int lastFormat = -1;
     for (QTextBlock block = m_document.findBlock(from); block.isValid() && block.position() < to;
          block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -311,6 +318,9 @@ std::optional<T> RichTextBox::uniformChar(Read read) const
                 break;
             if (fragment.position() + fragment.length() <= from)
                 continue;
+            if (fragment.charFormatIndex() == lastFormat)
+                continue;
+            lastFormat = fragment.charFormatIndex();
             const T v = read(fragment.charFormat());
             if (value && *value != v)
                 return std::nullopt;

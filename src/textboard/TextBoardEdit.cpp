@@ -38,6 +38,10 @@ TextBoardEdit::TextBoardEdit(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("TextBoard"));
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(option);
     connect(this, &QPlainTextEdit::textChanged, this, &TextBoardEdit::Change);
 }
 
@@ -48,8 +52,8 @@ QString TextBoardEdit::Text() const
 
 void TextBoardEdit::setText(const QString &text)
 {
+    // The document keeps its text option (alignment, wrapping) across new text.
     setPlainText(toDocumentText(text));
-    setAlignment(m_alignment);
 }
 
 int TextBoardEdit::length() const
@@ -135,6 +139,9 @@ void TextBoardEdit::setAlignment(int code)
     else if (code == 2)
         align = Qt::AlignHCenter;
     QTextOption option = document()->defaultTextOption();
+    // A new text option lays out the whole text again: only when it really changes.
+    if (option.alignment() == align && option.wrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere)
+        return;
     option.setAlignment(align);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDefaultTextOption(option);
