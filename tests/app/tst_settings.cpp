@@ -16,12 +16,6 @@
 
 namespace {
 
-QByteArray storeBytes()
-{
-    QFile f(TestEnvironment::settingsFile());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no store>");
-}
-
 void writeStore(const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(TestEnvironment::settingsFile()).path());
@@ -89,7 +83,7 @@ void TestSettings::firstRunWritesTheWholeLayout()
         }
     }
     // Nothing beyond the layout: the store holds exactly the values counted above.
-    const QString text = QString::fromUtf8(storeBytes());
+    const QString text = QString::fromUtf8(TestEnvironment::settingsBytes());
     QCOMPARE(int(text.count(QRegularExpression(QStringLiteral("^\"[^\"]*\"="), QRegularExpression::MultilineOption))
                  + text.count(QRegularExpression(QStringLiteral("^@="), QRegularExpression::MultilineOption))),
              written);
@@ -109,7 +103,7 @@ void TestSettings::refusedRepairChangesNothing()
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
     if (!store.isEmpty())
         writeStore(store);
-    const QByteArray before = storeBytes();
+    const QByteArray before = TestEnvironment::settingsBytes();
     MessageDriver driver;
     driver.no().no();
     QVERIFY(!f.start());
@@ -120,7 +114,7 @@ void TestSettings::refusedRepairChangesNothing()
                             "\u2022 Press Yes to repair registry and continue loading.\r"
                             "(all settings will be reset to default values)      \r"
                             "\u2022 Press No to terminate loading."));
-    QCOMPARE(storeBytes(), before);
+    QCOMPARE(TestEnvironment::settingsBytes(), before);
 }
 
 void TestSettings::missingValuesThatMatter_data()

@@ -24,26 +24,10 @@ namespace {
 const QString kBoldOnly = QStringLiteral("Quorvil Bold Only");
 const QString kSymbol = QStringLiteral("Quorvil Symbol Test");
 
-QByteArray storeBytes()
-{
-    QFile f(TestEnvironment::settingsFile());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no store>");
-}
-
 void setSavedFont(MainWindowFixture &f, const QString &name)
 {
     QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName"),
                                 RegData{REG_SZ, name.toUtf8()}));
-}
-
-// The user picks an item of the font box with the mouse.
-void chooseFont(MainWindowFixture &f, const QString &name)
-{
-    QComboBox *combo = f.controls().FontNameCombo;
-    const int index = combo->findText(name);
-    QVERIFY2(index >= 0, qPrintable(name));
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
 }
 
 // A catalog with more families than a 16-bit count can hold.
@@ -200,7 +184,7 @@ void TestFontChoice::missingSavedFont()
     QFETCH(bool, yes);
     MainWindowFixture f;
     setSavedFont(f, QStringLiteral("No Such Font"));
-    const QByteArray before = storeBytes();
+    const QByteArray before = TestEnvironment::settingsBytes();
     MessageDriver driver;
     if (yes)
         driver.yes();
@@ -220,7 +204,7 @@ void TestFontChoice::missingSavedFont()
 
     if (!yes) {
         QVERIFY(f.window().ended());
-        QCOMPARE(storeBytes(), before);
+        QCOMPARE(TestEnvironment::settingsBytes(), before);
         return;
     }
     QComboBox *combo = f.controls().FontNameCombo;

@@ -4,7 +4,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QTest>
 
 MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight, Store store)
     : display(screenWidth, screenHeight)
@@ -50,4 +52,13 @@ bool MainWindowFixture::start(const QStringList &commandLine)
     const bool running = m_window->start();
     QCoreApplication::processEvents(); // the first activation
     return running;
+}
+
+void chooseFont(MainWindowFixture &f, const QString &name)
+{
+    QComboBox *combo = f.controls().FontNameCombo;
+    const int index = combo->findText(name);
+    QVERIFY2(index >= 0, qPrintable(name));
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
 }

@@ -51,3 +51,6 @@ public:
 private:
     std::unique_ptr<Quorvil> m_window;
 };
+
+// The user picks the font of that name in the font box with the mouse.
+void chooseFont(MainWindowFixture &f, const QString &name);

@@ -75,6 +75,12 @@ QString settingsFile()
     return configHome() + QStringLiteral("/Quorvil/Quorvil.reg");
 }
 
+QByteArray settingsBytes()
+{
+    QFile f(settingsFile());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no store>");
+}
+
 void clearSettings()
 {
     QDir(configHome() + QStringLiteral("/Quorvil")).removeRecursively();

@@ -24,6 +24,7 @@ QString root();          // the private folder that holds everything below
 QString configHome();    // $XDG_CONFIG_HOME
 QString documentsDir();  // the documents folder QStandardPaths reports
 QString settingsFile();  // the settings store's file
+QByteArray settingsBytes(); // its bytes, or "<no store>"
 void clearSettings();    // removes the store (and its lock and backups)
 
 } // namespace TestEnvironment

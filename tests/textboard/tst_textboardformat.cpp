@@ -45,15 +45,6 @@ RegData dword(quint32 v)
     return RegData{REG_DWORD, b};
 }
 
-void chooseFont(MainWindowFixture &f, const QString &name)
-{
-    QComboBox *combo = f.controls().FontNameCombo;
-    const int index = combo->findText(name);
-    QVERIFY2(index >= 0, qPrintable(name));
-    combo->setCurrentIndex(index);
-    Q_EMIT combo->activated(index);
-}
-
 bool styleOf(const QFont &f, int style)
 {
     switch (style) {
