@@ -94,16 +94,8 @@ void Quorvil::wireCommands()
     m_editing->registerCommands(m_commands);
     m_find->registerCommands(m_commands);
     m_wholeText->registerCommands(m_commands);
-    m_commands.insert(QStringLiteral("FileLoad"), [this] { m_tbFiles->FileLoad_Click(); });
-    m_commands.insert(QStringLiteral("FileSave"), [this] { m_tbFiles->FileSave_Click(); });
-    m_commands.insert(QStringLiteral("FormatFont"), [this] { m_tbFormat->FormatFont_Click(); });
-    m_commands.insert(QStringLiteral("FFontBold"), [this] { m_tbFormat->FFontBold_Click(); });
-    m_commands.insert(QStringLiteral("FFontItalic"), [this] { m_tbFormat->FFontItalic_Click(); });
-    m_commands.insert(QStringLiteral("FFontUnderline"), [this] { m_tbFormat->FFontUnderline_Click(); });
-    m_commands.insert(QStringLiteral("FFontStrikethrough"), [this] { m_tbFormat->FFontStrikethrough_Click(); });
-    m_commands.insert(QStringLiteral("AlignLeft"), [this] { m_tbFormat->AlignLeft_Click(); });
-    m_commands.insert(QStringLiteral("AlignCenter"), [this] { m_tbFormat->AlignCenter_Click(); });
-    m_commands.insert(QStringLiteral("AlignRight"), [this] { m_tbFormat->AlignRight_Click(); });
+    m_tbFiles->registerCommands(m_commands);
+    m_tbFormat->registerCommands(m_commands);
     connect(m_c.menu, &MainMenu::itemClicked, this, &Quorvil::runCommand);
     // The FontMap size number follows its slider.
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,

@@ -96,6 +96,12 @@ TextBoardFiles::TextBoardFiles(QuorvilControls &controls, MainState &state, cons
     });
 }
 
+void TextBoardFiles::registerCommands(CommandMap &commands)
+{
+    commands.insert(QStringLiteral("FileLoad"), [this] { FileLoad_Click(); });
+    commands.insert(QStringLiteral("FileSave"), [this] { FileSave_Click(); });
+}
+
 TextBoardFiles::FileType TextBoardFiles::fileTypeOf(const QString &path)
 {
     const QString ending = path.right(3).toUpper();

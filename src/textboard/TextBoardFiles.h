@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Commands.h"
+
 #include <QObject>
 #include <QString>
 
@@ -30,6 +32,9 @@ public:
                    CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF, TextBoardFormat &format,
                    FontChoice &fontChoice, SettingsStore &settings, RecentFilesMenu &recentFiles, QWidget &window,
                    QObject *parent = nullptr);
+
+    // File > Load and File > Save.
+    void registerCommands(CommandMap &commands);
 
     // The open dialog's load (File > Load and the "Load" button).
     void FileLoad_Click();

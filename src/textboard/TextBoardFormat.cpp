@@ -108,6 +108,18 @@ TextBoardFormat::TextBoardFormat(QuorvilControls &controls, MainState &state, co
     });
 }
 
+void TextBoardFormat::registerCommands(CommandMap &commands)
+{
+    commands.insert(QStringLiteral("FormatFont"), [this] { FormatFont_Click(); });
+    commands.insert(QStringLiteral("FFontBold"), [this] { FFontBold_Click(); });
+    commands.insert(QStringLiteral("FFontItalic"), [this] { FFontItalic_Click(); });
+    commands.insert(QStringLiteral("FFontUnderline"), [this] { FFontUnderline_Click(); });
+    commands.insert(QStringLiteral("FFontStrikethrough"), [this] { FFontStrikethrough_Click(); });
+    commands.insert(QStringLiteral("AlignLeft"), [this] { AlignLeft_Click(); });
+    commands.insert(QStringLiteral("AlignCenter"), [this] { AlignCenter_Click(); });
+    commands.insert(QStringLiteral("AlignRight"), [this] { AlignRight_Click(); });
+}
+
 void TextBoardFormat::ApplyTBFont()
 {
     const QString name = m_c.FontNameCombo->currentText();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Commands.h"
 #include "app/rules/ColorValue.h"
 #include "fontmap/rules/Charset.h"
 
@@ -27,6 +28,9 @@ public:
     // `cmnDlg` is the main window's common dialog, shared with its other commands.
     TextBoardFormat(QuorvilControls &controls, MainState &state, const Services &services,
                     CommonDialogProperties &cmnDlg, QObject *parent = nullptr);
+
+    // Format > TextBoard: Font, the four styles and the three alignments.
+    void registerCommands(CommandMap &commands);
 
     // Re-fonts the cells, the TextBoard, the Zoom view and the find box from FontNameCombo's
     // text and FontSizeSlider's value. A style the font forces (a family that exists only in
