@@ -152,6 +152,13 @@ bool RegistryTree::mergeKey(const QString &keyPath, const std::vector<Value> &va
                               [&](const Value &value) { return setValueOf(*key, value.name, value.data); });
 }
 
+qsizetype RegistryTree::write(const QList<RegWrite> &batch)
+{
+    return std::count_if(batch.begin(), batch.end(), [this](const RegWrite &w) {
+        return w.data ? setValue(w.keyPath, w.name, *w.data) : deleteValue(w.keyPath, w.name);
+    });
+}
+
 bool RegistryTree::deleteKey(const QString &keyPath)
 {
     const std::optional<QStringList> names = splitKeyPath(keyPath);

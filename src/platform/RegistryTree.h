@@ -43,6 +43,8 @@ public:
     // section is read. False, with the key created but values perhaps missing, on a
     // malformed path or value name.
     bool mergeKey(const QString &keyPath, const std::vector<Value> &values);
+    // setValue or deleteValue of each entry in turn; how many of them were made.
+    qsizetype write(const QList<RegWrite> &batch);
 
     // HKEY_CURRENT_USER, whose name is empty.
     const Key &root() const { return m_root; }

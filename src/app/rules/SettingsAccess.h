@@ -2,7 +2,16 @@
 
 #include "app/rules/RegistryFunctions.h"
 
+#include <QList>
 #include <QVariant>
+
+// One value for writeMany: key below Software\Quorvil (empty for the root), name, value.
+struct SettingWrite
+{
+    QString key;
+    QString name;
+    QVariant value;
+};
 
 // Reads and writes the program's settings by key and name, with the type the settings
 // layout gives each value; everything goes through the registry operations.
@@ -15,6 +24,8 @@ public:
 
     RegValue read(const QString &key, const QString &name);
     void write(const QString &key, const QString &name, const QVariant &value);
+    // Each value as write() stores it, all at once: one lock and one replace of the store.
+    void writeMany(const QList<SettingWrite> &values);
     void remove(const QString &key, const QString &name);
 
     RegistryFunctions &functions() { return m_reg; }
