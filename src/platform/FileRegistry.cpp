@@ -40,20 +40,24 @@ QString errnoText(int error = errno)
 
 // What tells one version of the file from another without reading it: a change replaces
 // the file, so at least the inode differs, and a writer in place changes size or time.
+// The status change time also moves when the file's permissions change, so a file made
+// unreadable is not read from memory.
 struct FileIdentity
 {
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
-    qint64 modifiedSeconds = 0;
-    qint64 modifiedNanoseconds = 0;
+    timespec modified{};
+    timespec changed{};
 
-    static FileIdentity of(const struct stat &st)
+    static FileIdentity of(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
+
+    friend bool operator==(const FileIdentity &a, const FileIdentity &b)
     {
-        return {st.st_dev, st.st_ino, st.st_size, qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec)};
+        return a.device == b.device && a.inode == b.inode && a.size == b.size
+            && a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec
+            && a.changed.tv_sec == b.changed.tv_sec && a.changed.tv_nsec == b.changed.tv_nsec;
     }
-
-    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
 };
 
 // The file a path finally names, following symbolic links (a target that does not exist
@@ -307,14 +311,17 @@ bool FileRegistry::save(const QByteArray &text)
             return failed(QStringLiteral("write"));
         written += put;
     }
-    struct stat st;
-    if (::fsync(file.fd()) != 0 || ::fstat(file.fd(), &st) != 0)
+    if (::fsync(file.fd()) != 0)
         return failed(QStringLiteral("write"));
     if (std::rename(nativePath(temporaryPath).constData(), nativePath(*target).constData()) != 0) {
         warn(QStringLiteral("cannot replace %1: %2").arg(*target, errnoText()));
         ::unlink(nativePath(temporaryPath).constData());
         return false;
     }
+    // After the rename, which moves the status change time.
+    struct stat st;
+    if (::fstat(file.fd(), &st) != 0)
+        st = {};
     // What was written is what the next call finds, unless another process replaces it.
     Snapshot &snapshot = *m_snapshot;
     snapshot.state = Snapshot::State::Valid;

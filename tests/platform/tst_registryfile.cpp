@@ -1,3 +1,4 @@
+#include "support/FilePermissions.h"
 #include "support/TestMain.h"
 
 #include "app/rules/GlobalDeclarations.h"
@@ -255,6 +256,7 @@ void TestRegistryFile::unreadableStoreIsNeverReplaced()
     QVERIFY(store.createKey(kKey));
     QVERIFY(store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "x"}));
     const QByteArray before = readAll(store.storePath());
+    ObeyFilePermissions obey;
     QVERIFY(QFile::setPermissions(store.storePath(), QFileDevice::Permissions()));
     QFile probe(store.storePath());
     if (probe.open(QIODevice::ReadOnly)) {
