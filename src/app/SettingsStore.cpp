@@ -5,10 +5,12 @@
 #include "app/MainMenu.h"
 #include "app/Message.h"
 #include "app/Quorvil.h"
+#include "app/StoreProblemMessage.h"
 #include "app/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ScreenDefaults.h"
 #include "app/rules/SettingsLayout.h"
+#include "app/rules/WindowPlacement.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CustomColorDefaults.h"
 #include "platform/DisplayService.h"
@@ -196,9 +198,15 @@ void SettingsStore::LoadLastSettings()
     const QString last = key("Last");
     const double top = toInt(m_settings.read(last, key("FormTop")));
     const double left = toInt(m_settings.read(last, key("FormLeft")));
-    m_window.move(Twips::toQt(left), Twips::toQt(top));
-    m_s.LastFormHeight = toInt(m_settings.read(last, key("FormHeight")));
-    m_s.LastFormWidth = toInt(m_settings.read(last, key("FormWidth")));
+    const double height = toInt(m_settings.read(last, key("FormHeight")));
+    const double width = toInt(m_settings.read(last, key("FormWidth")));
+    // A placement saved off the screen, or larger than it, is brought back onto it. The
+    // caption is what the window's outer size counts beyond its client area.
+    const QRectF placed = WindowPlacement::fitOnScreen(QRectF(left, top, width, height), m_services.display->workArea(),
+                                                       m_window.formHeight() - m_window.height() * Twips::kPerQtUnit);
+    m_window.move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
+    m_s.LastFormHeight = placed.height();
+    m_s.LastFormWidth = placed.width();
     m_s.TBLoadFolder = regToText(m_settings.read(last, key("LFLoadPath")));
     m_s.TBSaveFolder = regToText(m_settings.read(last, key("LFSavePath")));
 
@@ -247,6 +255,7 @@ void SettingsStore::LoadLastSettings()
 
 void SettingsStore::firstRunQuestion()
 {
+    ReportStoreProblem(m_services.registry->problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
             QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1);

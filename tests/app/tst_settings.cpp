@@ -1,3 +1,4 @@
+#include "support/FilePermissions.h"
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void exitWritesLastSettings();
     void maximisedExitKeepsNormalPlace();
     void secondStartAsksNothing();
+    void badStoreIsReportedFirst_data();
+    void badStoreIsReportedFirst();
 };
 
 void TestSettings::firstRunWritesTheWholeLayout()
@@ -105,11 +108,18 @@ void TestSettings::refusedRepairChangesNothing()
         writeStore(store);
     const QByteArray before = TestEnvironment::settingsBytes();
     MessageDriver driver;
+    // A garbled store is reported before the first-run question.
+    const int reports = store.isEmpty() ? 0 : 1;
+    if (reports)
+        driver.ok();
     driver.no().no();
     QVERIFY(!f.start());
-    QCOMPARE(driver.count(), 2);
-    QCOMPARE(driver.seen()[1].title, QStringLiteral("Quorvil Registry Initialization Error"));
-    QCOMPARE(driver.seen()[1].text,
+    QCOMPARE(driver.count(), reports + 2);
+    QCOMPARE(driver.unexpected(), 0);
+    if (reports)
+        QCOMPARE(driver.seen()[0].title, QStringLiteral("Quorvil Settings File Error"));
+    QCOMPARE(driver.seen()[reports + 1].title, QStringLiteral("Quorvil Registry Initialization Error"));
+    QCOMPARE(driver.seen()[reports + 1].text,
              QStringLiteral("\rQuorvil registry entries seem to be incorrect.  \r\rContinue Loading?\r\r"
                             "\u2022 Press Yes to repair registry and continue loading.\r"
                             "(all settings will be reset to default values)      \r"
@@ -291,6 +301,70 @@ void TestSettings::secondStartAsksNothing()
     QCOMPARE(g.window().pos(), QPoint(50, 60));
     QVERIFY(g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
     QCOMPARE(g.state().SizeIndex, 4);
+}
+
+void TestSettings::badStoreIsReportedFirst_data()
+{
+    QTest::addColumn<QString>("kind"); // damaged, folder or unreadable
+    QTest::addColumn<QString>("detail");
+
+    QTest::newRow("damaged") << "damaged" << "is damaged and could not be read.";
+    QTest::newRow("a folder in its place") << "folder" << "cannot be read: Is a directory.";
+    QTest::newRow("no permission to read it") << "unreadable" << "cannot be read: Permission denied.";
+}
+
+void TestSettings::badStoreIsReportedFirst()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, detail);
+
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
+    const QString store = TestEnvironment::settingsFile();
+    const QByteArray damaged("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dword:12c");
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(store));
+    } else {
+        writeStore(damaged);
+    }
+    ObeyFilePermissions obey;
+    if (kind == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(store, QFileDevice::Permissions()));
+        QFile probe(store);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads files without read permission");
+    }
+
+    MessageDriver driver;
+    driver.ok().yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), 2);
+    const MessageDriver::Seen &report = driver.seen().constFirst();
+    QCOMPARE(report.title, QStringLiteral("Quorvil Settings File Error"));
+    QCOMPARE(report.buttons, QStringList{QStringLiteral("Ok")});
+    QStringList lines{QString(), QStringLiteral("The settings file Quorvil.reg in the folder"),
+                      QFileInfo(store).absolutePath(), detail};
+    const QStringList copies = QDir(QFileInfo(store).absolutePath())
+                                   .entryList({QStringLiteral("Quorvil.reg.damaged-*")}, QDir::Files);
+    if (kind == QLatin1String("damaged")) {
+        QCOMPARE(copies.size(), 1);
+        lines << QString() << QStringLiteral("A copy of it was kept in the same folder as") << copies.constFirst();
+        QFile copy(QFileInfo(store).absolutePath() + QLatin1Char('/') + copies.constFirst());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), damaged);
+        // The first run that follows replaced the damaged store with its own.
+        QVERIFY(f.registry.value(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName")));
+    } else {
+        QVERIFY(copies.isEmpty());
+        lines << QString() << QStringLiteral("It is left untouched, and no settings") << QStringLiteral("can be saved in it.");
+        QCOMPARE(QFileInfo(store).isDir(), kind == QLatin1String("folder"));
+    }
+    // Long folders may break after any separator; the words are the same.
+    QCOMPARE(QString(report.text).remove(QChar(0x200B)), lines.join(QLatin1Char('\r')));
+    QCOMPARE(driver.seen()[1].title, QStringLiteral("Quorvil Init Information"));
+    if (kind == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(TestEnvironment::settingsBytes(), damaged);
+    }
 }
 
 QUORVIL_TEST_MAIN(TestSettings)
