@@ -258,8 +258,9 @@ QIcon icon(const QString &imageList, const QString &imageKey)
 {
     bool numeric = false;
     const int number = imageKey.toInt(&numeric);
+    // Image n of the format toolbar's list is the swatch of QB colour n - 1.
     if (numeric && imageList == QLatin1String("imlFontFormatTB"))
-        return colorSwatch(number - 1);
+        return colorSwatch(number >= 1 ? number - 1 : -1);
     if (const auto it = painters().constFind(imageKey); it != painters().cend())
         return drawn(*it);
     return drawn(glyph(imageKey.left(2), QColor(40, 40, 40)));

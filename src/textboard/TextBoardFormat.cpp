@@ -216,6 +216,11 @@ void TextBoardFormat::ApplyTBSettings()
     SetTBUnderline(m_s.TBFontStyle[Underline]);
     SetTBStrikethru(m_s.TBFontStyle[Strikeout]);
     SetTBAlignment(m_c.TextBoard->Alignment());
+    // A stored index that is none of the 16 QB colours gives Black, as a file's colour does.
+    if (QBColorName(m_s.TBFontColorIndex).isEmpty()) {
+        m_s.TBFontColorIndex = 0;
+        m_s.TBFontColorName = QBColorName(0);
+    }
     setForeColor(m_c.TextBoard, QBColor(m_s.TBFontColorIndex));
     m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_s.TBFontColorIndex + 1));
     m_c.CoolBarTB->update();
