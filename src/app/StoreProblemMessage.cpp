@@ -1,6 +1,6 @@
 #include "app/StoreProblemMessage.h"
 
-#include "app/Message.h"
+#include "widgets/Message.h"
 #include "app/rules/GlobalDeclarations.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Registry.h"
+#include "app/rules/Registry.h"
 
 // Tells the user, in one message, that the settings file was damaged and where its copy
 // was kept, or that it cannot be read and is left untouched; nothing for a sound store.

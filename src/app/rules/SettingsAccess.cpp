@@ -7,6 +7,16 @@ RegValue SettingsAccess::read(const QString &key, const QString &name)
     return m_reg.QueryValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name);
 }
 
+RegValue SettingsAccess::readInto(Settings &settings, const QString &key, const QString &name)
+{
+    const RegValue value = read(key, name);
+    const SettingsLayout::Value *spec = SettingsLayout::find(key, name);
+    Q_ASSERT_X(spec && spec->set, "SettingsAccess::readInto", qPrintable(key + QLatin1Char('\\') + name));
+    if (spec && spec->set)
+        spec->set(settings, value);
+    return value;
+}
+
 namespace {
 
 // The layout's type for the value; nullptr (and an assertion in debug builds) for a value

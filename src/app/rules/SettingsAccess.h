@@ -5,6 +5,8 @@
 #include <QList>
 #include <QVariant>
 
+struct Settings;
+
 // One value for writeMany: key below Software\Quorvil (empty for the root), name, value.
 struct SettingWrite
 {
@@ -23,6 +25,8 @@ public:
     explicit SettingsAccess(Registry &store) : m_reg(store) {}
 
     RegValue read(const QString &key, const QString &name);
+    // Reads the value into its member of `settings` (see SettingsLayout) and returns it as read.
+    RegValue readInto(Settings &settings, const QString &key, const QString &name);
     void write(const QString &key, const QString &name, const QVariant &value);
     // Each value as write() stores it, all at once: one lock and one replace of the store.
     void writeMany(const QList<SettingWrite> &values);

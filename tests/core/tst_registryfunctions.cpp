@@ -1,10 +1,10 @@
-#include "support/TestMain.h"
-
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
 #include "app/rules/SettingsAccess.h"
 #include "app/rules/SettingsLayout.h"
 #include "platform/fakes/MemoryRegistry.h"
+
+#include <QTest>
 
 namespace {
 
@@ -317,5 +317,5 @@ void TestRegistryFunctions::settingsBatchTakesTheLayoutsTypes()
     QVERIFY(!many.keyExists(SettingsLayout::keyPath(QStringLiteral("Options"))));
 }
 
-QUORVIL_TEST_MAIN(TestRegistryFunctions)
+QTEST_GUILESS_MAIN(TestRegistryFunctions)
 #include "tst_registryfunctions.moc"
