@@ -1,4 +1,5 @@
 #include "support/FilePermissions.h"
+#include "support/ForeignKeys.h"
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void exitWritesLastSettings();
     void maximisedExitKeepsNormalPlace();
     void secondStartAsksNothing();
+    void startAndExitReadTheStoreOnce();
     void badStoreIsReportedFirst_data();
     void badStoreIsReportedFirst();
 };
@@ -301,6 +303,33 @@ void TestSettings::secondStartAsksNothing()
     QCOMPARE(g.window().pos(), QPoint(50, 60));
     QVERIFY(g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
     QCOMPARE(g.state().SizeIndex, 4);
+}
+
+void TestSettings::startAndExitReadTheStoreOnce()
+{
+    QByteArray seeded;
+    {
+        MainWindowFixture seed;
+        seeded = TestEnvironment::settingsBytes();
+    }
+    writeStore(withForeignKeys(seeded, 5000));
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::AsItIs);
+    QVERIFY(f.start());
+    // Start-up reads some two hundred values; the file is parsed for the first of them only.
+    QCOMPARE(f.registry.parseCount(), 1);
+    QCOMPARE(f.registry.replaceCount(), 0);
+    f.window().move(33, 44);
+    f.window().close();
+    // The exit writes all its values in one replace of the file, and reads nothing again.
+    QCOMPARE(f.registry.parseCount(), 1);
+    QCOMPARE(f.registry.replaceCount(), 1);
+
+    // The other programs' keys outlive it.
+    FileRegistry fresh;
+    QCOMPARE(fresh.value(QStringLiteral("Software\\Vendor99\\Key04999"), QStringLiteral("Value")),
+             (RegData{REG_SZ, QByteArray(20, 'v')}));
+    QCOMPARE(fresh.value(SettingsLayout::keyPath(QStringLiteral("Last")), QStringLiteral("FormLeft")),
+             (RegData{REG_DWORD, QByteArray("\xef\x01\0\0", 4)}));
 }
 
 void TestSettings::badStoreIsReportedFirst_data()
