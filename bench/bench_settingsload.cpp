@@ -36,15 +36,6 @@ namespace {
 constexpr int kForeignKeys = 68000;
 constexpr int kRounds = 5;
 
-void writeStore(const QByteArray &bytes)
-{
-    TestEnvironment::clearSettings();
-    QDir().mkpath(QFileInfo(TestEnvironment::settingsFile()).path());
-    QFile file(TestEnvironment::settingsFile());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -81,7 +72,8 @@ void BenchSettingsLoad::settingsLoad_data()
 void BenchSettingsLoad::settingsLoad()
 {
     QFETCH(QByteArray, store);
-    writeStore(store);
+    TestEnvironment::clearSettings();
+    TestEnvironment::writeSettings(store);
     FakeUserName userName;
     SettingsStore::Screen screen;
     screen.workArea = QRectF(0, 0, 1024 * 15, 768 * 15);
@@ -108,7 +100,8 @@ void BenchSettingsLoad::startAndExit()
     int parses = 0;
     int replaces = 0;
     for (int round = 0; round < kRounds; ++round) {
-        writeStore(store);
+        TestEnvironment::clearSettings();
+        TestEnvironment::writeSettings(store);
         MainWindowFixture f(1024, 768, MainWindowFixture::Store::AsItIs);
         QElapsedTimer timer;
         timer.start();

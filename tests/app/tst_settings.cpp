@@ -18,14 +18,6 @@
 
 namespace {
 
-void writeStore(const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(TestEnvironment::settingsFile()).path());
-    QFile f(TestEnvironment::settingsFile());
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 QString path(const SettingsLayout::Value &v)
 {
     return SettingsLayout::keyPath(v.key);
@@ -107,7 +99,7 @@ void TestSettings::refusedRepairChangesNothing()
     QFETCH(QByteArray, store);
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
     if (!store.isEmpty())
-        writeStore(store);
+        TestEnvironment::writeSettings(store);
     const QByteArray before = TestEnvironment::settingsBytes();
     MessageDriver driver;
     // A garbled store is reported before the first-run question.
@@ -312,7 +304,7 @@ void TestSettings::startAndExitReadTheStoreOnce()
         MainWindowFixture seed;
         seeded = TestEnvironment::settingsBytes();
     }
-    writeStore(withForeignKeys(seeded, 5000));
+    TestEnvironment::writeSettings(withForeignKeys(seeded, 5000));
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::AsItIs);
     QVERIFY(f.start());
     // Start-up reads some two hundred values; the file is parsed for the first of them only.
@@ -353,7 +345,7 @@ void TestSettings::badStoreIsReportedFirst()
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(store));
     } else {
-        writeStore(damaged);
+        TestEnvironment::writeSettings(damaged);
     }
     ObeyFilePermissions obey;
     if (kind == QLatin1String("unreadable")) {

@@ -25,14 +25,6 @@ bool holdsANumber(const SettingsLayout::Value &v)
     return number;
 }
 
-void writeStore(const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(TestEnvironment::settingsFile()).path());
-    QFile file(TestEnvironment::settingsFile());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 } // namespace
 
 class TestStoredNumbers : public QObject
@@ -80,7 +72,7 @@ void TestStoredNumbers::extremeNumbersStartCleanly()
     QFETCH(qint32, number);
 
     TestEnvironment::clearSettings();
-    writeStore(m_firstRunStore);
+    TestEnvironment::writeSettings(m_firstRunStore);
     // Twice: with the stored number, and with what the exit of the first run saved.
     for (int run = 0; run < 2; ++run) {
         MainWindowFixture f(1024, 768, MainWindowFixture::Store::AsItIs);
