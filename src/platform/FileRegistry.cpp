@@ -235,7 +235,7 @@ FileRegistry::Snapshot &FileRegistry::readFile()
     if (!parsed.tree) {
         warn(QStringLiteral("%1 is damaged (%2); it reads as empty and a copy is kept before it is replaced")
                  .arg(storePath(), parsed.error));
-            *m_snapshot = Snapshot{Snapshot::State::Damaged, {}, {}, identity, {}, {}};
+        *m_snapshot = Snapshot{Snapshot::State::Damaged, {}, {}, identity, {}, {}};
         return *m_snapshot;
     }
     m_lastWarning.clear();
@@ -263,12 +263,15 @@ bool FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
     if (snapshot.state == Snapshot::State::Unreadable || !edit(snapshot.tree))
         return false;
     // The edit changed the parsed tree in place; whatever goes wrong from here, the next
-    // call reads the file again.
+    // call reads the file again, or, for a damaged file, keeps the name of its copy.
     const QByteArray text = writeRegedit(snapshot.tree);
     if (snapshot.state == Snapshot::State::Valid && text == snapshot.text)
         return true;
-    const auto fail = [this] {
-        *m_snapshot = Snapshot{};
+    const auto fail = [&snapshot] {
+        if (snapshot.state == Snapshot::State::Damaged)
+            snapshot.tree = RegistryTree();
+        else
+            snapshot = Snapshot{};
         return false;
     };
     if (text.size() > kMaxRegeditBytes) {
