@@ -85,6 +85,7 @@ private Q_SLOTS:
     void symlinkedStoreKeepsItsLink_data();
     void symlinkedStoreKeepsItsLink();
     void eachDamagedStoreKeepsACopy();
+    void damagedStoreThatCannotBeReplacedIsCopiedOnce();
     void storeThatIsNoFile_data();
     void storeThatIsNoFile();
 };
@@ -460,6 +461,31 @@ void TestRegistryFile::eachDamagedStoreKeepsACopy()
         kept.prepend(problem.keptAs);
         QCOMPARE(store.damagedCopies(), kept.mid(0, FileRegistry::kKeptDamagedCopies));
     }
+}
+
+void TestRegistryFile::damagedStoreThatCannotBeReplacedIsCopiedOnce()
+{
+    // A damaged store linked from a folder the program may not write into.
+    const QString dotfiles = TestEnvironment::root() + QStringLiteral("/readonly-dotfiles");
+    QVERIFY(QDir().mkpath(dotfiles));
+    const QByteArray damaged("REGEDIT4\n\n[HKEY_CURRENT_USER\n");
+    writeAll(dotfiles + QStringLiteral("/quorvil.reg"), damaged);
+    FileRegistry store;
+    QVERIFY(QDir().mkpath(QFileInfo(store.storePath()).absolutePath()));
+    QVERIFY(QFile::link(dotfiles + QStringLiteral("/quorvil.reg"), store.storePath()));
+    ObeyFilePermissions obey;
+    QVERIFY(QFile::setPermissions(dotfiles, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot create")));
+    QVERIFY(!store.createKey(kKey));
+    QVERIFY(!store.createKey(kKey));
+    QVERIFY(!store.keyExists(kKey));
+    QCOMPARE(store.damagedCopies().size(), 1);
+    QCOMPARE(store.problem().keptAs, store.damagedCopies().constFirst());
+    QVERIFY(QFile::setPermissions(dotfiles, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QCOMPARE(readAll(dotfiles + QStringLiteral("/quorvil.reg")), damaged);
+    QDir(dotfiles).removeRecursively();
 }
 
 void TestRegistryFile::storeThatIsNoFile_data()
