@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/rules/ColorValue.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class ColorGrid;
+class QLabel;
+class QPushButton;
+
+// `TBColorPicker`: the 16 colours the TextBoard's text may take, one of which the user picks.
+// Created for one showing: it reads globals().gColorIndex (the current colour, 0..15) and
+// gColorValue when it is made, and only OK writes gColorIndex and gColorName (the cell's own
+// name: "Gray" for colour 8, where the rest of the program says "Grey"). Cancel, Esc and the
+// close box write nothing.
+class TBColorPicker final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TBColorPicker)
+
+public:
+    // `schemeBackColor` gives the Zoom view's back colour, which the container takes while
+    // the colour scheme is on.
+    explicit TBColorPicker(const std::function<ColorValue()> &schemeBackColor, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Load(const std::function<ColorValue()> &schemeBackColor);
+    void SetupToolTips();
+    void showSelection(int cell);
+    void Button1_Click();
+    void Button2_Click();
+
+    ColorGrid *m_container = nullptr;         // ColorContainer
+    QLabel *m_currentColorBlock = nullptr;
+    QLabel *m_currentColorLabel = nullptr;
+    QLabel *m_colorLabel = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QPushButton *m_button2 = nullptr;
+};
