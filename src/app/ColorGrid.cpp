@@ -130,21 +130,20 @@ void ColorGrid::paintEvent(QPaintEvent *event)
     const QPalette &p = palette();
     painter.fillRect(rect(), resolveColor(m_containerColor, p));
 
+    // Lines one device pixel wide, laid as fills, stay sharp at every scale.
+    const qreal line = 1.0 / devicePixelRatioF();
+    const auto outlined = [&](const QRect &r, const QColor &outline, const QColor &fill) {
+        painter.fillRect(QRectF(r), outline);
+        painter.fillRect(QRectF(r).adjusted(line, line, -line, -line), fill);
+    };
     const QRect frame = frameRect();
-    if (event->region().intersects(frame)) {
-        painter.fillRect(frame, resolveColor(kWindowBackground, p));
-        painter.setPen(resolveColor(kWindowText, p));
-        painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    }
-
+    if (event->region().intersects(frame))
+        outlined(frame, resolveColor(kWindowText, p), resolveColor(kWindowBackground, p));
     // A thin outline keeps a cell of the container's or the frame's own colour visible.
-    painter.setPen(p.color(QPalette::Dark));
     for (int cell = 1; cell <= count(); ++cell) {
         const QRect r = cellRect(cell);
-        if (!event->region().intersects(r))
-            continue;
-        painter.fillRect(r, resolveColor(color(cell), p));
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        if (event->region().intersects(r))
+            outlined(r, p.color(QPalette::Dark), resolveColor(color(cell), p));
     }
 }
 
