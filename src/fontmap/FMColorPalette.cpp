@@ -4,6 +4,7 @@
 #include "app/ColorResolve.h"
 #include "app/Message.h"
 #include "app/Twips.h"
+#include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/rules/PaletteCells.h"
 
@@ -219,7 +220,7 @@ void FMColorPalette::Form_Activate()
     // A reference or index from a hand-edited store is brought onto a cell of the palette.
     const int ref = clampPaletteRef(g.gPaletteRef);
     ColorGrid *handedIn = grid(ref);
-    handedIn->setCurrent(g.gColorIndex + 1);
+    handedIn->setCurrent(ColorGridMoves::cellForIndex(g.gColorIndex, handedIn->count()));
     const int cell = handedIn->current();
     setBackColor(m_currentColorBlock, colorValueFromText(g.gColorValue).value_or(0));
     const QString name = handedIn->name(cell);

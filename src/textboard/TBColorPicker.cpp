@@ -3,6 +3,7 @@
 #include "app/ColorGrid.h"
 #include "app/ColorResolve.h"
 #include "app/Twips.h"
+#include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/QBColors.h"
 
@@ -87,7 +88,7 @@ void TBColorPicker::Form_Load(const std::function<ColorValue()> &schemeBackColor
     SetupToolTips();
     setBackColor(m_currentColorBlock, colorValueFromText(g.gColorValue).value_or(0));
     // A colour index from a hand-edited store is brought onto one of the 16 cells.
-    m_container->setCurrent(g.gColorIndex + 1);
+    m_container->setCurrent(ColorGridMoves::cellForIndex(g.gColorIndex, kColors));
     m_currentColorLabel->setText(m_container->name(m_container->current()));
     showSelection(m_container->current());
     if (g.gColorScheme && schemeBackColor)

@@ -442,6 +442,7 @@ void TestFMColorPalette::outOfRangeHandIn_data()
     QTest::newRow("palette 7, index 99") << 7 << 99 << 2 << 40;
     QTest::newRow("negative both") << -3 << -5 << 0 << 1;
     QTest::newRow("system index 30") << 1 << 30 << 1 << 25;
+    QTest::newRow("largest stored number") << 0 << 2147483647 << 0 << 48;
 }
 
 void TestFMColorPalette::outOfRangeHandIn()

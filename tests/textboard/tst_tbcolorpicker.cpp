@@ -207,6 +207,7 @@ void TestTBColorPicker::outOfRangeIndex_data()
     QTest::newRow("99") << 99 << 16;
     QTest::newRow("16") << 16 << 16;
     QTest::newRow("-1") << -1 << 1;
+    QTest::newRow("largest stored number") << 2147483647 << 16;
 }
 
 void TestTBColorPicker::outOfRangeIndex()

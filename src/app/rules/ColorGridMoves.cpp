@@ -47,4 +47,10 @@ int clampCell(int cell, int count)
     return qBound(1, cell, count);
 }
 
+int cellForIndex(int index, int count)
+{
+    // Bounded before the step to a cell number, so that no stored index can overflow it.
+    return qBound(0, index, count - 1) + 1;
+}
+
 } // namespace ColorGridMoves

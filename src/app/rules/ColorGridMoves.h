@@ -22,5 +22,7 @@ int apply(Move move, int cell, int count);
 
 // `cell` brought into 1..count.
 int clampCell(int cell, int count);
+// The cell of a 0-based colour index handed in by a caller, brought into 1..count.
+int cellForIndex(int index, int count);
 
 } // namespace ColorGridMoves
