@@ -1,9 +1,9 @@
 #include "fontmap/FMColorPalette.h"
 
-#include "app/ColorGrid.h"
-#include "app/ColorResolve.h"
-#include "app/Message.h"
-#include "app/Twips.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Message.h"
+#include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/rules/PaletteCells.h"

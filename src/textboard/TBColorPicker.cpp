@@ -1,8 +1,8 @@
 #include "textboard/TBColorPicker.h"
 
-#include "app/ColorGrid.h"
-#include "app/ColorResolve.h"
-#include "app/Twips.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/QBColors.h"

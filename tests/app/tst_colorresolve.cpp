@@ -1,6 +1,6 @@
 #include "support/TestMain.h"
 
-#include "app/ColorResolve.h"
+#include "widgets/ColorResolve.h"
 
 #include <QLabel>
 

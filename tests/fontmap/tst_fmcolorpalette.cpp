@@ -1,9 +1,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/ColorGrid.h"
-#include "app/ColorResolve.h"
-#include "app/Twips.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/SettingsAccess.h"
 #include "app/rules/SettingsLayout.h"

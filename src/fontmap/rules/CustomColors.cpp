@@ -9,20 +9,6 @@ namespace {
 const QString kColorsKey = QStringLiteral("CustomColors");
 const QString kLabelsKey = QStringLiteral("CustomLabels");
 
-struct PendingWrite
-{
-    QString key;
-    QString name;
-    QVariant value;
-};
-
-// All writes of one save go to the store together.
-void writeBatch(SettingsAccess &settings, const QList<PendingWrite> &writes)
-{
-    for (const PendingWrite &w : writes)
-        settings.write(w.key, w.name, w.value);
-}
-
 } // namespace
 
 namespace CustomColors {
@@ -53,14 +39,14 @@ CustomColorSet read(SettingsAccess &settings)
 
 void save(SettingsAccess &settings, const CustomColorSet &colors)
 {
-    QList<PendingWrite> writes;
+    QList<SettingWrite> writes;
     writes.reserve(2 * CustomColorDefaults::kCount);
     for (int i = 1; i <= CustomColorDefaults::kCount; ++i) {
         const QString name = QString::number(i);
         writes.append({kColorsKey, name, colors[i - 1].color});
         writes.append({kLabelsKey, name, colors[i - 1].label});
     }
-    writeBatch(settings, writes);
+    settings.writeMany(writes);
 }
 
 } // namespace CustomColors

@@ -1,7 +1,7 @@
-#include "app/ColorGrid.h"
+#include "widgets/ColorGrid.h"
 
-#include "app/ColorResolve.h"
-#include "app/Twips.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 
 #include <QHelpEvent>
