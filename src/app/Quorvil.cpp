@@ -1,6 +1,7 @@
 #include "app/Quorvil.h"
 
 #include "app/HelpCommands.h"
+#include "app/MainToolTips.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
 #include "app/rules/GlobalDeclarations.h"
@@ -159,6 +160,11 @@ void Quorvil::wireState()
                 action->setChecked(on);
         });
     }
+    // The tooltips follow their switch at once.
+    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
+        if (option == Toggles::ToolTips)
+            SetToolTips(m_c, m_tbFont.colorName());
+    });
     QAction *hilite = a.action(QStringLiteral("FMHiLite"));
     hilite->setChecked(m_fmColors.hilite());
     bindCheck(hilite, &m_fmColors, &FontMapColors::setHilite, &FontMapColors::hiliteChanged);
@@ -619,6 +625,7 @@ void Quorvil::ApplyViewSettings()
 {
     // Start-up draws the fill meter once.
     m_editing->UpdateProgress();
+    SetToolTips(m_c, m_tbFont.colorName());
 }
 
 void Quorvil::SetupMenusAndHelp() {}
