@@ -193,6 +193,13 @@ void Quorvil::wireParts()
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
+    // The "Load" button's list of recent text files runs the File menu's items.
+    connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
+        m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));
+    });
+    connect(m_c.LoadSaveTB, &ToolBar::buttonMenuClick, this, [this](const QString &, int index) {
+        m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
+    });
     // The FontMap size number follows its slider.
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
             [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
