@@ -31,7 +31,7 @@ void BenchCustomColors::closeBoxSave()
         settings.write(v.key, v.name, v.value.isValid() ? v.value : QVariant(0));
 
     FakeCommonDialog dialog;
-    FMColorPalette palette(store, dialog, [] { return kWindowBackground; });
+    FMColorPalette palette(store, dialog);
     globals().gPaletteRef = 2;
     globals().gColorIndex = 0;
     QBENCHMARK {

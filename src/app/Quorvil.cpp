@@ -102,8 +102,7 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_commands, *m_services.clipboard, *m_find, m_tbFont);
     m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
                                                    m_cmnDlg);
-    m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB,
-                                                     [this] { return m_fmColors.back().color; }, this);
+    m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, this);
     m_tbFiles = std::make_unique<TextBoardFiles>(
         m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
         TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this});

@@ -6,6 +6,7 @@
 #include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/PaletteCells.h"
 
 #include <QCloseEvent>
@@ -77,12 +78,10 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 
 } // namespace
 
-FMColorPalette::FMColorPalette(Registry &store, CommonDialog &dialog, std::function<ColorValue()> schemeBackColor,
-                               QWidget *parent)
+FMColorPalette::FMColorPalette(Registry &store, CommonDialog &dialog, QWidget *parent)
     : QDialog(parent)
     , m_settings(store)
     , m_dialog(dialog)
-    , m_schemeBackColor(std::move(schemeBackColor))
 {
     setObjectName(QStringLiteral("FMColorPalette"));
     setWindowTitle(QStringLiteral("Select A Color"));
@@ -210,7 +209,7 @@ void FMColorPalette::Form_Activate()
     SetupToolTips();
     m_ccColorsChanged = false;
     m_ccLabelsChanged = false;
-    const ColorValue container = g.gColorScheme && m_schemeBackColor ? m_schemeBackColor() : systemColor(0);
+    const ColorValue container = g.gColorScheme ? schemeBackColor() : systemColor(0);
     for (ColorGrid *grid : m_grids)
         grid->setContainerColor(container);
     m_saved = customColors();

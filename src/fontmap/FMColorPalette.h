@@ -8,7 +8,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class ColorGrid;
 class QFrame;
@@ -33,10 +32,8 @@ class FMColorPalette final : public QDialog
     Q_DISABLE_COPY_MOVE(FMColorPalette)
 
 public:
-    // `schemeBackColor` gives the Zoom view's back colour, which the containers take while the
-    // colour scheme is on.
-    FMColorPalette(Registry &store, CommonDialog &dialog, std::function<ColorValue()> schemeBackColor,
-                   QWidget *parent = nullptr);
+    // While the colour scheme is on, the containers take the FontMap's back colour.
+    FMColorPalette(Registry &store, CommonDialog &dialog, QWidget *parent = nullptr);
 
     // The shutdown's unload: ends a label edit and saves the custom colours and labels; the
     // owner then destroys the dialog.
@@ -73,7 +70,6 @@ private:
 
     SettingsAccess m_settings;
     CommonDialog &m_dialog;
-    std::function<ColorValue()> m_schemeBackColor;
     CommonDialogProperties m_cmnDlg;
 
     QTabBar *m_tab = nullptr;                 // SSTabColor

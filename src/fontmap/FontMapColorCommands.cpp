@@ -7,6 +7,7 @@
 #include "fontmap/rules/FontMapState.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
+#include "widgets/ModalDialog.h"
 
 #include <QLabel>
 
@@ -31,7 +32,7 @@ FontMapColorCommands::~FontMapColorCommands() = default;
 
 void FontMapColorCommands::loadPalette(Registry &store, CommonDialog &dialog, QWidget *owner)
 {
-    m_palette = std::make_unique<FMColorPalette>(store, dialog, [this] { return m_colors.back().color; }, owner);
+    m_palette = std::make_unique<FMColorPalette>(store, dialog, owner);
 }
 
 void FontMapColorCommands::unloadPalette()
@@ -97,7 +98,7 @@ std::optional<FontMapColors::Choice> FontMapColorCommands::choose(const FontMapC
     g.gPaletteRef = current.paletteRef;
     g.gColorValue = colorValueText(current.color);
     m_palette->setWindowTitle(caption);
-    m_palette->exec();
+    execModal(*m_palette);
 
     const ColorValue value = colorValueFromText(g.gColorValue).value_or(current.color);
     const bool chosen = g.gColorIndex != current.index || g.gPaletteRef != current.paletteRef

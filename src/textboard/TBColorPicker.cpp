@@ -6,6 +6,7 @@
 #include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/QBColors.h"
+#include "fontmap/rules/FontMapColors.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,7 +45,7 @@ W *placed(W *widget, const char *name, const QRectF &twips)
 
 } // namespace
 
-TBColorPicker::TBColorPicker(const std::function<ColorValue()> &schemeBackColor, QWidget *parent)
+TBColorPicker::TBColorPicker(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TBColorPicker"));
@@ -75,10 +76,10 @@ TBColorPicker::TBColorPicker(const std::function<ColorValue()> &schemeBackColor,
     connect(m_button1, &QPushButton::clicked, this, &TBColorPicker::Button1_Click);
     connect(m_button2, &QPushButton::clicked, this, &TBColorPicker::Button2_Click);
 
-    Form_Load(schemeBackColor);
+    Form_Load();
 }
 
-void TBColorPicker::Form_Load(const std::function<ColorValue()> &schemeBackColor)
+void TBColorPicker::Form_Load()
 {
     const GlobalDeclarations &g = globals();
     for (int i = 0; i < kColors; ++i) {
@@ -91,7 +92,7 @@ void TBColorPicker::Form_Load(const std::function<ColorValue()> &schemeBackColor
     m_container->setCurrent(ColorGridMoves::cellForIndex(g.gColorIndex, kColors));
     m_currentColorLabel->setText(m_container->name(m_container->current()));
     showSelection(m_container->current());
-    if (g.gColorScheme && schemeBackColor)
+    if (g.gColorScheme)
         m_container->setContainerColor(schemeBackColor());
     setTabOrder(m_container, m_button1);
     setTabOrder(m_button1, m_button2);

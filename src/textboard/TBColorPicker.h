@@ -1,10 +1,7 @@
 #pragma once
 
-#include "app/rules/ColorValue.h"
-
 #include <QDialog>
 
-#include <functional>
 
 class ColorGrid;
 class QLabel;
@@ -21,15 +18,14 @@ class TBColorPicker final : public QDialog
     Q_DISABLE_COPY_MOVE(TBColorPicker)
 
 public:
-    // `schemeBackColor` gives the Zoom view's back colour, which the container takes while
-    // the colour scheme is on.
-    explicit TBColorPicker(const std::function<ColorValue()> &schemeBackColor, QWidget *parent = nullptr);
+    // While the colour scheme is on, the container takes the FontMap's back colour.
+    explicit TBColorPicker(QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Form_Load(const std::function<ColorValue()> &schemeBackColor);
+    void Form_Load();
     void SetupToolTips();
     void showSelection(int cell);
     void Button1_Click();

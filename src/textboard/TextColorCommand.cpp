@@ -7,15 +7,14 @@
 #include "textboard/rules/TextBoardFont.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/ModalDialog.h"
 
 TextColorCommand::TextColorCommand(ActionCollection &commands, TextBoardFont &font, TextBoardFormat &format,
-                                   CoolBar *coolBarTB, std::function<ColorValue()> schemeBackColor, QWidget *owner,
-                                   QObject *parent)
+                                   CoolBar *coolBarTB, QWidget *owner, QObject *parent)
     : QObject(parent)
     , m_font(font)
     , m_format(format)
     , m_coolBarTB(coolBarTB)
-    , m_schemeBackColor(std::move(schemeBackColor))
     , m_owner(owner)
 {
     commands.onTriggered(QStringLiteral("FFontColor"), this, &TextColorCommand::ChooseTBColor);
@@ -28,8 +27,8 @@ void TextColorCommand::ChooseTBColor()
     g.gColorIndex = current;
     g.gColorValue = colorValueText(QBColor(current));
     {
-        TBColorPicker picker(m_schemeBackColor, m_owner);
-        picker.exec();
+        TBColorPicker picker(m_owner);
+        execModal(picker);
     }
     if (g.gColorIndex == current || g.gColorIndex < 0 || g.gColorIndex > 15)
         return;

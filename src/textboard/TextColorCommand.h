@@ -1,10 +1,7 @@
 #pragma once
 
-#include "app/rules/ColorValue.h"
-
 #include <QObject>
 
-#include <functional>
 
 class ActionCollection;
 class CoolBar;
@@ -21,10 +18,9 @@ class TextColorCommand final : public QObject
     Q_DISABLE_COPY_MOVE(TextColorCommand)
 
 public:
-    // `schemeBackColor` gives the FontMap's back colour, which the picker takes while the
-    // colour scheme is on; the picker is shown over `owner`.
+    // The picker is shown over `owner`.
     TextColorCommand(ActionCollection &commands, TextBoardFont &font, TextBoardFormat &format, CoolBar *coolBarTB,
-                     std::function<ColorValue()> schemeBackColor, QWidget *owner, QObject *parent = nullptr);
+                     QWidget *owner, QObject *parent = nullptr);
 
     void ChooseTBColor();
 
@@ -32,6 +28,5 @@ private:
     TextBoardFont &m_font;
     TextBoardFormat &m_format;
     CoolBar *m_coolBarTB;
-    std::function<ColorValue()> m_schemeBackColor;
     QWidget *m_owner;
 };

@@ -8,6 +8,7 @@
 #include "app/rules/SettingsAccess.h"
 #include "app/rules/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/fakes/FakeCommonDialog.h"
 #include "platform/fakes/MemoryRegistry.h"
 
@@ -41,7 +42,7 @@ struct Palette
 
     FMColorPalette &load()
     {
-        form = std::make_unique<FMColorPalette>(store, dialog, [] { return kSchemeBack; });
+        form = std::make_unique<FMColorPalette>(store, dialog);
         return *form;
     }
 
@@ -584,6 +585,13 @@ void TestFMColorPalette::colorScheme()
 {
     Palette p;
     globals().gColorScheme = true;
+    p.show(0, 0);
+    // With no main window, the FontMap's designed background.
+    QCOMPARE(p.grid(0)->containerColor(), kWindowBackground);
+    p.button("Button2")->click();
+    FontMapColors mapColors;
+    mapColors.setBack({kSchemeBack, 0, 0, QStringLiteral("#1")});
+    globals().gFontMapColors = &mapColors;
     p.show(0, 0);
     for (int ref = 0; ref < 3; ++ref)
         QCOMPARE(p.grid(ref)->containerColor(), kSchemeBack);

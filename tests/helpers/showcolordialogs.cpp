@@ -17,13 +17,11 @@ int main(int argc, char **argv)
     preparePlatform();
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    // The FontMap's first-run colours: window text on window background.
-    const auto zoomBack = [] { return kWindowBackground; };
     GlobalDeclarations &g = globals();
     if (args.value(1) == QLatin1String("picker")) {
         g.gColorIndex = 4;
         g.gColorValue = colorValueText(rgbColor(128, 0, 0));
-        TBColorPicker picker(zoomBack);
+        TBColorPicker picker;
         picker.exec();
         return 0;
     }
@@ -34,7 +32,7 @@ int main(int argc, char **argv)
     SettingsAccess settings(store);
     CustomColors::save(settings, CustomColors::defaults());
     FakeCommonDialog dialog;
-    FMColorPalette palette(store, dialog, zoomBack);
+    FMColorPalette palette(store, dialog);
     const int tab = args.value(2, QStringLiteral("1")).toInt();
     const int indexes[] = {26, 8, 10};
     g.gPaletteRef = tab;

@@ -5,6 +5,7 @@
 #include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/QBColors.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "textboard/TBColorPicker.h"
 
 #include <QLabel>
@@ -24,7 +25,7 @@ std::unique_ptr<TBColorPicker> openPicker(int index)
     g.gColorValue = colorValueText(QBColor(index));
     g.gColorName = QStringLiteral("as handed in");
     g.gPaletteRef = 7;
-    auto picker = std::make_unique<TBColorPicker>([] { return kSchemeBack; });
+    auto picker = std::make_unique<TBColorPicker>();
     picker->show();
     QApplication::setActiveWindow(picker.get());
     return picker;
@@ -224,6 +225,10 @@ void TestTBColorPicker::outOfRangeIndex()
 void TestTBColorPicker::colorScheme()
 {
     globals().gColorScheme = true;
+    QCOMPARE(container(*openPicker(0))->containerColor(), kWindowBackground);
+    FontMapColors mapColors;
+    mapColors.setBack({kSchemeBack, 0, 0, QStringLiteral("#1")});
+    globals().gFontMapColors = &mapColors;
     QCOMPARE(container(*openPicker(0))->containerColor(), kSchemeBack);
     globals().gColorScheme = false;
     QCOMPARE(container(*openPicker(0))->containerColor(), systemColor(0));

@@ -90,7 +90,7 @@ void TestTextColor::pickGrey()
     QCOMPARE(font.colorName(), QStringLiteral("Grey"));
     QCOMPARE(foreColor(m_f->controls().TextBoard), QBColor(8));
     QCOMPARE(formatBar()->buttonImage(colorKey), QStringLiteral("9"));
-    QCOMPARE(formatBar()->button(colorKey)->toolTip(), QStringLiteral("Set TextBoard Font Color (Currently Grey)"));
+    QCOMPARE(formatBar()->buttonToolTip(colorKey), QStringLiteral("Set TextBoard Font Color (Currently Grey)"));
 }
 
 void TestTextColor::noChoiceChangesNothing_data()
@@ -105,7 +105,7 @@ void TestTextColor::noChoiceChangesNothing_data()
 void TestTextColor::noChoiceChangesNothing()
 {
     QFETCH(QString, way);
-    const QString toolTip = formatBar()->button(colorKey)->toolTip();
+    const QString toolTip = formatBar()->buttonToolTip(colorKey);
     const QString shown = choose(QStringLiteral("button"), [way](TBColorPicker *p) {
         auto *grid = p->findChild<ColorGrid *>(QStringLiteral("ColorContainer"));
         QCOMPARE(grid->current(), 5);
@@ -124,14 +124,14 @@ void TestTextColor::noChoiceChangesNothing()
     QCOMPARE(m_f->window().textBoardFont().colorIndex(), 4);
     QCOMPARE(foreColor(m_f->controls().TextBoard), QBColor(4));
     QCOMPARE(formatBar()->buttonImage(colorKey), QStringLiteral("5"));
-    QCOMPARE(formatBar()->button(colorKey)->toolTip(), toolTip);
+    QCOMPARE(formatBar()->buttonToolTip(colorKey), toolTip);
 }
 
 void TestTextColor::toolTipOff()
 {
     m_f->window().toggles().set(Toggles::ToolTips, false);
     globals().gToolTips = false;
-    const QString toolTip = formatBar()->button(colorKey)->toolTip();
+    const QString toolTip = formatBar()->buttonToolTip(colorKey);
     choose(QStringLiteral("menu"), [](TBColorPicker *p) {
         auto *grid = p->findChild<ColorGrid *>(QStringLiteral("ColorContainer"));
         QVERIFY(grid->cellToolTip(3).isEmpty());
@@ -139,7 +139,7 @@ void TestTextColor::toolTipOff()
         p->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     });
     QCOMPARE(m_f->window().textBoardFont().colorName(), QStringLiteral("Green"));
-    QCOMPARE(formatBar()->button(colorKey)->toolTip(), toolTip);
+    QCOMPARE(formatBar()->buttonToolTip(colorKey), toolTip);
 }
 
 QUORVIL_TEST_MAIN(TestTextColor)

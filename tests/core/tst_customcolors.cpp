@@ -137,5 +137,5 @@ void TestCustomColors::paletteCells()
     QCOMPARE(tabCaption(7), QStringLiteral("Custom"));
 }
 
-QTEST_APPLESS_MAIN(TestCustomColors)
+QTEST_GUILESS_MAIN(TestCustomColors)
 #include "tst_customcolors.moc"

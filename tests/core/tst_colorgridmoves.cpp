@@ -99,5 +99,5 @@ void TestColorGridMoves::keys()
     QVERIFY(!ColorGridMoves::moveForKey(Qt::Key_Return));
 }
 
-QTEST_APPLESS_MAIN(TestColorGridMoves)
+QTEST_GUILESS_MAIN(TestColorGridMoves)
 #include "tst_colorgridmoves.moc"
