@@ -69,6 +69,7 @@ private Q_SLOTS:
     void oneColourLeavesNoHalfSwappedCell_data();
     void oneColourLeavesNoHalfSwappedCell();
     void highlightOffRestoresLastCell();
+    void gridSwitch_data();
     void gridSwitch();
     void formatToolbarButtons_data();
     void formatToolbarButtons();
@@ -319,21 +320,36 @@ void TestFontMapColors::highlightOffRestoresLastCell()
     verifyCells(QBColor(15), QBColor(1));
 }
 
+void TestFontMapColors::gridSwitch_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::newRow("grid stored shown: the designed borders stay") << 1;
+    QTest::newRow("grid stored hidden") << 0;
+}
+
 void TestFontMapColors::gridSwitch()
 {
-    // The designed grid is shown, and showing it again changes nothing.
-    QVERIFY(colors().borders());
-    QCOMPARE(m_f->controls().tlbCFMapFmt->value(QStringLiteral("FMapG")), 1);
-    for (int i = 0; i < FontMapGrid::kCells; ++i)
-        QCOMPARE(grid()->cell(i).borderStyle, 1);
-
+    QFETCH(int, stored);
+    if (stored == 0) {
+        m_f.reset();
+        {
+            MainWindowFixture seeded;
+            SettingsAccess(seeded.registry).write(QStringLiteral("FontMap"), QStringLiteral("Borders"), 0);
+        }
+        m_f = std::make_unique<MainWindowFixture>(1024, 768, MainWindowFixture::Store::AsItIs);
+        QVERIFY(m_f->start());
+    }
+    const auto verifyBorders = [this](int style) {
+        QCOMPARE(colors().borders(), style == 1);
+        QCOMPARE(m_f->controls().tlbCFMapFmt->value(QStringLiteral("FMapG")), style);
+        for (int i = 0; i < FontMapGrid::kCells; ++i)
+            QCOMPARE(grid()->cell(i).borderStyle, style);
+    };
+    verifyBorders(stored);
     m_f->window().commands().trigger(QStringLiteral("FMBorders"));
-    QCOMPARE(m_f->controls().tlbCFMapFmt->value(QStringLiteral("FMapG")), 0);
-    for (int i = 0; i < FontMapGrid::kCells; ++i)
-        QCOMPARE(grid()->cell(i).borderStyle, 0);
+    verifyBorders(1 - stored);
     m_f->window().commands().trigger(QStringLiteral("FMBorders"));
-    for (int i = 0; i < FontMapGrid::kCells; ++i)
-        QCOMPARE(grid()->cell(i).borderStyle, 1);
+    verifyBorders(stored);
 }
 
 void TestFontMapColors::formatToolbarButtons_data()
