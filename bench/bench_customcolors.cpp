@@ -8,6 +8,7 @@
 #include "fontmap/FMColorPalette.h"
 #include "platform/FileRegistry.h"
 #include "platform/fakes/FakeCommonDialog.h"
+#include "widgets/ColorGrid.h"
 
 #include <QTemporaryDir>
 
@@ -34,8 +35,12 @@ void BenchCustomColors::closeBoxSave()
     FMColorPalette palette(store, dialog);
     globals().gPaletteRef = 2;
     globals().gColorIndex = 0;
+    // Each round changes one colour, so that every save really has something new to write.
+    auto *custom = palette.findChild<ColorGrid *>(QStringLiteral("CColorContainer"));
+    ColorValue color = 0;
     QBENCHMARK {
         palette.show();
+        custom->setColor(1, ++color);
         palette.close();
     }
     QVERIFY(!palette.isVisible());
