@@ -56,7 +56,7 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s);
     m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, m_services, m_cmnDlg);
     m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, *m_tbFormat);
-    m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
+    m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
     m_settings = std::make_unique<SettingsStore>(*this, m_services);
     m_textBoardRTF = std::make_unique<RichTextBox>();
     m_find = std::make_unique<FindCommands>(m_c, m_s, *m_textBoardRTF);
