@@ -1,6 +1,6 @@
 #include "textboard/TBPreview.h"
 
-#include "app/Twips.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
 

@@ -1,6 +1,6 @@
 #include "support/TestMain.h"
 
-#include "app/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QDir>
 #include <QFile>
