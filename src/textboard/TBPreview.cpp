@@ -3,13 +3,13 @@
 #include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
+#include "textboard/rules/CarriedCaret.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -21,12 +21,6 @@ constexpr double kMargin = 60;
 constexpr double kTextTop = 360;
 
 const char kCloseTag[] = "Close Full Screen Preview";
-
-// The carried caret as a position inside `box`'s text.
-int carriedCaret(const TextBoardEdit &box)
-{
-    return int(std::lround(std::clamp(globals().gTBCaret, 0.0, double(box.length()))));
-}
 
 } // namespace
 
@@ -80,7 +74,7 @@ void TBPreview::ShowFullScreen(const QRectF &workArea, const QString &text, cons
     m_previewTB->setAlignment(look.alignment);
     m_previewTB->setText(text);
     // The caret is placed once, here: coming back to the preview later must not move it.
-    m_previewTB->setSelStart(carriedCaret(*m_previewTB));
+    m_previewTB->setSelStart(caretWithin(globals().gTBCaret, m_previewTB->length()));
     m_previewTB->setFocus();
 
     // A window manager fits a maximised window to the work area itself; the geometry is for
@@ -116,16 +110,4 @@ void TBPreview::CloseButton_Click()
 {
     globals().gTBCaret = m_previewTB->SelStart();
     accept();
-}
-
-void ShowTextBoardFullScreen(TextBoardEdit &textBoard, const TextBoardLook &look, const QRectF &workArea,
-                             QWidget *parent)
-{
-    globals().gTBCaret = textBoard.SelStart();
-    {
-        TBPreview preview(parent);
-        preview.ShowFullScreen(workArea, textBoard.Text(), look);
-    }
-    // Whatever came back, the caret lands inside the text.
-    textBoard.setSelStart(carriedCaret(textBoard));
 }

@@ -47,8 +47,3 @@ private:
     QFrame *m_holder = nullptr;
     TextBoardEdit *m_previewTB = nullptr;
 };
-
-// Tools > View TextBoard Full Screen and the "FullScreen" button: the TextBoard's caret goes
-// to the preview and comes back where the preview left it, within the text.
-void ShowTextBoardFullScreen(TextBoardEdit &textBoard, const TextBoardLook &look, const QRectF &workArea,
-                             QWidget *parent);

@@ -1,3 +1,4 @@
+#include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
 #include "app/LockPanels.h"
@@ -17,6 +18,7 @@ private Q_SLOTS:
     void panelsFollowTheLocks_data();
     void panelsFollowTheLocks();
     void offscreenCannotTell();
+    void mainWindowStatusBar();
 };
 
 void TestLockPanels::panelsFollowTheLocks_data()
@@ -63,6 +65,23 @@ void TestLockPanels::offscreenCannotTell()
     XkbKeyboardLocks locks;
     for (const Lock lock : {Lock::Num, Lock::Caps, Lock::Scroll})
         QCOMPARE(locks.state(lock), State::Unknown);
+}
+
+void TestLockPanels::mainWindowStatusBar()
+{
+    MainWindowFixture f;
+    f.keyboardLocks.setState(Lock::Num, State::On);
+    f.keyboardLocks.setState(Lock::Caps, State::Off);
+    QVERIFY(f.start());
+    const auto &panels = f.controls().StatPanels;
+    // The states at start-up are shown at once.
+    QVERIFY(panels[0]->isEnabled());
+    QVERIFY(!panels[1]->isEnabled());
+    QVERIFY(panels[2]->isEnabled());
+    // Caps Lock pressed.
+    f.keyboardLocks.setState(Lock::Caps, State::On);
+    QVERIFY(panels[1]->isEnabled());
+    QCOMPARE(panels[1]->text(), QStringLiteral("CAPS"));
 }
 
 QUORVIL_TEST_MAIN(TestLockPanels)

@@ -43,6 +43,7 @@ Services MainWindowFixture::services()
     s.fonts = &fonts;
     s.codePage = &codePage;
     s.dialog = &dialog;
+    s.keyboardLocks = &keyboardLocks;
     return s;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/fakes/FakeCommonDialog.h"
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFileChecks.h"
+#include "platform/fakes/FakeKeyboardLocks.h"
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeUserName.h"
 
@@ -38,6 +39,7 @@ public:
     FakeShell shell;
     FileRegistry registry;
     FakeClipboard clipboard;
+    FakeKeyboardLocks keyboardLocks;
     // The installed fonts (with any the test program added), and scripted common dialogs.
     FcFontCatalog fonts;
     FtCodePage codePage{fonts};

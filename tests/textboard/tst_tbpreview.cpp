@@ -1,19 +1,29 @@
+#include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/QBColors.h"
+#include "textboard/TextBoardFormat.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ToolBar.h"
+#include "platform/fakes/FakeDisplay.h"
+#include "textboard/FullScreenPreview.h"
 #include "textboard/TBPreview.h"
 #include "textboard/TextBoardEdit.h"
+#include "textboard/rules/CarriedCaret.h"
+#include "textboard/rules/TextBoardFont.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 namespace {
 
-// Runs `act` on the preview once it is up, while ShowTextBoardFullScreen waits for it.
+// Runs `act` on the preview once it is up, while the command waits for it.
 void whenShown(std::function<void(TBPreview &)> act)
 {
     QTimer::singleShot(0, [act = std::move(act)] {
@@ -42,6 +52,17 @@ QString numberedLines(int count)
 
 const QRectF kFullScreen(0, 0, 1024 * 15, 768 * 15);
 
+// A TextBoard with its format on a screen, and the command that previews it.
+struct Board
+{
+    explicit Board(const QRectF &workArea = kFullScreen) { display.setWorkArea(workArea); }
+
+    TextBoardEdit textBoard;
+    TextBoardFont format;
+    FakeDisplay display;
+    FullScreenPreview command{textBoard, format, display, nullptr};
+};
+
 } // namespace
 
 class TestTBPreview : public QObject
@@ -59,6 +80,10 @@ private Q_SLOTS:
     void textInItsFormat();
     void closeButtonTooltip_data();
     void closeButtonTooltip();
+    void caretWithinTheText_data();
+    void caretWithinTheText();
+    void fromTheMainWindow_data();
+    void fromTheMainWindow();
 };
 
 void TestTBPreview::init()
@@ -84,7 +109,8 @@ void TestTBPreview::caretRoundTrip()
     QFETCH(QString, text);
     QFETCH(bool, close);
     QFETCH(int, expected);
-    TextBoardEdit textBoard;
+    Board board;
+    TextBoardEdit &textBoard = board.textBoard;
     textBoard.setText(text);
     textBoard.setSelStart(120);
 
@@ -100,7 +126,7 @@ void TestTBPreview::caretRoundTrip()
             QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(!preview.isVisible());
     });
-    ShowTextBoardFullScreen(textBoard, TextBoardLook{}, kFullScreen, nullptr);
+    board.command.ToolsFS_Click();
 
     QCOMPARE(caretShown, 120);
     QCOMPARE(textBoard.SelStart(), expected);
@@ -109,7 +135,8 @@ void TestTBPreview::caretRoundTrip()
 
 void TestTBPreview::refocusKeepsTheCaret()
 {
-    TextBoardEdit textBoard;
+    Board board;
+    TextBoardEdit &textBoard = board.textBoard;
     textBoard.setText(numberedLines(40));
     textBoard.setSelStart(120);
     whenShown([](TBPreview &preview) {
@@ -124,14 +151,15 @@ void TestTBPreview::refocusKeepsTheCaret()
         QCOMPARE(box.SelStart(), 300);
         QTest::mouseClick(close, Qt::LeftButton);
     });
-    ShowTextBoardFullScreen(textBoard, TextBoardLook{}, kFullScreen, nullptr);
+    board.command.ToolsFS_Click();
     QCOMPARE(textBoard.SelStart(), 300);
 }
 
 void TestTBPreview::caretComesBackInsideTheText()
 {
     // The preview hands back a caret beyond the end of what the TextBoard holds by then.
-    TextBoardEdit textBoard;
+    Board board;
+    TextBoardEdit &textBoard = board.textBoard;
     textBoard.setText(numberedLines(40));
     textBoard.setSelStart(120);
     whenShown([&](TBPreview &preview) {
@@ -139,7 +167,7 @@ void TestTBPreview::caretComesBackInsideTheText()
         textBoard.setText(QStringLiteral("short\r\ntext"));
         QTest::mouseClick(preview.findChild<QPushButton *>(QStringLiteral("CloseButton")), Qt::LeftButton);
     });
-    ShowTextBoardFullScreen(textBoard, TextBoardLook{}, kFullScreen, nullptr);
+    board.command.ToolsFS_Click();
     QCOMPARE(textBoard.SelStart(), textBoard.length());
 
     // A carried value far outside any text lands at the end too.
@@ -147,7 +175,7 @@ void TestTBPreview::caretComesBackInsideTheText()
         globals().gTBCaret = 1e300;
         preview.reject();
     });
-    ShowTextBoardFullScreen(textBoard, TextBoardLook{}, kFullScreen, nullptr);
+    board.command.ToolsFS_Click();
     QCOMPARE(textBoard.SelStart(), textBoard.length());
 }
 
@@ -162,8 +190,8 @@ void TestTBPreview::controlsInTheWindowsOwnCoordinates_data()
 void TestTBPreview::controlsInTheWindowsOwnCoordinates()
 {
     QFETCH(QRectF, workArea);
-    TextBoardEdit textBoard;
-    textBoard.setText(numberedLines(200));
+    Board board(workArea);
+    board.textBoard.setText(numberedLines(200));
     whenShown([](TBPreview &preview) {
         const int w = preview.width();
         const int h = preview.height();
@@ -182,26 +210,26 @@ void TestTBPreview::controlsInTheWindowsOwnCoordinates()
         QVERIFY(box.mapTo(&preview, QPoint(0, box.height())).y() <= h);
         preview.reject();
     });
-    ShowTextBoardFullScreen(textBoard, TextBoardLook{}, workArea, nullptr);
+    board.command.ToolsFS_Click();
 }
 
 void TestTBPreview::textInItsFormat()
 {
-    TextBoardEdit textBoard;
+    Board board;
     const QString text = QStringLiteral("Centred bold red\r\n\u00e9\u00e8 \u00a0second line");
-    textBoard.setText(text);
-    TextBoardLook look;
-    look.font = QFont(QStringLiteral("DejaVu Sans"), 20);
-    look.font.setBold(true);
-    look.color = QColor(255, 0, 0);
-    look.alignment = 2;
+    board.textBoard.setText(text);
+    QFont bold(QStringLiteral("DejaVu Sans"), 20);
+    bold.setBold(true);
+    board.command.followBoardFont(bold);
+    board.format.setColor(12, QStringLiteral("Red"));
+    board.format.setAlignment(TextBoardFont::Center);
     whenShown([&](TBPreview &preview) {
         TextBoardEdit &box = previewTB(preview);
         QCOMPARE(preview.findChild<QLabel *>(QStringLiteral("Heading"))->text(),
                  QStringLiteral("Quorvil TextBoard Full Screen Preview"));
         QCOMPARE(preview.findChild<QPushButton *>(QStringLiteral("CloseButton"))->text(), QStringLiteral("Close"));
         QCOMPARE(box.Text(), text);
-        QCOMPARE(box.font().family(), look.font.family());
+        QCOMPARE(box.font().family(), bold.family());
         QCOMPARE(box.font().pointSize(), 20);
         QVERIFY(box.font().bold());
         QCOMPARE(box.palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -215,8 +243,8 @@ void TestTBPreview::textInItsFormat()
         QCOMPARE(box.Text(), text);
         preview.reject();
     });
-    ShowTextBoardFullScreen(textBoard, look, kFullScreen, nullptr);
-    QCOMPARE(textBoard.Text(), text);
+    board.command.ToolsFS_Click();
+    QCOMPARE(board.textBoard.Text(), text);
 }
 
 void TestTBPreview::closeButtonTooltip_data()
@@ -234,6 +262,74 @@ void TestTBPreview::closeButtonTooltip()
     const auto *close = preview.findChild<QPushButton *>(QStringLiteral("CloseButton"));
     QCOMPARE(close->toolTip(), toolTips ? close->property("Tag").toString() : QString());
     QVERIFY(!close->property("Tag").toString().isEmpty());
+}
+
+void TestTBPreview::caretWithinTheText_data()
+{
+    QTest::addColumn<double>("carried");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("inside") << 120.0 << 120;
+    QTest::newRow("end") << 500.0 << 500;
+    QTest::newRow("beyond") << 501.0 << 500;
+    QTest::newRow("far beyond") << 1e300 << 500;
+    QTest::newRow("negative") << -3.0 << 0;
+    QTest::newRow("not a number") << std::nan("") << 0;
+    QTest::newRow("rounded") << 7.6 << 8;
+}
+
+void TestTBPreview::caretWithinTheText()
+{
+    QFETCH(double, carried);
+    QFETCH(int, expected);
+    QCOMPARE(caretWithin(carried, 500), expected);
+}
+
+void TestTBPreview::fromTheMainWindow_data()
+{
+    QTest::addColumn<bool>("button"); // the "FullScreen" button, else Tools > View TextBoard Full Screen
+    QTest::newRow("menu") << false;
+    QTest::newRow("button") << true;
+}
+
+void TestTBPreview::fromTheMainWindow()
+{
+    QFETCH(bool, button);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    // A panel across the top of the screen.
+    f.display.setWorkArea(QRectF(0, 30 * 15, 1024 * 15, (768 - 30) * 15));
+    TextBoardEdit *textBoard = f.controls().TextBoard;
+    textBoard->setText(numberedLines(40));
+    textBoard->setSelStart(120);
+    TextBoardFormat &format = f.window().textBoardFormat();
+    format.SetTBBold(1);
+    format.SetTBAlignment(2);
+    format.SetTBForeColor(QBColor(12));
+    QVERIFY(f.window().commands().isEnabled(QStringLiteral("ToolsFS")));
+
+    bool shown = false;
+    whenShown([&](TBPreview &preview) {
+        TextBoardEdit &box = previewTB(preview);
+        QCOMPARE(box.Text(), textBoard->Text());
+        QCOMPARE(box.font().family(), textBoard->font().family());
+        QCOMPARE(box.font().pointSize(), textBoard->font().pointSize());
+        QVERIFY(box.font().bold());
+        QCOMPARE(box.palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(box.Alignment(), 2);
+        QCOMPARE(preview.findChild<QLabel *>(QStringLiteral("Heading"))->pos(), QPoint(12, 5));
+        QCOMPARE(box.SelStart(), 120);
+        box.setSelStart(300);
+        shown = true;
+        QTest::mouseClick(preview.findChild<QPushButton *>(QStringLiteral("CloseButton")), Qt::LeftButton);
+    });
+    if (button) {
+        ToolBar *bar = f.controls().TBOperationsTB;
+        QTest::mouseClick(bar->widgetForAction(bar->button(QStringLiteral("FullScreen"))), Qt::LeftButton);
+    } else {
+        f.window().commands().trigger(QStringLiteral("ToolsFS"));
+    }
+    QVERIFY(shown);
+    QCOMPARE(textBoard->SelStart(), 300);
 }
 
 QUORVIL_TEST_MAIN(TestTBPreview)
