@@ -1,9 +1,10 @@
 #include "textboard/TBPreview.h"
 
-#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/rules/CarriedCaret.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -83,7 +84,7 @@ void TBPreview::ShowFullScreen(const QRectF &workArea, const QString &text, cons
                 Twips::toQt(workArea.height()));
     setWindowState(windowState() | Qt::WindowMaximized);
     layOut();
-    exec();
+    execModal(*this);
 }
 
 void TBPreview::resizeEvent(QResizeEvent *event)
