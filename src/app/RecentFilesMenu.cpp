@@ -25,7 +25,7 @@ void RecentFilesMenu::showFileList()
     const auto &list = m_s.FileMRUList;
     for (int i = 1; i <= list.kMax && list(i).inUse(); ++i) {
         QAction *item = m_menu.item(QStringLiteral("FileMRU(%1)").arg(i));
-        item->setText(QStringLiteral("&%1 %2").arg(i).arg(list(i).name));
+        item->setText(recentFileCaption(i, list(i).name));
         item->setVisible(true);
     }
     m_menu.setVisible(QStringLiteral("FileSep3"), m_menu.item(QStringLiteral("FileMRU(1)"))->isVisible());

@@ -5,33 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <algorithm>
-
 class MainMenu;
 struct MainState;
-
-// Moves a path to the top of a recent-file list, newest first: an entry already in the
-// list (same folder and name, letter case counting) moves up, a new one pushes the others
-// down and, in a full list, drops the oldest. Returns whether the path was in the list.
-template<int Max>
-bool pushRecentFile(RecentFileList<Max> &list, const QString &path)
-{
-    // Before start-up has read the list its count may still be 0; the first free rank is 1.
-    const int count = std::max(list.count, 1);
-    int found = 0;
-    if (count >= 2) {
-        for (int i = 1; i <= count && !found; ++i) {
-            if (!list(i).name.isEmpty() && list(i).folder + list(i).name == path)
-                found = i;
-        }
-    }
-    for (int j = (found ? found : count) - 1; j >= 1; --j)
-        list(j + 1) = list(j);
-    const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
-    list(1) = RecentFile{path.left(cut), path.mid(cut)};
-    list.count = found ? count : std::min(count + 1, Max);
-    return found != 0;
-}
 
 // The File > Text File list of the main window: its table in MainState and its menu items
 // FileMRU(1) to FileMRU(9) with the separator FileSep3.
