@@ -1,6 +1,6 @@
 #include "app/CheckFilePath.h"
 
-#include "app/Message.h"
+#include "widgets/Message.h"
 #include "app/rules/PathParts.h"
 #include "platform/FileChecks.h"
 

@@ -6,23 +6,21 @@ namespace {
 
 using MapList = RecentFileList<5>;
 
-// A list as start-up reads it: the entries in rank order, the count the first free rank.
+// A list as start-up reads it from the settings.
 MapList listOf(const QStringList &paths)
 {
-    MapList list;
-    for (int i = 0; i < paths.size(); ++i) {
-        const PathParts parts = splitPath(paths.at(i));
-        list(i + 1) = RecentFile{parts.folder, parts.name};
-    }
-    list.count = std::min<int>(paths.size() + 1, MapList::kMax);
-    return list;
+    std::array<QString, 5> stored;
+    std::copy(paths.begin(), paths.end(), stored.begin());
+    return recentListFromPaths<5>(stored);
 }
 
-QStringList pathsOf(const MapList &list)
+QStringList inUse(const MapList &list)
 {
     QStringList paths;
-    for (int i = 1; i <= MapList::kMax && list(i).inUse(); ++i)
-        paths.append(list(i).path());
+    for (const QString &path : pathsOf(list)) {
+        if (!path.isEmpty())
+            paths.append(path);
+    }
     return paths;
 }
 
@@ -72,7 +70,7 @@ void TestRecentFiles::push()
     QFETCH(bool, found);
     MapList list = listOf(before);
     QCOMPARE(pushRecentFile(list, path), found);
-    QCOMPARE(pathsOf(list), after);
+    QCOMPARE(inUse(list), after);
     QCOMPARE(list.count, count);
 }
 

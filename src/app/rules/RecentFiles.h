@@ -28,6 +28,36 @@ struct RecentFileList
     const RecentFile &operator()(int rank) const { return entries[rank]; }
 };
 
+// A list as the settings keep it: full paths, newest first, an empty path ending the list.
+// `count` is the first free rank, or Max when every rank is in use.
+template<int Max>
+RecentFileList<Max> recentListFromPaths(const std::array<QString, std::size_t(Max)> &paths)
+{
+    RecentFileList<Max> list;
+    for (int i = 1; i <= Max; ++i) {
+        const QString &path = paths[i - 1];
+        if (path.trimmed().isEmpty()) {
+            list.count = i;
+            return list;
+        }
+        const PathParts parts = splitPath(path);
+        list(i) = RecentFile{parts.folder, parts.name};
+    }
+    list.count = Max;
+    return list;
+}
+
+template<int Max>
+std::array<QString, std::size_t(Max)> pathsOf(const RecentFileList<Max> &list)
+{
+    std::array<QString, std::size_t(Max)> paths;
+    for (int i = 1; i <= Max; ++i) {
+        const RecentFile &f = list(i);
+        paths[i - 1] = f.inUse() ? f.path() : QString();
+    }
+    return paths;
+}
+
 // Moves a path to the top of a recent-file list, newest first: an entry already in the
 // list (same folder and name, letter case counting) moves up, a new one pushes the others
 // down and, in a full list, drops the oldest. Returns whether the path was in the list.
