@@ -1,19 +1,8 @@
 #include "app/CheckFilePath.h"
 
-#include "widgets/Message.h"
 #include "app/rules/PathParts.h"
 #include "platform/FileChecks.h"
-
-#include <QStringList>
-
-namespace {
-
-void report(const QStringList &lines, const QString &title)
-{
-    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), title, false, 1);
-}
-
-} // namespace
+#include "widgets/Message.h"
 
 bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title)
 {
@@ -22,23 +11,23 @@ bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title
     const QString none;
     switch (checks.DriveState(drive)) {
     case 0:
-        report({none, none, none, none, QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist.")}, title);
+        QrvlMsgOK({none, none, none, none, QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist.")}, title);
         return false;
     case 1:
-        report({none, none, none, none, QStringLiteral("There is no disk in Drive ") + drive}, title);
+        QrvlMsgOK({none, none, none, none, QStringLiteral("There is no disk in Drive ") + drive}, title);
         return false;
     default:
         break;
     }
     if (!checks.FolderExists(parts.folder)) {
-        report({none, none, QStringLiteral("Folder"), none, parts.folder, none, QStringLiteral("does not exist.")},
-               title);
+        QrvlMsgOK({none, none, QStringLiteral("Folder"), none, parts.folder, none, QStringLiteral("does not exist.")},
+                  title);
         return false;
     }
     if (!checks.FileExists(path)) {
-        report({none, none, QStringLiteral("File '") + parts.name + QLatin1Char('\''), none,
-                QStringLiteral("does not exist in"), none, parts.folder},
-               title);
+        QrvlMsgOK({none, none, QStringLiteral("File '") + parts.name + QLatin1Char('\''), none,
+                   QStringLiteral("does not exist in"), none, parts.folder},
+                  title);
         return false;
     }
     return true;

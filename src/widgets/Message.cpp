@@ -180,6 +180,11 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
     box.exec();
 }
 
+void QrvlMsgOK(const QStringList &lines, const QString &Title)
+{
+    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), Title, false, 1);
+}
+
 void setMessageColorSource(MessageColorSource source)
 {
     colorSource() = std::move(source);
