@@ -2,6 +2,7 @@
 
 #include "app/CheckFilePath.h"
 #include "app/HelpCommands.h"
+#include "app/MainToolTips.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
 #include "app/rules/CommandLine.h"
@@ -131,15 +132,14 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     wireState();
     wireParts();
 
-    // The message box takes the FontMap's colours.
-    setMessageColorSource([this] {
-        return std::pair{resolveColor(m_fmColors.fore().color), resolveColor(m_fmColors.back().color)};
-    });
+    // The message box and the colour dialogs take the FontMap's colours.
+    globals().gFontMapColors = &m_fmColors;
 }
 
 Quorvil::~Quorvil()
 {
-    setMessageColorSource({});
+    if (globals().gFontMapColors == &m_fmColors)
+        globals().gFontMapColors = nullptr;
 }
 
 void Quorvil::wireCommands()
@@ -178,6 +178,11 @@ void Quorvil::wireState()
                 action->setChecked(on);
         });
     }
+    // The tooltips follow their switch at once.
+    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
+        if (option == Toggles::ToolTips)
+            SetToolTips(m_c, m_tbFont.colorName());
+    });
     QAction *hilite = a.action(QStringLiteral("FMHiLite"));
     hilite->setChecked(m_fmColors.hilite());
     bindCheck(hilite, &m_fmColors, &FontMapColors::setHilite, &FontMapColors::hiliteChanged);
@@ -210,6 +215,13 @@ void Quorvil::wireParts()
             [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
     connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
             [this](int index) { m_recentFiles->CFMRU_Click(index); });
+    // The "Load" button's list of recent text files runs the File menu's items.
+    connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
+        m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));
+    });
+    connect(m_c.LoadSaveTB, &ToolBar::buttonMenuClick, this, [this](const QString &, int index) {
+        m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
+    });
     // The FontMap size number follows its slider.
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
             [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
@@ -602,6 +614,7 @@ void Quorvil::ApplyViewSettings()
 {
     // Start-up draws the fill meter once.
     m_editing->UpdateProgress();
+    SetToolTips(m_c, m_tbFont.colorName());
 }
 
 void Quorvil::SetupMenusAndHelp() {}

@@ -46,7 +46,3 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
 // carriage returns.
 void QrvlMsgOK(const QStringList &lines, const QString &Title);
 
-// Where the colour scheme comes from: the FontMap's fore and back colours. Until the
-// main window installs its own source, the designed FontMap colours are used.
-using MessageColorSource = std::function<std::pair<QColor, QColor>()>;
-void setMessageColorSource(MessageColorSource source);
