@@ -6,6 +6,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
 #include "app/rules/SettingsLayout.h"
+#include "fontmap/FontNameBox.h"
 #include "platform/DisplayService.h"
 #include "platform/FontCatalog.h"
 #include "tools/FlatScrollBar.h"
@@ -147,7 +148,8 @@ void FontBrowser::fillList()
     const QSignalBlocker block(m_fontListView);
     for (const FontListEntry &entry : m_fontList) {
         auto *item = new QListWidgetItem(entry.isTrueType() ? trueType : other, entry.faceName());
-        item->setData(Qt::UserRole, entry.fontNumber);
+        item->setData(kFontNumberRole, entry.fontNumber);
+        item->setData(FontNameBox::kImageKeyRole, entry.imageKey());
         m_fontListView->addItem(item);
     }
 }
@@ -193,7 +195,7 @@ void FontBrowser::FontListView_ItemClick(QListWidgetItem *item)
         return;
     const QString text = item->text();
     if (text != m_curFont) {
-        const int number = item->data(Qt::UserRole).toInt();
+        const int number = item->data(kFontNumberRole).toInt();
         m_fontNameLabel->setText(globals().gFontLF.value(LogFontRecord::FaceName, number).toString());
         fitNameLabel();
         ShowFontSample(text);

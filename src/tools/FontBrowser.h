@@ -27,6 +27,10 @@ class FontBrowser final : public QDialog
     Q_DISABLE_COPY_MOVE(FontBrowser)
 
 public:
+    // A list item's tag: the font's number (its column of the program-wide font records). Its
+    // picture key ("TT" or "SF") is under FontNameBox::kImageKeyRole.
+    static constexpr int kFontNumberRole = Qt::UserRole;
+
     // The window loads at once: the list from `fontList` (the main window's font list), the
     // sentence from the settings store.
     FontBrowser(const Services &services, const FontListEntries &fontList, QWidget *parent = nullptr);

@@ -104,6 +104,19 @@ KeyboardPicture::Part KeyboardPicture::partAt(const QPoint &pos) const
     return Part::Picture;
 }
 
+QString KeyboardPicture::toolTipAt(const QPoint &pos) const
+{
+    switch (partAt(pos)) {
+    case Part::LeftShift:
+    case Part::RightShift: return m_shiftTip;
+    case Part::LeftShiftPressed:
+    case Part::RightShiftPressed: return m_pressedTip;
+    case Part::KeyLabel:
+    case Part::Picture: break;
+    }
+    return QString();
+}
+
 QRect KeyboardPicture::keyLabelRect(int key) const
 {
     return toRect(KeyboardLayout::capFace(KeyboardLayout::keyRect(key)));
@@ -118,14 +131,7 @@ bool KeyboardPicture::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        QString tip;
-        switch (partAt(help->pos())) {
-        case Part::LeftShift:
-        case Part::RightShift: tip = m_shiftTip; break;
-        case Part::LeftShiftPressed:
-        case Part::RightShiftPressed: tip = m_pressedTip; break;
-        default: break;
-        }
+        const QString tip = toolTipAt(help->pos());
         if (tip.isEmpty()) {
             QToolTip::hideText();
             event->ignore();

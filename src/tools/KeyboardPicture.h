@@ -35,8 +35,9 @@ public:
     // Tooltips of the Shift keys and of their pressed pictures; empty texts show none.
     void setShiftToolTips(const QString &shift, const QString &pressed);
 
-    // Hit test and geometry in widget coordinates.
+    // Hit test, tooltip and geometry in widget coordinates.
     Part partAt(const QPoint &pos) const;
+    QString toolTipAt(const QPoint &pos) const;
     QRect keyLabelRect(int key) const;
     QRect shiftRect(bool right) const;
 

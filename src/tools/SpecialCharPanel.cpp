@@ -52,13 +52,11 @@ void SpecialCharPanel::setToolTipsShown(bool on)
 QRect SpecialCharPanel::cellRect(int i) const
 {
     Q_ASSERT(i >= 1 && i <= KeyboardLayout::kSpecialCodes);
-    const double w = double(width() - 2 * kMargin) / kColumns;
-    const double h = double(height() - kHeadingHeight - kMargin) / kRows;
-    const int column = (i - 1) % kColumns;
-    const int row = (i - 1) / kColumns;
-    const int x = kMargin + int(column * w);
-    const int y = kHeadingHeight + int(row * h);
-    return QRect(x, y, kMargin + int((column + 1) * w) - x, kHeadingHeight + int((row + 1) * h) - y);
+    // Whole pixels for every cell alike, so that equal characters look alike in every cell.
+    const int w = (width() - 2 * kMargin) / kColumns;
+    const int h = (height() - kHeadingHeight - kMargin) / kRows;
+    const int left = (width() - w * kColumns) / 2;
+    return QRect(left + (i - 1) % kColumns * w, kHeadingHeight + (i - 1) / kColumns * h, w, h);
 }
 
 int SpecialCharPanel::cellAt(const QPoint &pos) const
@@ -70,16 +68,22 @@ int SpecialCharPanel::cellAt(const QPoint &pos) const
     return 0;
 }
 
+QString SpecialCharPanel::toolTipAt(const QPoint &pos) const
+{
+    const int i = m_toolTips ? cellAt(pos) : 0;
+    return i == 0 ? QString() : KeyboardLayout::specialKeystroke(i);
+}
+
 bool SpecialCharPanel::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const int i = m_toolTips ? cellAt(help->pos()) : 0;
-        if (i == 0) {
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
         } else {
-            QToolTip::showText(help->globalPos(), KeyboardLayout::specialKeystroke(i), this, cellRect(i));
+            QToolTip::showText(help->globalPos(), tip, this, cellRect(cellAt(help->pos())));
         }
         return true;
     }

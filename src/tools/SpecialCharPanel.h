@@ -33,6 +33,8 @@ public:
     QRect cellRect(int i) const;
     // The place under the point, 0 for none.
     int cellAt(const QPoint &pos) const;
+    // The keystroke of the place under the point while tooltips are on.
+    QString toolTipAt(const QPoint &pos) const;
 
 protected:
     bool event(QEvent *event) override;

@@ -140,9 +140,6 @@ bool FontBrowserLayout::dragSplitBar(double x, int outerWidth, double innerWidth
     const double left = m_c.splitBar.left() + x - px(kSplitBarGrip);
     if (left < px(kSplitBarMargin) || left > innerWidth - px(kSplitBarMargin))
         return false;
-    // The viewport keeps the minimum width the window was given for it.
-    if (left + m_c.splitBar.width() + px(kMinWidthRightOfPlate) > outerWidth)
-        return false;
     const double delta = std::round(left - m_c.splitBar.left());
     if (delta > -kDeadBandTwips && delta < kDeadBandTwips)
         return false;
@@ -158,7 +155,10 @@ bool FontBrowserLayout::dragSplitBar(double x, int outerWidth, double innerWidth
     else
         shrinkNameLabel(outerWidth, labelWidth);
     fitHRange(false);
+    // The viewport moved: the window may not be narrowed beyond it any more. The window does not
+    // grow for it, though; the drag's margin already keeps the viewport on screen.
     updateMinimum();
+    m_minFormWidth = std::min(m_minFormWidth, outerWidth);
     return true;
 }
 

@@ -72,9 +72,9 @@ public:
     void resize(int outerWidth, int outerHeight, double innerWidth, double innerHeight, const LabelWidth &labelWidth);
 
     // The pointer moved to x (twips, within the bar) while the left button held it. False when
-    // the move was refused: the bar would come within 242 pixels of either inner edge, or take
-    // the viewport below its minimum width (wider than the window allows), or it moved by less
-    // than 5 twips.
+    // the move was refused: the bar would come within 242 pixels of either inner edge, or it
+    // moved by less than 5 twips. A move recomputes the content minimum from the viewport's new
+    // place, but never beyond the window's present width.
     bool dragSplitBar(double x, int outerWidth, double innerWidth, const LabelWidth &labelWidth);
 
     // Fits the name label after its text changed: grows it point by point while its right edge
