@@ -53,7 +53,6 @@ KeyboardPicture::KeyboardPicture(QWidget *parent)
 {
     setObjectName(QStringLiteral("picKeyboard"));
     setFixedSize(sizeHint());
-    m_font.setStyleStrategy(QFont::NoFontMerging);
 }
 
 QSize KeyboardPicture::sizeHint() const
@@ -63,16 +62,13 @@ QSize KeyboardPicture::sizeHint() const
 
 void KeyboardPicture::setCaptions(const std::array<QString, KeyboardLayout::kKeys> &captions)
 {
-    if (captions == m_captions)
-        return;
-    m_captions = captions;
-    update();
+    if (m_labels.setCaptions(captions))
+        update();
 }
 
 void KeyboardPicture::setLabelFont(const QFont &font)
 {
-    m_font = font;
-    m_font.setStyleStrategy(QFont::NoFontMerging);
+    m_labels.setFont(font);
     update();
 }
 
@@ -177,7 +173,7 @@ void KeyboardPicture::paintEvent(QPaintEvent *)
         const QRectF face = paintKey(painter, KeyboardLayout::keyRect(k), false);
         paintLegend(painter, face, usLegend(k), Qt::AlignLeft | Qt::AlignTop);
         painter.setPen(kLabel);
-        drawCharacterCell(painter, face, m_font, m_captions.at(k));
+        drawCharacterCell(painter, face, m_labels.font(), m_labels.caption(k));
     }
 }
 

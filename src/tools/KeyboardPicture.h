@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/CharacterCell.h"
 #include "tools/rules/KeyboardLayout.h"
 
 #include <QFont>
@@ -23,9 +24,9 @@ public:
 
     explicit KeyboardPicture(QWidget *parent = nullptr);
 
-    const QString &caption(int key) const { return m_captions.at(key); }
+    const QString &caption(int key) const { return m_labels.caption(key); }
     void setCaptions(const std::array<QString, KeyboardLayout::kKeys> &captions);
-    const QFont &labelFont() const { return m_font; }
+    const QFont &labelFont() const { return m_labels.font(); }
     void setLabelFont(const QFont &font);
 
     // The pressed Shift pictures are shown.
@@ -58,8 +59,7 @@ private:
     QRectF paintKey(QPainter &painter, const QRectF &key, bool pressed) const;
     void paintLegend(QPainter &painter, const QRectF &face, const QString &legend, Qt::Alignment align) const;
 
-    std::array<QString, KeyboardLayout::kKeys> m_captions;
-    QFont m_font;
+    CharacterLabels<KeyboardLayout::kKeys> m_labels;
     bool m_shifted = false;
     QString m_shiftTip;
     QString m_pressedTip;

@@ -26,21 +26,17 @@ SpecialCharPanel::SpecialCharPanel(QWidget *parent)
     m_heading->setTextFormat(Qt::PlainText);
     m_heading->move(kMargin, 2);
     m_heading->resize(300, kHeadingHeight - 2);
-    m_font.setStyleStrategy(QFont::NoFontMerging);
 }
 
 void SpecialCharPanel::setCaptions(const std::array<QString, KeyboardLayout::kSpecialCodes> &captions)
 {
-    if (captions == m_captions)
-        return;
-    m_captions = captions;
-    update();
+    if (m_labels.setCaptions(captions))
+        update();
 }
 
 void SpecialCharPanel::setLabelFont(const QFont &font)
 {
-    m_font = font;
-    m_font.setStyleStrategy(QFont::NoFontMerging);
+    m_labels.setFont(font);
     update();
 }
 
@@ -102,6 +98,6 @@ void SpecialCharPanel::paintEvent(QPaintEvent *event)
         painter.setPen(grid);
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         painter.setPen(ink);
-        drawCharacterCell(painter, r.adjusted(1, 1, -1, -1), m_font, m_captions.at(i - 1));
+        drawCharacterCell(painter, r.adjusted(1, 1, -1, -1), m_labels.font(), m_labels.caption(i - 1));
     }
 }

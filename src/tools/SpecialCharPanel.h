@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/CharacterCell.h"
 #include "tools/rules/KeyboardLayout.h"
 
 #include <QFont>
@@ -23,9 +24,9 @@ public:
     explicit SpecialCharPanel(QWidget *parent = nullptr);
 
     // Places 1 to 129, as the labels are numbered.
-    const QString &caption(int i) const { return m_captions.at(i - 1); }
+    const QString &caption(int i) const { return m_labels.caption(i - 1); }
     void setCaptions(const std::array<QString, KeyboardLayout::kSpecialCodes> &captions);
-    const QFont &labelFont() const { return m_font; }
+    const QFont &labelFont() const { return m_labels.font(); }
     void setLabelFont(const QFont &font);
     void setToolTipsShown(bool on);
     bool toolTipsShown() const { return m_toolTips; }
@@ -42,7 +43,6 @@ protected:
 
 private:
     QLabel *m_heading = nullptr;
-    std::array<QString, KeyboardLayout::kSpecialCodes> m_captions;
-    QFont m_font;
+    CharacterLabels<KeyboardLayout::kSpecialCodes> m_labels;
     bool m_toolTips = true;
 };
