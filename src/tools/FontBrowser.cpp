@@ -57,7 +57,6 @@ QString alphaName(int i)
 FontBrowser::FontBrowser(const Services &services, const FontListEntries &fontList, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_fontList(fontList)
     , m_layout(services.display->twipsPerPixelX(), services.display->twipsPerPixelY())
 {
     setObjectName(QStringLiteral("FontBrowser"));
@@ -72,7 +71,7 @@ FontBrowser::FontBrowser(const Services &services, const FontListEntries &fontLi
 
     // Form_Load
     applyMinimumSize();
-    fillList();
+    fillList(fontList);
     readSampleText();
 }
 
@@ -141,12 +140,12 @@ void FontBrowser::buildControls()
     connect(m_okButton, &QPushButton::clicked, this, &FontBrowser::OkButton_Click);
 }
 
-void FontBrowser::fillList()
+void FontBrowser::fillList(const FontListEntries &fontList)
 {
     const QIcon trueType = Pictures::icon(QStringLiteral("imlFontIcons"), QStringLiteral("TT"));
     const QIcon other = Pictures::icon(QStringLiteral("imlFontIcons"), QStringLiteral("SF"));
     const QSignalBlocker block(m_fontListView);
-    for (const FontListEntry &entry : m_fontList) {
+    for (const FontListEntry &entry : fontList) {
         auto *item = new QListWidgetItem(entry.isTrueType() ? trueType : other, entry.faceName());
         item->setData(kFontNumberRole, entry.fontNumber);
         item->setData(FontNameBox::kImageKeyRole, entry.imageKey());

@@ -68,7 +68,7 @@ protected:
 
 private:
     void buildControls();
-    void fillList();
+    void fillList(const FontListEntries &fontList);
     void readSampleText();
     void Form_Activate();
     void Form_Resize();
@@ -84,7 +84,6 @@ private:
     void OkButton_Click();
 
     Services m_services;
-    FontListEntries m_fontList;
     FontBrowserLayout m_layout;
 
     QListWidget *m_fontListView = nullptr;

@@ -75,7 +75,6 @@ QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
 Keyboard::Keyboard(const Services &services, const FontListEntries &fontList, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_fontList(fontList)
 {
     setObjectName(QStringLiteral("Keyboard"));
     setWindowTitle(QStringLiteral("Keyboard Layout Viewer"));
@@ -84,7 +83,7 @@ Keyboard::Keyboard(const Services &services, const FontListEntries &fontList, QW
     buildControls();
 
     // Form_Load
-    FontNameBox::fill(m_cmbFontName, m_fontList);
+    FontNameBox::fill(m_cmbFontName, fontList);
     ShowUnshiftedKeys();
     FillSplChars();
     m_picSplChar->setVisible(m_chkSplChar->isChecked());
@@ -238,14 +237,12 @@ void Keyboard::cmbFontName_Click()
 
 void Keyboard::cmbFontName_KeyPress(int keyAscii)
 {
-    const int item = FontNameBox::initialLetterItem(m_cmbFontName, globals().gFontCount, keyAscii);
-    const bool letter = (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
-    if (!letter) {
+    if (!isInitialLetter(keyAscii)) {
         if (m_kbFontIndex >= 1 && m_kbFontIndex <= m_cmbFontName->count())
             m_cmbFontName->setCurrentIndex(m_kbFontIndex - 1);
         return;
     }
-    if (item >= 0)
+    if (const int item = FontNameBox::initialLetterItem(m_cmbFontName, globals().gFontCount, keyAscii); item >= 0)
         m_cmbFontName->setCurrentIndex(item);
     cmbFontName_Click();
 }

@@ -70,7 +70,6 @@ private:
     void showInteractionError();
 
     Services m_services;
-    FontListEntries m_fontList;
 
     KeyboardPicture *m_picKeyboard = nullptr;
     SpecialCharPanel *m_picSplChar = nullptr;

@@ -5,10 +5,14 @@ QString FontListEntry::imageKey() const
     return isTrueType() ? QStringLiteral("TT") : QStringLiteral("SF");
 }
 
+bool isInitialLetter(int keyAscii)
+{
+    return (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
+}
+
 int initialLetterIndex(const QList<QString> &names, int keyAscii)
 {
-    const bool letter = (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
-    if (!letter)
+    if (!isInitialLetter(keyAscii))
         return -1;
     const QChar typed = QChar(keyAscii).toUpper();
     for (int i = 0; i < names.size(); ++i) {

@@ -20,7 +20,9 @@ struct FontListEntry
 
 using FontListEntries = QList<FontListEntry>;
 
-// The item of `count` names whose first letter is `keyAscii` in either case, as the font boxes
-// jump to it when a letter is typed: its index from 0, or -1 when the key is no letter A to Z
-// or a to z, or no name begins with it.
+// The font boxes jump to a face when its first letter is typed: a letter A to Z or a to z.
+bool isInitialLetter(int keyAscii);
+
+// The name whose first letter is `keyAscii` in either case: its index from 0, or -1 when the key
+// is no such letter or no name begins with it.
 int initialLetterIndex(const QList<QString> &names, int keyAscii);
