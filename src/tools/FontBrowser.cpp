@@ -1,11 +1,7 @@
 #include "tools/FontBrowser.h"
 
-#include "app/FormFrame.h"
-#include "app/Pictures.h"
-#include "app/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
+#include "app/rules/SettingsAccess.h"
 #include "fontmap/FontNameBox.h"
 #include "platform/DisplayService.h"
 #include "platform/FontCatalog.h"
@@ -14,6 +10,9 @@
 #include "tools/SetFontQuestion.h"
 #include "tools/TagToolTips.h"
 #include "tools/rules/SampleSheet.h"
+#include "widgets/FormFrame.h"
+#include "widgets/Pictures.h"
+#include "widgets/Twips.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -155,10 +154,9 @@ void FontBrowser::fillList(const FontListEntries &fontList)
 
 void FontBrowser::readSampleText()
 {
-    RegistryFunctions reg(*m_services.registry);
-    const RegValue stored =
-        reg.QueryValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("FB")), QStringLiteral("SampleText"));
-    m_sentence = SampleSheet::sentence(regToText(stored));
+    // Read at every opening, so the sentence last set in the Options dialog shows at once.
+    SettingsAccess access(*m_services.registry);
+    m_sentence = SampleSheet::sentence(regToText(access.read(QStringLiteral("FB"), QStringLiteral("SampleText"))));
 }
 
 void FontBrowser::FontNameXchg(int fontIndex, const QString &fontName)

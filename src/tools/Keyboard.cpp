@@ -1,6 +1,5 @@
 #include "tools/Keyboard.h"
 
-#include "app/Message.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FontNameBox.h"
 #include "fontmap/SizeNumberEdit.h"
@@ -10,6 +9,7 @@
 #include "tools/SetFontQuestion.h"
 #include "tools/SpecialCharPanel.h"
 #include "tools/TagToolTips.h"
+#include "widgets/Message.h"
 
 #include <QCheckBox>
 #include <QComboBox>

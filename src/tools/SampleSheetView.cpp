@@ -1,6 +1,6 @@
 #include "tools/SampleSheetView.h"
 
-#include "app/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "tools/SetFontQuestion.h"
 
-#include "app/Message.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "widgets/Message.h"
 
 #include <QStringList>
 
