@@ -17,9 +17,11 @@
 #include "textboard/TextBoardFiles.h"
 #include "textboard/TextBoardFormat.h"
 #include "textboard/WholeTextTools.h"
+#include "tools/ToolWindows.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
+#include "widgets/FormFrame.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 #include "widgets/ToolBar.h"
@@ -37,11 +39,6 @@
 #include <QStyleFactory>
 
 namespace {
-
-// A classic window's size counted its caption and borders; ours leaves them to the
-// window manager, so the rules' outer sizes carry this allowance (in pixels).
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 30;
 
 const QString &cr()
 {
@@ -106,6 +103,7 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
         WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
     m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
     m_recentFiles = std::make_unique<RecentFilesMenu>(*m_c.menu, m_s);
+    m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
     // The window's designed size; the FontMap sizing replaces it with the saved one.
     setFormWidth(780 * 15);
     setFormHeight(592 * 15);
@@ -210,22 +208,22 @@ double Quorvil::formTop() const
 
 double Quorvil::formWidth() const
 {
-    return (width() + kFrameWidth) * Twips::kPerQtUnit;
+    return (width() + FormFrame::kWidth) * Twips::kPerQtUnit;
 }
 
 double Quorvil::formHeight() const
 {
-    return (height() + kFrameHeight) * Twips::kPerQtUnit;
+    return (height() + FormFrame::kHeight) * Twips::kPerQtUnit;
 }
 
 void Quorvil::setFormWidth(double twips)
 {
-    resize(Twips::toQt(twips) - kFrameWidth, height());
+    resize(Twips::toQt(twips) - FormFrame::kWidth, height());
 }
 
 void Quorvil::setFormHeight(double twips)
 {
-    resize(width(), Twips::toQt(twips) - kFrameHeight);
+    resize(width(), Twips::toQt(twips) - FormFrame::kHeight);
 }
 
 bool Quorvil::start()

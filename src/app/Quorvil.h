@@ -27,6 +27,7 @@ class SettingsStore;
 class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFormat;
+class ToolWindows;
 class WholeTextTools;
 
 // The main window, the program's composition root: it owns the controls of its regions, the
@@ -132,6 +133,7 @@ private:
     std::unique_ptr<WholeTextTools> m_wholeText;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
+    ToolWindows *m_tools = nullptr;  // owned by the window
     bool m_ended = false;
     bool m_unloaded = false;
 };

@@ -77,6 +77,21 @@ bool FontChoice::InitFonts()
     return true;
 }
 
+int FontChoice::fontIndex() const
+{
+    return m_s.FontIndex;
+}
+
+const QString &FontChoice::chosenName() const
+{
+    return m_s.TBFontName;
+}
+
+QString FontChoice::boxText() const
+{
+    return m_c.FontNameCombo->currentText();
+}
+
 void FontChoice::showChosenFace()
 {
     m_font.setName(m_c.FontNameCombo->currentText());

@@ -38,6 +38,11 @@ public:
     void LoadFonts(QListWidget *list);
     // The font list's entries, as the windows that list the fonts too are handed them.
     const FontListEntries &fontListEntries() const { return m_entries; }
+    // FontIndex and TBFontName: the current font's item (from 1) and the face last chosen.
+    int fontIndex() const;
+    const QString &chosenName() const;
+    // The face FontNameCombo shows.
+    QString boxText() const;
     // Lists the fonts in FontNameCombo and selects TBFontName; when it is not installed, asks
     // whether to go on with the first font. False when the answer was No: start-up ends.
     bool InitFonts();
