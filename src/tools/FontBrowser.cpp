@@ -8,7 +8,7 @@
 #include "tools/FlatScrollBar.h"
 #include "tools/SampleSheetView.h"
 #include "tools/SetFontQuestion.h"
-#include "tools/TagToolTips.h"
+#include "widgets/TagToolTips.h"
 #include "tools/rules/SampleSheet.h"
 #include "widgets/FormFrame.h"
 #include "widgets/Pictures.h"

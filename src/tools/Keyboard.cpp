@@ -8,8 +8,8 @@
 #include "platform/FontCatalog.h"
 #include "tools/SetFontQuestion.h"
 #include "tools/SpecialCharPanel.h"
-#include "tools/TagToolTips.h"
 #include "widgets/Message.h"
+#include "widgets/TagToolTips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,7 +184,6 @@ void Keyboard::setLabelFont(const QString &name, double size)
 {
     const bool charsetChanged = m_services.codePage->charset(name) != m_services.codePage->charset(m_labelFontName);
     m_labelFontName = name;
-    m_labelFontSize = size;
     const QFont font = m_services.fonts->font(name, size);
     m_picKeyboard->setLabelFont(font);
     m_picSplChar->setLabelFont(font);

@@ -87,7 +87,6 @@ private:
     int m_kbFontIndex = 0;
     // The font the labels are drawn in; its charset decides which character each code is.
     QString m_labelFontName;
-    double m_labelFontSize = 12;
     bool m_shifted = false;
     std::optional<QString> m_chosen;
 };

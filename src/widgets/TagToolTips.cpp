@@ -1,4 +1,4 @@
-#include "tools/TagToolTips.h"
+#include "widgets/TagToolTips.h"
 
 #include <QVariant>
 #include <QWidget>
