@@ -2,8 +2,6 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/rules/Registry.h"
-#include "app/rules/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/rules/TextBoardFont.h"
@@ -23,12 +21,6 @@ namespace {
 
 const QString kSymbol = QStringLiteral("Quorvil Symbol Test");
 const QString kSerif = QStringLiteral("DejaVu Serif");
-
-void setSavedFont(MainWindowFixture &f, const QString &name)
-{
-    QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName"),
-                                RegData{REG_SZ, name.toUtf8()}));
-}
 
 // Runs `act` on the tool window of that type once it is open; the command that opens it returns
 // when the window has closed.
