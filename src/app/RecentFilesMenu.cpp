@@ -4,6 +4,7 @@
 #include "app/rules/MainState.h"
 
 #include <QAction>
+#include <QMenu>
 
 RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state)
     : m_menu(menu)
@@ -18,6 +19,13 @@ void RecentFilesMenu::UpdateFileMRU(const QString &path)
     folder.chop(1);
     m_s.TBLoadFolder = folder;
     showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
+}
+
+void RecentFilesMenu::LoadSaveTB_ButtonDropDown(QMenu *dropDown) const
+{
+    dropDown->clear();
+    for (int i = 1; i <= m_s.FileMRUList.kMax && m_s.FileMRUList(i).inUse(); ++i)
+        dropDown->addAction(m_menu.item(QStringLiteral("FileMRU(%1)").arg(i))->text().mid(3));
 }
 
 void RecentFilesMenu::showLists()

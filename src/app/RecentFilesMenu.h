@@ -8,6 +8,7 @@
 #include <algorithm>
 
 class MainMenu;
+class QMenu;
 struct MainState;
 
 // Moves a path to the top of a recent-file list, newest first: an entry already in the
@@ -47,6 +48,9 @@ public:
     void UpdateFileMRU(const QString &path);
     // Both lists' entries in use as their menu items, with their separators.
     void showLists();
+    // The "Load" button's drop-down: one entry per text file in use, its menu item's caption
+    // without the access key and number ("&1 notes.txt" gives "notes.txt").
+    void LoadSaveTB_ButtonDropDown(QMenu *dropDown) const;
 
 private:
     template<int Max>
