@@ -6,6 +6,7 @@
 #include "tools/FontBrowser.h"
 #include "tools/Keyboard.h"
 #include "widgets/ActionCollection.h"
+#include "widgets/ModalDialog.h"
 
 ToolWindows::ToolWindows(ActionCollection &commands, const Services &services, TextBoardFont &font,
                          FontChoice &choice, TextBoardFormat &format, QWidget *window)
@@ -24,7 +25,7 @@ void ToolWindows::ToolsKB_Click()
 {
     Keyboard keyboard(m_services, m_choice.fontListEntries(), m_window);
     keyboard.SetupKeyboard(m_choice.fontIndex(), m_font.name(), m_font.size());
-    keyboard.exec();
+    execModal(keyboard);
     takeFont(keyboard.chosenFontName());
 }
 
@@ -32,7 +33,7 @@ void ToolWindows::ToolsFB_Click()
 {
     FontBrowser browser(m_services, m_choice.fontListEntries(), m_window);
     browser.FontNameXchg(m_choice.fontIndex(), m_choice.chosenName());
-    browser.exec();
+    execModal(browser);
     takeFont(browser.chosenFontName());
 }
 
