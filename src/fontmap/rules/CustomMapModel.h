@@ -1,12 +1,11 @@
 #pragma once
 
+#include "fontmap/rules/QcmFormat.h"
+
 #include <QString>
 
 #include <array>
 #include <optional>
-
-// The 224 cells of a custom map, by cell index: a character code 32..255, or 0 for an empty cell.
-using CustomMapCells = std::array<quint8, 224>;
 
 // What the custom map editor works on: a template of 224 cells laid out like the FontMap
 // (28 per row, 8 rows) and the list of the characters not placed yet, in code order.

@@ -1,0 +1,52 @@
+// Opens the custom map editor on a new map, builds part of it with the editor's own buttons and
+// stays open, for screenshots:  showcustommap [font family] [moves] [horizontal|vertical]
+#include "support/TestMain.h"
+
+#include "fontmap/CustomMap.h"
+#include "fontmap/FontMapGrid.h"
+#include "platform/FontCatalog.h"
+#include "platform/ProductionServices.h"
+#include "platform/QcmFile.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    TestEnvironment::setUp(TestScreen{});
+    addPrivateFontFile(QStringLiteral(QUORVIL_TEST_FONTS "/quorvil-symbol-test.ttf"));
+    QApplication app(argc, argv);
+    const QString family = app.arguments().value(1, QStringLiteral("DejaVu Sans"));
+    const int moves = app.arguments().value(2, QStringLiteral("100")).toInt();
+    const bool vertical = app.arguments().value(3) == QLatin1String("vertical");
+
+    ProductionServices production;
+    const Services &services = production.services();
+    QStringList entries;
+    services.fonts->enumFontFamilies([&entries](const EnumLogFont &lf, const NewTextMetric &, int type) {
+        entries.append(lf.faceName() + QString::number(type));
+        return 1;
+    });
+    int index = 1;
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).chopped(1) == family)
+            index = i + 1;
+    }
+
+    CustomMapFileSlot slot;
+    CustomMap editor(services, slot, entries, TestEnvironment::documentsDir());
+    editor.SetupNewCFMap(index, family, 14);
+    editor.show();
+    QTimer::singleShot(200, [&] {
+        if (vertical)
+            editor.findChild<QRadioButton *>(QStringLiteral("optShiftDir(1)"))->click();
+        auto *listToMap = editor.findChild<QPushButton *>(QStringLiteral("cmdListToMap"));
+        for (int i = 0; i < moves; ++i)
+            listToMap->click();
+        auto *grid = editor.findChild<FontMapGrid *>(QStringLiteral("imgCMMFMapHolder"));
+        grid->setFocus();
+    });
+    return app.exec();
+}
