@@ -13,6 +13,7 @@
 #include "fontmap/rules/FontSizeRules.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/CodePage.h"
+#include "platform/FileReplace.h"
 #include "platform/FontCatalog.h"
 #include "platform/QcmFile.h"
 #include "platform/Services.h"
@@ -28,7 +29,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -451,12 +451,10 @@ bool CustomMap::WriteCFMap(const QString &path)
 {
     // The old file is replaced only once the whole new one is written, so a failed save
     // leaves it, and the editor's saved state, as they were.
-    QSaveFile file(path);
-    const QByteArray bytes = QcmFormat::serialize(m_model.cells());
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
+    QString error;
+    if (!replaceFileContents(path, QcmFormat::serialize(m_model.cells()), &error)) {
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("The Custom Map could not be saved in the file"),
-                             path, QString(), file.errorString(), QString(),
+                             path, QString(), error, QString(),
                              QStringLiteral("The file on disk, if there was one, has not been changed.")}),
                 QStringLiteral("OK"), messageTitle(" Custom Map Save Error"), false, 1);
         return false;
@@ -464,8 +462,7 @@ bool CustomMap::WriteCFMap(const QString &path)
     m_model.markSaved();
     m_saveFolder = QFileInfo(path).path();
     // The saved map's file is the one the slot holds from now on.
-    QString ignored;
-    m_slot.open(path, &ignored);
+    m_slot.open(path, &error);
     showCommandStates();
     return true;
 }

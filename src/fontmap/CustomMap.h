@@ -10,10 +10,11 @@
 
 #include <memory>
 
+#include "platform/Services.h"
+
 class ComboLetterJump;
 class CustomMapFileSlot;
 class InlineNumberEdit;
-struct Services;
 
 // The custom map editor: a modal window in which the user builds a custom map by moving
 // characters between the list of unplaced characters and a template of 224 cells, and saves
@@ -96,7 +97,7 @@ private:
     void showCounts();
     void showCommandStates();
 
-    const Services &m_services;
+    Services m_services;
     CustomMapFileSlot &m_slot;
     QStringList m_fontEntries;
     CustomMapControls m_c;
