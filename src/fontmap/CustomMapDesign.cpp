@@ -94,7 +94,7 @@ void buildTemplate(CustomMapControls &c, QWidget *client)
 
 void buildListAndViews(CustomMapControls &c, QWidget *client)
 {
-    c.lstFontChars = make<QListWidget>(client, "lstFontChars", design(8, 233, 392, 203));
+    c.lstFontChars = make<QListWidget>(client, "lstFontChars", design(8, 233, 384, 203));
     c.lstFontChars->setFlow(QListView::TopToBottom);
     c.lstFontChars->setWrapping(true);
     c.lstFontChars->setUniformItemSizes(true);
@@ -107,7 +107,7 @@ void buildListAndViews(CustomMapControls &c, QWidget *client)
     c.updListColumns->setSingleStep(1);
     setTag(c.updListColumns, "Adjust List Column Width");
 
-    c.lblTextZoom = label(client, "lblTextZoom", QString(), design(408, 233, 126, 104), Qt::AlignCenter);
+    c.lblTextZoom = label(client, "lblTextZoom", QString(), design(400, 233, 134, 104), Qt::AlignCenter);
     c.lblTextZoom->setFrameShape(QFrame::Panel);
     c.lblTextZoom->setFrameShadow(QFrame::Sunken);
     c.lblTextZoom->setBackgroundRole(QPalette::Base);
@@ -115,14 +115,14 @@ void buildListAndViews(CustomMapControls &c, QWidget *client)
     c.lblTextZoom->setAutoFillBackground(true);
     setTag(c.lblTextZoom, "Zoom View Area");
 
-    c.KSLabel = label(client, "KSLabel", QStringLiteral("Keystroke:"), design(408, 343, 68, 16));
+    c.KSLabel = label(client, "KSLabel", QStringLiteral("Keystroke:"), design(400, 343, 76, 16));
     setTag(c.KSLabel, "Keystroke View Area");
     c.lblKeyStroke = label(client, "lblKeyStroke", QString(), design(478, 343, 56, 16));
     setTag(c.lblKeyStroke, "Keystroke View Area");
-    label(client, "CharsInListCaption", QStringLiteral("Now in List:"), design(408, 363, 68, 16));
+    label(client, "CharsInListCaption", QStringLiteral("Now in List:"), design(400, 363, 76, 16));
     c.lblCharsInList = label(client, "lblCharsInList", QString(), design(478, 363, 56, 16));
     setTag(c.lblCharsInList, "No. of characters currently in List");
-    label(client, "CharsInMapCaption", QStringLiteral("Now in Map:"), design(408, 381, 68, 16));
+    label(client, "CharsInMapCaption", QStringLiteral("Now in Map:"), design(400, 381, 76, 16));
     c.lblCharsInMap = label(client, "lblCharsInMap", QString(), design(478, 381, 56, 16));
     setTag(c.lblCharsInMap, "No. of characters currently in Map");
 }
