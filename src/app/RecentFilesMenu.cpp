@@ -1,6 +1,6 @@
 #include "app/RecentFilesMenu.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "app/rules/MainState.h"
 
 #include <QAction>
@@ -17,16 +17,22 @@ void RecentFilesMenu::UpdateFileMRU(const QString &path)
     QString folder = m_s.FileMRUList(1).folder;
     folder.chop(1);
     m_s.TBLoadFolder = folder;
-    showFileList();
+    showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
 }
 
-void RecentFilesMenu::showFileList()
+void RecentFilesMenu::showLists()
 {
-    const auto &list = m_s.FileMRUList;
-    for (int i = 1; i <= list.kMax && list(i).inUse(); ++i) {
-        QAction *item = m_menu.item(QStringLiteral("FileMRU(%1)").arg(i));
+    showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
+    showList(m_s.CFMRUList, QStringLiteral("CFMRU"), QStringLiteral("FileSep2"));
+}
+
+template<int Max>
+void RecentFilesMenu::showList(const RecentFileList<Max> &list, const QString &itemName, const QString &separator)
+{
+    for (int i = 1; i <= Max && list(i).inUse(); ++i) {
+        QAction *item = m_menu.item(QStringLiteral("%1(%2)").arg(itemName).arg(i));
         item->setText(QStringLiteral("&%1 %2").arg(i).arg(list(i).name));
         item->setVisible(true);
     }
-    m_menu.setVisible(QStringLiteral("FileSep3"), m_menu.item(QStringLiteral("FileMRU(1)"))->isVisible());
+    m_menu.setVisible(separator, m_menu.item(itemName + QStringLiteral("(1)"))->isVisible());
 }

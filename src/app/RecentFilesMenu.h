@@ -45,9 +45,12 @@ public:
     // After a text file was loaded or saved: the path goes to rank 1, TBLoadFolder becomes
     // its folder (without the trailing separator) and the menu shows the list.
     void UpdateFileMRU(const QString &path);
+    // Both lists' entries in use as their menu items, with their separators.
+    void showLists();
 
 private:
-    void showFileList();
+    template<int Max>
+    void showList(const RecentFileList<Max> &list, const QString &itemName, const QString &separator);
 
     MainMenu &m_menu;
     MainState &m_s;

@@ -1,8 +1,8 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/Message.h"
-#include "app/Twips.h"
+#include "widgets/Message.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 
 #include <QCheckBox>

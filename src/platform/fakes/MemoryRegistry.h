@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Registry.h"
+#include "app/rules/Registry.h"
 #include "platform/RegistryTree.h"
 
 // The settings store held in memory, for tests. Besides the store's operations a test can

@@ -1,7 +1,7 @@
-#include "app/Message.h"
+#include "widgets/Message.h"
 
-#include "app/ColorResolve.h"
-#include "app/Twips.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 
 #include <QApplication>

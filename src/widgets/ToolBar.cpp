@@ -1,18 +1,11 @@
-#include "app/ToolBar.h"
+#include "widgets/ToolBar.h"
 
-#include "app/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
 #include <QWidgetAction>
-
-namespace {
-
-constexpr char kTag[] = "Tag";
-constexpr char kImage[] = "Image";
-
-} // namespace
 
 ToolBar::ToolBar(const QString &name, QWidget *parent)
     : QToolBar(parent)
@@ -32,22 +25,39 @@ QAction *ToolBar::addButton(const QString &key, const QString &tag, Style style)
 {
     auto *action = new QAction(this);
     action->setObjectName(key);
-    action->setProperty(kTag, tag);
     action->setCheckable(style == Style::Check);
-    addAction(action);
-    connect(action, &QAction::triggered, this, [this, key] { Q_EMIT buttonClick(key); });
+    return insertButton(key, action, tag, style);
+}
 
-    if (style == Style::DropDown) {
-        auto *menu = new QMenu(this);
+QAction *ToolBar::addCommand(const QString &key, QAction *command, const QString &tag, Style style)
+{
+    return insertButton(key, command, tag, style);
+}
+
+QAction *ToolBar::insertButton(const QString &key, QAction *action, const QString &tag, Style style)
+{
+    Q_ASSERT_X(!m_buttons.contains(key), "ToolBar::addButton", qPrintable(key));
+    addAction(action);
+    Button button{action, tag, {}, nullptr};
+    connect(action, &QAction::triggered, this, [this, key] { Q_EMIT buttonClick(key); });
+    auto *tool = qobject_cast<QToolButton *>(widgetForAction(action));
+    if (tool)
+        tool->setObjectName(key);
+    if (style == Style::DropDown && tool) {
+        // The list belongs to the button alone: a menu on the action would also hang under
+        // the command's menu item.
+        auto *menu = new QMenu(tool);
         menu->setObjectName(key + QStringLiteral("Menu"));
-        action->setMenu(menu);
-        if (auto *tool = qobject_cast<QToolButton *>(widgetForAction(action)))
-            tool->setPopupMode(QToolButton::MenuButtonPopup);
+        tool->setMenu(menu);
+        tool->setPopupMode(QToolButton::MenuButtonPopup);
         connect(menu, &QMenu::aboutToShow, this, [this, key] { Q_EMIT buttonDropDown(key); });
         connect(menu, &QMenu::triggered, this, [this, key, menu](QAction *entry) {
             Q_EMIT buttonMenuClick(key, int(menu->actions().indexOf(entry)) + 1);
         });
+        button.menu = menu;
     }
+    m_keys.append(key);
+    m_buttons.insert(key, button);
     return action;
 }
 
@@ -55,27 +65,19 @@ QAction *ToolBar::addWidgetButton(const QString &key, const QString &tag, QWidge
 {
     QAction *action = addWidget(widget);
     action->setObjectName(key);
-    action->setProperty(kTag, tag);
+    m_keys.append(key);
+    m_buttons.insert(key, Button{action, tag, {}, nullptr});
     return action;
 }
 
 QAction *ToolBar::button(const QString &key) const
 {
-    for (QAction *action : actions()) {
-        if (action->objectName() == key)
-            return action;
-    }
-    return nullptr;
+    return m_buttons.value(key).action;
 }
 
 QStringList ToolBar::keys() const
 {
-    QStringList list;
-    for (QAction *action : actions()) {
-        if (!action->objectName().isEmpty())
-            list.append(action->objectName());
-    }
-    return list;
+    return m_keys;
 }
 
 int ToolBar::value(const QString &key) const
@@ -104,8 +106,7 @@ void ToolBar::setButtonEnabled(const QString &key, bool enabled)
 
 QString ToolBar::tag(const QString &key) const
 {
-    QAction *b = button(key);
-    return b ? b->property(kTag).toString() : QString();
+    return m_buttons.value(key).tag;
 }
 
 void ToolBar::setButtonToolTip(const QString &key, const QString &text)
@@ -119,20 +120,19 @@ void ToolBar::setButtonToolTip(const QString &key, const QString &text)
 
 QMenu *ToolBar::buttonMenu(const QString &key) const
 {
-    QAction *b = button(key);
-    return b ? b->menu() : nullptr;
+    return m_buttons.value(key).menu;
 }
 
 void ToolBar::setButtonImage(const QString &key, const QString &imageKey)
 {
-    if (QAction *b = button(key)) {
-        b->setProperty(kImage, imageKey);
-        b->setIcon(Pictures::icon(m_imageList, imageKey));
-    }
+    const auto it = m_buttons.find(key);
+    if (it == m_buttons.end())
+        return;
+    it->image = imageKey;
+    it->action->setIcon(Pictures::icon(m_imageList, imageKey));
 }
 
 QString ToolBar::buttonImage(const QString &key) const
 {
-    QAction *b = button(key);
-    return b ? b->property(kImage).toString() : QString();
+    return m_buttons.value(key).image;
 }
