@@ -3,7 +3,7 @@
 // their border line, as on the FontMap.
 #include "fontmap/CustomMapControls.h"
 
-#include "app/FormDesign.h"
+#include "widgets/FormDesign.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CustomMapEditorSettings.h"
 #include "fontmap/rules/CustomMapModel.h"

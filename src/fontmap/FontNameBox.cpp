@@ -1,6 +1,6 @@
 #include "fontmap/FontNameBox.h"
 
-#include "app/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QComboBox>
 

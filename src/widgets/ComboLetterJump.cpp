@@ -1,4 +1,4 @@
-#include "app/ComboLetterJump.h"
+#include "widgets/ComboLetterJump.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QList>
 #include <QRectF>

@@ -1,4 +1,4 @@
-#include "app/InlineNumberEdit.h"
+#include "widgets/InlineNumberEdit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
