@@ -277,13 +277,7 @@ void CustomMap::cmdListToMap_Click()
         const QSignalBlocker block(m_c.lstFontChars);
         delete m_c.lstFontChars->takeItem(position);
     }
-    showListSelection();
-    showSelectionInZoom();
-    showCell(from);
-    showCell(m_model.currentCell());
-    showCounts();
-    showCommandStates();
-    (m_c.cmdListToMap->isEnabled() ? m_c.cmdListToMap : m_c.cmdMapToList)->setFocus(Qt::OtherFocusReason);
+    showMove(from, m_c.cmdListToMap, m_c.cmdMapToList);
 }
 
 void CustomMap::cmdMapToList_Click()
@@ -299,13 +293,19 @@ void CustomMap::cmdMapToList_Click()
         item->setData(kCodeIndexRole, code - CustomMapModel::kFirstCode);
         m_c.lstFontChars->insertItem(m_model.listPosition(code), item);
     }
+    showMove(from, m_c.cmdMapToList, m_c.cmdListToMap);
+}
+
+void CustomMap::showMove(int from, QPushButton *again, QPushButton *back)
+{
     showListSelection();
     showSelectionInZoom();
     showCell(from);
     showCell(m_model.currentCell());
     showCounts();
     showCommandStates();
-    (m_c.cmdMapToList->isEnabled() ? m_c.cmdMapToList : m_c.cmdListToMap)->setFocus(Qt::OtherFocusReason);
+    // The focus stays on the move just made while it can be made again.
+    (again->isEnabled() ? again : back)->setFocus(Qt::OtherFocusReason);
 }
 
 void CustomMap::lblCFMap_Click(int cell)

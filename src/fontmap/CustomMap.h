@@ -15,6 +15,7 @@
 class ComboLetterJump;
 class CustomMapFileSlot;
 class InlineNumberEdit;
+class QPushButton;
 
 // The custom map editor: a modal window in which the user builds a custom map by moving
 // characters between the list of unplaced characters and a template of 224 cells, and saves
@@ -96,6 +97,9 @@ private:
     void showSelectionInZoom();
     void showCounts();
     void showCommandStates();
+    // After a move from cell `from`: the list, the zoom, both cells, the counts and the
+    // commands, and the focus on the button `again` (else `back`).
+    void showMove(int from, QPushButton *again, QPushButton *back);
 
     Services m_services;
     CustomMapFileSlot &m_slot;
