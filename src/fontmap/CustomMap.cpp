@@ -6,10 +6,10 @@
 #include "widgets/InlineNumberEdit.h"
 #include "widgets/Message.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/FontNameBox.h"
-#include "fontmap/rules/CustomMapEditorSettings.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/CodePage.h"
@@ -37,6 +37,11 @@ namespace {
 
 using Look = CustomMapModel::CellLook;
 using Step = CustomMapModel::Step;
+
+// The editor's own stored values.
+const QString kEditorKey = QStringLiteral("CFMEditor");
+const QString kListCols = QStringLiteral("ListCols");
+const QString kShiftDir = QStringLiteral("ShiftDir");
 
 const QString kNewCaption = QStringLiteral("Quorvil Custom Map Editor");
 const QString kEditCaption = QStringLiteral("Quorvil Custom FontMap Editor");
@@ -114,10 +119,14 @@ void CustomMap::Form_Load()
         FontNameBox::addEntry(m_c.cmbFontName, entry);
     m_MapSaved = false;
 
+    // Read as the settings table reads them: a number outside its range as the nearer end.
+    Settings stored;
     SettingsAccess settings(*m_services.registry);
-    using namespace CustomMapEditorSettings;
-    m_c.updListColumns->setValue(listColumns(settings.read(kKey, kListCols)));
-    const auto shift = shiftDirection(settings.read(kKey, kShiftDir));
+    settings.readInto(stored, kEditorKey, kListCols);
+    settings.readInto(stored, kEditorKey, kShiftDir);
+    m_c.updListColumns->setValue(stored.ListCols);
+    const auto shift = stored.ShiftDir == 1 ? CustomMapModel::ShiftDirection::Vertical
+                                            : CustomMapModel::ShiftDirection::Horizontal;
     m_model.setShiftDirection(shift);
     m_c.optShiftDir[int(shift)]->setChecked(true);
 
@@ -503,10 +512,9 @@ bool CustomMap::Form_QueryUnload()
         closing = g.gMsgResult;
     }
 
-    SettingsAccess settings(*m_services.registry);
-    using namespace CustomMapEditorSettings;
-    settings.write(kKey, kListCols, m_c.updListColumns->value());
-    settings.write(kKey, kShiftDir, m_c.optShiftDir[1]->isChecked() ? 1 : 0);
+    SettingsAccess(*m_services.registry)
+        .writeMany({{kEditorKey, kListCols, m_c.updListColumns->value()},
+                    {kEditorKey, kShiftDir, m_c.optShiftDir[1]->isChecked() ? 1 : 0}});
 
     if (m_MapSaved && m_EditMode)
         g.gCFMapSaved = true;

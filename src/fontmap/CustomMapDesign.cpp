@@ -5,7 +5,6 @@
 
 #include "widgets/FormDesign.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/rules/CustomMapEditorSettings.h"
 #include "fontmap/rules/CustomMapModel.h"
 
 #include <QAction>
@@ -103,7 +102,7 @@ void buildListAndViews(CustomMapControls &c, QWidget *client)
 
     label(client, "ListColsCaption", QStringLiteral("List Columns:"), design(8, 444, 84, 22));
     c.updListColumns = make<QSpinBox>(client, "updListColumns", design(92, 444, 48, 22));
-    c.updListColumns->setRange(CustomMapEditorSettings::kMinListColumns, CustomMapEditorSettings::kMaxListColumns);
+    c.updListColumns->setRange(8, 30);
     c.updListColumns->setSingleStep(1);
     setTag(c.updListColumns, "Adjust List Column Width");
 

@@ -6,7 +6,6 @@
 #include "app/rules/SettingsAccess.h"
 #include "app/rules/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/rules/CustomMapEditorSettings.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -32,6 +31,9 @@ namespace {
 using Look = CustomMapModel::CellLook;
 
 const QString kText = QStringLiteral("DejaVu Sans");
+const QString kEditorKey = QStringLiteral("CFMEditor");
+const QString kListCols = QStringLiteral("ListCols");
+const QString kShiftDir = QStringLiteral("ShiftDir");
 const QString kSymbol = QStringLiteral("Quorvil Symbol Test");
 
 constexpr ColorValue kBlack = rgbColor(0, 0, 0);
@@ -160,7 +162,7 @@ QString TestCustomMap::writeMap(const QString &name, const QHash<int, char> &cel
 RegValue TestCustomMap::stored(const QString &name)
 {
     SettingsAccess settings(m_f->registry);
-    return settings.read(CustomMapEditorSettings::kKey, name);
+    return settings.read(kEditorKey, name);
 }
 
 void TestCustomMap::newMapStartsEmpty()
@@ -463,11 +465,11 @@ void TestCustomMap::storedEditorValues_data()
     QTest::addColumn<bool>("vertical");
     auto dword = [](qint32 v) { return RegData{REG_DWORD, QByteArray(reinterpret_cast<const char *>(&v), 4)}; };
     const RegData missing;
-    QTest::newRow("missing: first-run values") << missing << missing << 10 << false;
+    QTest::newRow("missing") << missing << missing << 8 << false;
     QTest::newRow("in range") << dword(12) << dword(1) << 12 << true;
     QTest::newRow("below the range") << dword(2) << dword(-3) << 8 << false;
     QTest::newRow("above the range") << dword(500) << dword(7) << 30 << true;
-    QTest::newRow("not a number") << RegData{REG_SZ, "many"} << RegData{REG_SZ, "down"} << 10 << false;
+    QTest::newRow("not a number") << RegData{REG_SZ, "many"} << RegData{REG_SZ, "down"} << 8 << false;
 }
 
 void TestCustomMap::storedEditorValues()
@@ -476,11 +478,11 @@ void TestCustomMap::storedEditorValues()
     QFETCH(RegData, shiftDir);
     QFETCH(int, columns);
     QFETCH(bool, vertical);
-    const QString key = SettingsLayout::keyPath(CustomMapEditorSettings::kKey);
+    const QString key = SettingsLayout::keyPath(kEditorKey);
     if (listCols.type != 0)
-        m_f->registry.plant(key, CustomMapEditorSettings::kListCols, listCols);
+        m_f->registry.plant(key, kListCols, listCols);
     if (shiftDir.type != 0)
-        m_f->registry.plant(key, CustomMapEditorSettings::kShiftDir, shiftDir);
+        m_f->registry.plant(key, kShiftDir, shiftDir);
     CustomMap &e = m_f->openNew(kText);
     QCOMPARE(m_f->child<QSpinBox>("updListColumns")->value(), columns);
     QCOMPARE(m_f->child<QRadioButton>("optShiftDir(1)")->isChecked(), vertical);
@@ -792,21 +794,21 @@ void TestCustomMap::cancelThenNoStillStoresTheValues()
     button("cmdListToMap")->click();
     m_f->child<QSpinBox>("updListColumns")->setValue(17);
     m_f->child<QRadioButton>("optShiftDir(1)")->click();
-    QVERIFY(regIsEmpty(stored(CustomMapEditorSettings::kListCols)));
+    QVERIFY(regIsEmpty(stored(kListCols)));
 
     MessageDriver driver;
     driver.no();
     button("btnCancel")->click();
     QCOMPARE(driver.count(), 1);
     QVERIFY(e.isVisible());
-    QCOMPARE(stored(CustomMapEditorSettings::kListCols), RegValue(qint32(17)));
-    QCOMPARE(stored(CustomMapEditorSettings::kShiftDir), RegValue(qint32(1)));
+    QCOMPARE(stored(kListCols), RegValue(qint32(17)));
+    QCOMPARE(stored(kShiftDir), RegValue(qint32(1)));
 
     m_f->child<QRadioButton>("optShiftDir(0)")->click();
     driver.yes();
     e.close();
     QVERIFY(!e.isVisible());
-    QCOMPARE(stored(CustomMapEditorSettings::kShiftDir), RegValue(qint32(0)));
+    QCOMPARE(stored(kShiftDir), RegValue(qint32(0)));
 
     // The next opening starts from them.
     m_f->openNew(kText);

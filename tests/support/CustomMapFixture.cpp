@@ -3,7 +3,6 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
 #include "app/rules/SettingsLayout.h"
-#include "fontmap/rules/CustomMapEditorSettings.h"
 
 #include <QFileInfo>
 
@@ -21,7 +20,7 @@ CustomMapFixture::CustomMapFixture()
 {
     globals() = GlobalDeclarations{};
     globals().gAppName = ProductInfo::appName();
-    registry.createKey(SettingsLayout::keyPath(CustomMapEditorSettings::kKey));
+    registry.createKey(SettingsLayout::keyPath(QStringLiteral("CFMEditor")));
     fontEntries = fontListEntries(fonts);
 }
 
