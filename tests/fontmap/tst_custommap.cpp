@@ -111,6 +111,7 @@ private Q_SLOTS:
     void storedEditorValues();
     void listColumns();
     void tooltipsFollowTheToggle();
+    void tabOrder();
 
     void newMapSaveAsThenSaveMap();
     void saveAsOntoOwnPathActsAsSaveMap();
@@ -522,6 +523,23 @@ void TestCustomMap::tooltipsFollowTheToggle()
     m_f->openNew(kText);
     QCOMPARE(button("cmdListToMap")->toolTip(), QString());
     QCOMPARE(m_f->child<QSlider>("sldFontSize")->toolTip(), QString());
+}
+
+void TestCustomMap::tabOrder()
+{
+    CustomMap &e = m_f->openNew(kText);
+    e.show();
+    const QStringList order{"lstFontChars",   "cmbFontName",    "sldFontSize",    "optFontSize(0)",
+                            "optFontSize(1)", "optShiftDir(0)", "optShiftDir(1)", "cmdListToMap",
+                            "cmdMapToList",   "btnSaveAsCFMap", "btnSaveCFMap",   "btnCancel"};
+    QStringList chain;
+    QWidget *w = list();
+    do {
+        if (order.contains(w->objectName()))
+            chain.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != list());
+    QCOMPARE(chain, order);
 }
 
 void TestCustomMap::newMapSaveAsThenSaveMap()

@@ -1,5 +1,5 @@
 // Opens the custom map editor on a new map, builds part of it with the editor's own buttons and
-// stays open, for screenshots:  showcustommap [font family] [moves] [horizontal|vertical]
+// stays open, for screenshots:  showcustommap [font family] [moves] [horizontal|vertical] [list columns] [list size]
 #include "support/TestMain.h"
 
 #include "fontmap/CustomMap.h"
@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 
 int main(int argc, char **argv)
@@ -21,6 +23,8 @@ int main(int argc, char **argv)
     const QString family = app.arguments().value(1, QStringLiteral("DejaVu Sans"));
     const int moves = app.arguments().value(2, QStringLiteral("100")).toInt();
     const bool vertical = app.arguments().value(3) == QLatin1String("vertical");
+    const int columns = app.arguments().value(4, QStringLiteral("0")).toInt();
+    const int listSize = app.arguments().value(5, QStringLiteral("0")).toInt();
 
     ProductionServices production;
     const Services &services = production.services();
@@ -45,6 +49,12 @@ int main(int argc, char **argv)
         auto *listToMap = editor.findChild<QPushButton *>(QStringLiteral("cmdListToMap"));
         for (int i = 0; i < moves; ++i)
             listToMap->click();
+        if (columns > 0)
+            editor.findChild<QSpinBox *>(QStringLiteral("updListColumns"))->setValue(columns);
+        if (listSize > 0) {
+            editor.findChild<QRadioButton *>(QStringLiteral("optFontSize(0)"))->click();
+            editor.findChild<QSlider *>(QStringLiteral("sldFontSize"))->setValue(listSize);
+        }
         auto *grid = editor.findChild<FontMapGrid *>(QStringLiteral("imgCMMFMapHolder"));
         grid->setFocus();
     });
