@@ -113,15 +113,14 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     wireState();
     wireParts();
 
-    // The message box takes the FontMap's colours.
-    setMessageColorSource([this] {
-        return std::pair{resolveColor(m_fmColors.fore().color), resolveColor(m_fmColors.back().color)};
-    });
+    // The message box and the colour dialogs take the FontMap's colours.
+    globals().gFontMapColors = &m_fmColors;
 }
 
 Quorvil::~Quorvil()
 {
-    setMessageColorSource({});
+    if (globals().gFontMapColors == &m_fmColors)
+        globals().gFontMapColors = nullptr;
 }
 
 void Quorvil::wireCommands()
