@@ -1,7 +1,8 @@
 #include "fontmap/FontChoice.h"
 
+#include "widgets/ComboLetterJump.h"
+#include "widgets/InlineNumberEdit.h"
 #include "widgets/Message.h"
-#include "widgets/Pictures.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
@@ -12,29 +13,11 @@
 #include "textboard/rules/TextBoardFont.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QSlider>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-
-const QString kTrueTypeImage = QStringLiteral("TT");
-const QString kOtherImage = QStringLiteral("SF");
-
-bool isLetter(int keyAscii)
-{
-    return (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
-}
-
-} // namespace
 
 FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Services &services,
                        TextBoardFont &font, QObject *parent)
@@ -46,14 +29,20 @@ FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Ser
 {
     connect(&m_font, &TextBoardFont::sizeChanged, this, &FontChoice::showSize);
     connect(m_c.FontNameCombo, &QComboBox::activated, this, &FontChoice::FontNameCombo_Click);
-    m_c.FontNameCombo->installEventFilter(this);
+    m_letterJump = std::make_unique<ComboLetterJump>(
+        m_c.FontNameCombo, [] { return globals().gFontCount; }, [this] { return m_s.FontIndex - 1; },
+        [this] { FontNameCombo_Click(); });
     // Dragging the thumb only shows the number; the size changes when the thumb is let go.
     m_c.FontSizeSlider->setTracking(false);
     connect(m_c.FontSizeSlider, &QSlider::sliderMoved, this, &FontChoice::FontSizeSlider_Scroll);
     connect(m_c.FontSizeSlider, &QSlider::valueChanged, this, &FontChoice::FontSizeSlider_Change);
-    m_c.FontSizeNumber->installEventFilter(this);
-    m_c.FontSizeEdit->installEventFilter(this);
+    // Text that is no number leaves the size as it was.
+    m_sizeEdit = std::make_unique<InlineNumberEdit>(m_c.FontSizeNumber, m_c.FontSizeEdit, m_c.FontSizeSlider,
+                                                    &FontSizeRules::sizeFromEditText,
+                                                    [this] { Q_EMIT textBoardFocusRequested(); });
 }
+
+FontChoice::~FontChoice() = default;
 
 void FontChoice::LoadFonts(QListWidget *list)
 {
@@ -94,13 +83,9 @@ bool FontChoice::InitFonts()
     combo->clear();
     bool matched = false;
     for (int i = 0; i < g.gFontCount; ++i) {
-        const QString entry = m_c.FontList->item(i)->text();
-        const bool trueType = entry.endsWith(QLatin1Char('4'));
-        const QString &image = trueType ? kTrueTypeImage : kOtherImage;
+        const bool trueType = FontNameBox::addEntry(combo, m_c.FontList->item(i)->text());
         ++(trueType ? g.gTTFontCount : g.gSysFontCount);
-        const QString face = entry.chopped(1);
-        combo->addItem(Pictures::icon(QStringLiteral("imlMainTBIcons"), image), face);
-        combo->setItemData(i, image, kImageKeyRole);
+        const QString face = combo->itemText(i);
         if (!matched && face == m_s.TBFontName) {
             m_s.FontIndex = i + 1;
             matched = true;
@@ -196,25 +181,6 @@ void FontChoice::selectLastFont()
     showFontIndex();
 }
 
-void FontChoice::FontNameCombo_KeyPress(int keyAscii)
-{
-    QComboBox *combo = m_c.FontNameCombo;
-    if (!isLetter(keyAscii)) {
-        combo->setCurrentIndex(m_s.FontIndex - 1);
-        return;
-    }
-    const QChar typed = QChar(keyAscii).toUpper();
-    const int count = std::min(globals().gFontCount, combo->count());
-    for (int i = 1; i <= count; ++i) {
-        const QString text = combo->itemText(i - 1);
-        if (!text.isEmpty() && text.at(0).toUpper() == typed) {
-            combo->setCurrentIndex(i - 1);
-            break;
-        }
-    }
-    FontNameCombo_Click();
-}
-
 void FontChoice::FontSizeSlider_Scroll()
 {
     // sliderMoved reports the thumb's place before the value follows it.
@@ -234,70 +200,4 @@ void FontChoice::showSize(int size)
     cells.setPointSize(size);
     m_c.FMapContainer->setCellFont(cells, m_c.FMapContainer->charset());
     m_c.FontSizeNumber->setText(QString::number(size));
-}
-
-void FontChoice::FontSizeNumber_Click()
-{
-    QLineEdit *edit = m_c.FontSizeEdit;
-    edit->setText(m_c.FontSizeNumber->text());
-    edit->show();
-    edit->raise();
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-}
-
-void FontChoice::FontSizeEdit_KeyPress(int keyAscii)
-{
-    if (keyAscii != kEnter && keyAscii != kEscape)
-        return;
-    const QString text = m_c.FontSizeEdit->text();
-    m_c.FontSizeEdit->hide();
-    if (keyAscii == kEnter) {
-        // Text that is no number leaves the size as it was.
-        if (const auto size = FontSizeRules::sizeFromEditText(text)) {
-            m_c.FontSizeSlider->setValue(*size);
-            m_c.FontSizeNumber->setText(QString::number(*size));
-        }
-    }
-    Q_EMIT textBoardFocusRequested();
-}
-
-void FontChoice::FontSizeEdit_LostFocus()
-{
-    m_c.FontSizeEdit->hide();
-}
-
-bool FontChoice::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_c.FontNameCombo && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false;
-        const QChar ch = key->text().at(0);
-        FontNameCombo_KeyPress(ch.unicode());
-        // A printable character is the jump's alone; Enter and Esc still reach the box.
-        return ch.isPrint();
-    }
-    if (watched == m_c.FontSizeNumber && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_c.FontSizeNumber->rect().contains(mouse->position().toPoint()))
-            FontSizeNumber_Click();
-        return false;
-    }
-    if (watched == m_c.FontSizeEdit) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                FontSizeEdit_KeyPress(kEnter);
-                return true;
-            }
-            if (key == Qt::Key_Escape) {
-                FontSizeEdit_KeyPress(kEscape);
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            FontSizeEdit_LostFocus();
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }

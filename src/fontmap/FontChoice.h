@@ -1,9 +1,14 @@
 #pragma once
 
+#include "fontmap/FontNameBox.h"
 #include "fontmap/rules/FontRecordsTable.h"
 
 #include <QObject>
 
+#include <memory>
+
+class ComboLetterJump;
+class InlineNumberEdit;
 class QListWidget;
 class TextBoardFont;
 struct FontMapControls;
@@ -23,13 +28,14 @@ public:
     // Item data roles: a FontList entry's font number (its column of gFontLF and gFontTM), and a
     // FontNameCombo item's picture key ("TT" or "SF").
     static constexpr int kFontNumberRole = Qt::UserRole;
-    static constexpr int kImageKeyRole = Qt::UserRole + 1;
+    static constexpr int kImageKeyRole = FontNameBox::kImageKeyRole;
     // gFontCount is a 16-bit count: the enumeration stops at this many fonts.
     static constexpr int kMaxFonts = 32767;
 
     // `font` is the TextBoard's: its name is the face the box shows, its size the slider's.
     FontChoice(FontMapControls &controls, FontMapState &state, const Services &services, TextBoardFont &font,
                QObject *parent = nullptr);
+    ~FontChoice() override;
 
     // Fills the list with one entry per family (face name and type digit, data the font number)
     // and the font table; gFontCount counts them.
@@ -56,25 +62,15 @@ public:
     void showFontIndex();
     // Selects TBFontName's item (GetLastFontIndex).
     void selectLastFont();
-    // The initial-letter jump: a letter selects the first face beginning with it (in either
-    // case) and applies the box's text; any other character re-selects the current font.
-    void FontNameCombo_KeyPress(int keyAscii);
 
     void FontSizeSlider_Scroll();
     void FontSizeSlider_Change();
-    void FontSizeNumber_Click();
-    // Enter (13) applies the edit within 8..36, Esc (27) drops it; other keys type.
-    void FontSizeEdit_KeyPress(int keyAscii);
-    void FontSizeEdit_LostFocus();
 
 Q_SIGNALS:
     // The face in the box is to be applied to the TextBoard and the FontMap.
     void fontApplyRequested();
     // The size controls are done with: the typing goes back to the TextBoard.
     void textBoardFocusRequested();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showSize(int size);
@@ -84,4 +80,7 @@ private:
     FontMapState &m_s;
     const Services &m_services;
     TextBoardFont &m_font;
+    // The initial-letter jump in the font box, and the size number's inline edit (8..36).
+    std::unique_ptr<ComboLetterJump> m_letterJump;
+    std::unique_ptr<InlineNumberEdit> m_sizeEdit;
 };
