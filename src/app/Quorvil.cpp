@@ -8,6 +8,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/PathParts.h"
 #include "app/rules/ProductInfo.h"
+#include "fontmap/CustomMap.h"
 #include "fontmap/CustomMapCommands.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontChoice.h"
@@ -209,6 +210,11 @@ void Quorvil::wireParts()
             [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
     connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
             [this](int index) { m_recentFiles->CFMRU_Click(index); });
+    connect(m_customMaps.get(), &CustomMapCommands::editorRequested, this, [this](const QString &path) {
+        showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontEntries(),
+                            {path, m_s.CFMOpenName, m_s.FontIndex, m_tbFont.name(), double(m_tbFont.size())},
+                            m_s.CFMSaveFolder, this);
+    });
     // The FontMap size number follows its slider.
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
             [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });

@@ -5,6 +5,7 @@
 #include "widgets/FormDesign.h"
 #include "widgets/InlineNumberEdit.h"
 #include "widgets/Message.h"
+#include "widgets/ModalDialog.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
@@ -96,6 +97,19 @@ std::optional<Step> stepOfKey(int key)
 }
 
 } // namespace
+
+void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
+                         const CustomMapOpening &opening, QString &saveFolder, QWidget *parent)
+{
+    CustomMap editor(services, slot, fontEntries, saveFolder, parent);
+    if (opening.path.isEmpty())
+        editor.SetupNewCFMap(opening.fontIndex, opening.fontName, opening.fontSize);
+    else if (!editor.SetupEditCFMap(opening.path, opening.title, opening.fontIndex, opening.fontName,
+                                    opening.fontSize))
+        return;
+    execModal(editor);
+    saveFolder = editor.saveFolder();
+}
 
 CustomMap::CustomMap(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
                      const QString &saveFolder, QWidget *parent)

@@ -17,6 +17,23 @@ class CustomMapFileSlot;
 class InlineNumberEdit;
 class QPushButton;
 
+// What the main window hands the custom map editor for one opening.
+struct CustomMapOpening
+{
+    QString path;       // the map to edit; empty for a new map
+    QString title;      // its file title
+    int fontIndex = 1;  // the font's 1-based place in the font list
+    QString fontName;   // the TextBoard's font and size
+    double fontSize = 10;
+};
+
+// New and Edit of the custom map commands: the editor on a new map, or on the map at
+// `opening.path`, shown modal until it closes. A map that cannot be read shows the load error
+// and no editor. `saveFolder` (CFMSaveFolder) is where Save As starts; it becomes the folder
+// of the editor's last successful save.
+void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
+                         const CustomMapOpening &opening, QString &saveFolder, QWidget *parent);
+
 // The custom map editor: a modal window in which the user builds a custom map by moving
 // characters between the list of unplaced characters and a template of 224 cells, and saves
 // it as a *.QCM file. The caller creates it, calls one set-up method and shows it modal; it

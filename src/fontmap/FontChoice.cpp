@@ -73,6 +73,14 @@ int FontChoice::EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric 
     return 1;
 }
 
+QStringList FontChoice::fontEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < m_c.FontList->count(); ++i)
+        entries.append(m_c.FontList->item(i)->text());
+    return entries;
+}
+
 bool FontChoice::InitFonts()
 {
     LoadFonts(m_c.FontList);

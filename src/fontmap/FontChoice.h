@@ -4,6 +4,7 @@
 #include "fontmap/rules/FontRecordsTable.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <memory>
 
@@ -42,6 +43,8 @@ public:
     void LoadFonts(QListWidget *list);
     int EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric &textMetric, int fontType,
                         QListWidget *list);
+    // The font list's entries, in its order.
+    QStringList fontEntries() const;
     // Lists the fonts in FontNameCombo and selects TBFontName; when it is not installed, asks
     // whether to go on with the first font. False when the answer was No: start-up ends.
     bool InitFonts();

@@ -4,7 +4,10 @@
 #include "app/rules/ProductInfo.h"
 #include "app/rules/SettingsLayout.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
 
 QStringList fontListEntries(const FontCatalog &fonts)
 {
@@ -63,4 +66,26 @@ CustomMap *CustomMapFixture::openEdit(const QString &path, const QString &family
     if (!e.SetupEditCFMap(path, QFileInfo(path).fileName(), fontIndex(family), family, size))
         return nullptr;
     return &e;
+}
+
+ModalEditorDriver::ModalEditorDriver(std::function<void(CustomMap &)> act)
+    : m_act(std::move(act))
+{
+    auto *timer = new QTimer(this);
+    timer->setInterval(5);
+    connect(timer, &QTimer::timeout, this, &ModalEditorDriver::poll);
+    timer->start();
+}
+
+void ModalEditorDriver::poll()
+{
+    const QPointer<CustomMap> editor = qobject_cast<CustomMap *>(QApplication::activeModalWidget());
+    if (!editor || !editor->isVisible() || editor->property("driven").toBool())
+        return;
+    editor->setProperty("driven", true);
+    ++m_shown;
+    m_act(*editor);
+    // An editor the act left open would hold the test forever.
+    if (editor && editor->isVisible())
+        editor->hide();
 }

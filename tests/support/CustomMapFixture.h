@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 #include <memory>
 
 // The custom map editor over the installed fonts (with any the test program added), a settings
@@ -47,6 +49,26 @@ public:
 
 private:
     std::unique_ptr<CustomMap> m_editor;
+};
+
+// Acts on the custom map editor once the main window shows it modal: `act` runs inside the
+// editor's own event loop and is expected to close it. Counts the editors it met, so a test
+// can tell that none was shown.
+class ModalEditorDriver final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ModalEditorDriver)
+
+public:
+    explicit ModalEditorDriver(std::function<void(CustomMap &)> act);
+
+    int shown() const { return m_shown; }
+
+private:
+    void poll();
+
+    std::function<void(CustomMap &)> m_act;
+    int m_shown = 0;
 };
 
 // The main window's font list entries for a catalog: each family's face name followed by its
