@@ -9,6 +9,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
+#include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/FontNameBox.h"
 #include "fontmap/rules/FontSizeRules.h"
@@ -218,26 +219,15 @@ bool CustomMap::SetupEditCFMap(const QString &path, const QString &title, int fo
 {
     // The file may have changed since the main window loaded it: it is read and validated
     // afresh, and a map that no longer passes never reaches the editor.
-    QString error;
-    const std::optional<QByteArray> bytes = m_slot.open(path, &error);
-    const QcmFormat::ReadResult map = bytes ? QcmFormat::parse(*bytes) : QcmFormat::ReadResult{};
-    if (!map.cells) {
-        m_slot.close();
-        const GlobalDeclarations &g = globals();
-        QrvlMsg(messageText({QString(), path, QStringLiteral("This ") + g.gAppName
-                                                   + QStringLiteral(" Custom Map is unloadable."),
-                             QString(), QStringLiteral("It has either become corrupt"),
-                             QStringLiteral("or has been manually edited."), QString(),
-                             g.gAppName + QStringLiteral(" cannot load this Map.")}),
-                QStringLiteral("OK"), messageTitle(" Custom Map Load Error"), false, 1);
+    const std::optional<CustomMapCells> cells = readCustomMapFile(m_slot, path);
+    if (!cells)
         return false;
-    }
 
     m_EditMode = true;
     m_CFMapTitle = title;
     m_CFMapPath = path;
     setEditCaption();
-    m_model.setupEdit(*map.cells);
+    m_model.setupEdit(*cells);
     setupFontAndSize(fontIndex, fontName, fontSize);
     return true;
 }
