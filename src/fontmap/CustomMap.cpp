@@ -1,6 +1,5 @@
 #include "fontmap/CustomMap.h"
 
-#include "widgets/ColorResolve.h"
 #include "widgets/ComboLetterJump.h"
 #include "widgets/FormDesign.h"
 #include "widgets/InlineNumberEdit.h"
