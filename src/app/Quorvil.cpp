@@ -2,6 +2,9 @@
 
 #include "app/CheckFilePath.h"
 #include "app/HelpCommands.h"
+#include "app/LockPanels.h"
+#include "app/MainToolTips.h"
+#include "app/MenuPictures.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
 #include "app/rules/CommandLine.h"
@@ -18,6 +21,7 @@
 #include "platform/FileChecks.h"
 #include "platform/RichTextBox.h"
 #include "textboard/FindCommands.h"
+#include "textboard/FullScreenPreview.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
@@ -111,7 +115,9 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_wholeText = std::make_unique<WholeTextTools>(
         m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
         WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
-    m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
+    m_fullScreen = std::make_unique<FullScreenPreview>(*m_c.TextBoard, m_tbFont, *m_services.display, this);
+    m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
+    m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);
     m_recentFiles = std::make_unique<RecentFilesMenu>(
         *m_c.menu, m_s, *m_commands, *m_services.fileChecks,
         RecentFilesMenu::Loaders{[this](const QString &path) { return m_tbFiles->CheckLoadedFile(path); },
@@ -152,6 +158,7 @@ void Quorvil::wireCommands()
     a.onTriggered(QStringLiteral("HelpVisit"), m_help.get(), &HelpCommands::HelpVisit_Click);
     a.onTriggered(QStringLiteral("HelpFeedback"), m_help.get(), &HelpCommands::HelpFeedback_Click);
     a.onTriggered(QStringLiteral("HelpAbout"), m_help.get(), &HelpCommands::HelpAbout_Click);
+    a.onTriggered(QStringLiteral("ToolsFS"), m_fullScreen.get(), &FullScreenPreview::ToolsFS_Click);
     a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
 }
 
@@ -178,6 +185,11 @@ void Quorvil::wireState()
                 action->setChecked(on);
         });
     }
+    // The tooltips follow their switch at once.
+    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
+        if (option == Toggles::ToolTips)
+            SetToolTips(m_c, m_tbFont.colorName());
+    });
     QAction *hilite = a.action(QStringLiteral("FMHiLite"));
     hilite->setChecked(m_fmColors.hilite());
     bindCheck(hilite, &m_fmColors, &FontMapColors::setHilite, &FontMapColors::hiliteChanged);
@@ -197,6 +209,8 @@ void Quorvil::wireParts()
     connect(&m_tbFont, &TextBoardFont::charsetChanged, m_fontMap.get(), &FontMapCommands::followCharset);
     connect(m_tbFormat.get(), &TextBoardFormat::mapFontChanged, m_fontMap.get(), &FontMapCommands::setMapFont);
     connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fontMap.get(), &FontMapCommands::followBoardFont);
+    connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fullScreen.get(),
+            &FullScreenPreview::followBoardFont);
     connect(m_fontMap.get(), &FontMapCommands::characterClicked, m_editing.get(), &TextBoardEditing::typeCharacter);
     connect(m_fontMap.get(), &FontMapCommands::contextMenuRequested, this,
             [this](const QPoint &at) { m_c.menu->menu(QStringLiteral("FormatFM"))->popup(at); });
@@ -214,6 +228,13 @@ void Quorvil::wireParts()
         showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontEntries(),
                             {path, m_s.CFMOpenName, m_s.FontIndex, m_tbFont.name(), double(m_tbFont.size())},
                             m_s.CFMSaveFolder, this);
+    });
+    // The "Load" button's list of recent text files runs the File menu's items.
+    connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
+        m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));
+    });
+    connect(m_c.LoadSaveTB, &ToolBar::buttonMenuClick, this, [this](const QString &, int index) {
+        m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
     });
     // The FontMap size number follows its slider.
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
@@ -607,9 +628,13 @@ void Quorvil::ApplyViewSettings()
 {
     // Start-up draws the fill meter once.
     m_editing->UpdateProgress();
+    SetToolTips(m_c, m_tbFont.colorName());
 }
 
-void Quorvil::SetupMenusAndHelp() {}
+void Quorvil::SetupMenusAndHelp()
+{
+    MenuPictures::SetupMenusAndHelp(*m_c.menu, menuBar(), !m_help->helpDocument().isEmpty());
+}
 
 void Quorvil::SetTabOrder(bool findFrameShown)
 {

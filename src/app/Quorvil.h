@@ -23,7 +23,9 @@ class CustomMapLoader;
 class FindCommands;
 class FontChoice;
 class FontMapCommands;
+class FullScreenPreview;
 class HelpCommands;
+class LockPanels;
 class RecentFilesMenu;
 class RichTextBox;
 class SettingsStore;
@@ -133,7 +135,9 @@ private:
     std::unique_ptr<TextBoardFormat> m_tbFormat;
     std::unique_ptr<TextBoardFiles> m_tbFiles;
     std::unique_ptr<WholeTextTools> m_wholeText;
+    std::unique_ptr<FullScreenPreview> m_fullScreen;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<LockPanels> m_lockPanels;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
     CustomMapFileSlot m_cfmSlot;  // shared with the custom map editor
     std::unique_ptr<CustomMapLoader> m_cfmLoader;

@@ -7,6 +7,7 @@
 #include "widgets/MainMenu.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -46,6 +47,13 @@ void RecentFilesMenu::UpdateCFMRU(const QString &path)
     pushRecentFile(m_s.CFMRUList, path);
     m_s.CFMLoadFolder = newestFolder(m_s.CFMRUList);
     showList(m_s.CFMRUList, QStringLiteral("CFMRU"), QStringLiteral("FileSep2"));
+}
+
+void RecentFilesMenu::LoadSaveTB_ButtonDropDown(QMenu *dropDown) const
+{
+    dropDown->clear();
+    for (int i = 1; i <= m_s.FileMRUList.kMax && m_s.FileMRUList(i).inUse(); ++i)
+        dropDown->addAction(m_menu.item(QStringLiteral("FileMRU(%1)").arg(i))->text().mid(3));
 }
 
 void RecentFilesMenu::showLists()

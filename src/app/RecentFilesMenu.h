@@ -10,6 +10,7 @@
 class ActionCollection;
 class FileChecks;
 class MainMenu;
+class QMenu;
 struct MainState;
 
 // The two recent-file lists of the main window, newest first: File > Text File with its items
@@ -40,6 +41,9 @@ public:
     void UpdateCFMRU(const QString &path);
     // Both lists' entries in use as their menu items, with their separators.
     void showLists();
+    // The "Load" button's drop-down: one entry per text file in use, its menu item's caption
+    // without the access key and number ("&1 notes.txt" gives "notes.txt").
+    void LoadSaveTB_ButtonDropDown(QMenu *dropDown) const;
 
     // The entry of that rank is loaded again, after its drive, folder and file are found.
     void FileMRU_Click(int index);

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 
 const QString kLoadButton = QStringLiteral("CFMapLoad");
@@ -105,8 +107,9 @@ void CustomMapCommands::UpdateMapCtrls()
     m_c.clbFontMap->setBandVisible(kNameBand, loaded);
     if (!loaded)
         return;
-    // A long name is cut short with an ellipsis rather than running out of its label.
+    // A long name is cut short with an ellipsis rather than running out of its label or its band.
     QLabel *label = m_c.lblCFMName;
-    label->setText(QFontMetrics(label->font()).elidedText(customMapDisplayName(m_map.name()), Qt::ElideRight,
-                                                          label->width()));
+    const int room = std::min(label->width(), m_c.pbxCFMName->width() - label->x());
+    label->setText(
+        QFontMetrics(label->font()).elidedText(customMapDisplayName(m_map.name()), Qt::ElideRight, std::max(room, 0)));
 }

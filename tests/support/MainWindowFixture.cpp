@@ -54,6 +54,7 @@ Services MainWindowFixture::services()
     s.fonts = m_fonts == Fonts::Fake ? static_cast<FontCatalog *>(&fakeFonts) : &fonts;
     s.codePage = m_fonts == Fonts::Fake ? static_cast<CodePage *>(&fakeCodePage) : &codePage;
     s.dialog = &dialog;
+    s.keyboardLocks = &keyboardLocks;
     return s;
 }
 

@@ -1,7 +1,7 @@
-#include "support/TestMain.h"
-
 #include "app/rules/CommandLine.h"
 #include "app/rules/PathParts.h"
+
+#include <QTest>
 
 class TestCommandLine : public QObject
 {
@@ -71,5 +71,5 @@ void TestCommandLine::split()
     QCOMPARE(parts.name, name);
 }
 
-QUORVIL_TEST_MAIN(TestCommandLine)
+QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

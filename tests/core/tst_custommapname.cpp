@@ -1,6 +1,6 @@
-#include "support/TestMain.h"
-
 #include "fontmap/rules/CustomMapName.h"
+
+#include <QTest>
 
 class TestCustomMapName : public QObject
 {
@@ -33,5 +33,5 @@ void TestCustomMapName::displayName()
     QCOMPARE(customMapDisplayName(fileName), shown);
 }
 
-QUORVIL_TEST_MAIN(TestCustomMapName)
+QTEST_GUILESS_MAIN(TestCustomMapName)
 #include "tst_custommapname.moc"

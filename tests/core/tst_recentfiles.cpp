@@ -1,6 +1,6 @@
-#include "support/TestMain.h"
-
 #include "app/rules/RecentFiles.h"
+
+#include <QTest>
 
 namespace {
 
@@ -92,5 +92,5 @@ void TestRecentFiles::caption()
     QCOMPARE(recentFileCaption(rank, name), caption);
 }
 
-QUORVIL_TEST_MAIN(TestRecentFiles)
+QTEST_GUILESS_MAIN(TestRecentFiles)
 #include "tst_recentfiles.moc"

@@ -1,6 +1,6 @@
-#include "support/TestMain.h"
-
 #include "fontmap/rules/QcmFormat.h"
+
+#include <QTest>
 
 namespace {
 
@@ -172,5 +172,5 @@ void TestQcmFormat::roundTrip()
     }
 }
 
-QUORVIL_TEST_MAIN(TestQcmFormat)
+QTEST_GUILESS_MAIN(TestQcmFormat)
 #include "tst_qcmformat.moc"
