@@ -23,7 +23,8 @@ int main(int argc, char **argv)
     const QString family = app.arguments().value(1, QStringLiteral("DejaVu Sans"));
     const int moves = app.arguments().value(2, QStringLiteral("100")).toInt();
     const bool vertical = app.arguments().value(3) == QLatin1String("vertical");
-    const int columns = app.arguments().value(4, QStringLiteral("0")).toInt();
+    // The private store is empty: the list starts with the first-run column count.
+    const int columns = app.arguments().value(4, QStringLiteral("10")).toInt();
     const int listSize = app.arguments().value(5, QStringLiteral("0")).toInt();
 
     ProductionServices production;
