@@ -27,9 +27,11 @@
 #include "textboard/TextBoardFiles.h"
 #include "textboard/TextBoardFormat.h"
 #include "textboard/WholeTextTools.h"
+#include "tools/ToolWindows.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
+#include "widgets/FormFrame.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 #include "widgets/ToolBar.h"
@@ -48,11 +50,6 @@
 #include <QStyleFactory>
 
 namespace {
-
-// A classic window's size counted its caption and borders; ours leaves them to the
-// window manager, so the rules' outer sizes carry this allowance (in pixels).
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 30;
 
 const QString &cr()
 {
@@ -131,6 +128,7 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_customMaps = std::make_unique<CustomMapCommands>(
         m_c, m_s, *m_commands, m_customMap,
         CustomMapCommands::Parts{*m_cfmLoader, *m_fontMap, m_cfmSlot, m_s.CFMRUList});
+    m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
     // The window's designed size; the FontMap sizing replaces it with the saved one.
     setFormWidth(780 * 15);
     setFormHeight(592 * 15);
@@ -225,7 +223,7 @@ void Quorvil::wireParts()
     connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
             [this](int index) { m_recentFiles->CFMRU_Click(index); });
     connect(m_customMaps.get(), &CustomMapCommands::editorRequested, this, [this](const QString &path) {
-        showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontEntries(),
+        showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontListEntries(),
                             {path, m_s.CFMOpenName, m_s.FontIndex, m_tbFont.name(), double(m_tbFont.size())},
                             m_s.CFMSaveFolder, this);
     });
@@ -259,22 +257,22 @@ double Quorvil::formTop() const
 
 double Quorvil::formWidth() const
 {
-    return (width() + kFrameWidth) * Twips::kPerQtUnit;
+    return (width() + FormFrame::kWidth) * Twips::kPerQtUnit;
 }
 
 double Quorvil::formHeight() const
 {
-    return (height() + kFrameHeight) * Twips::kPerQtUnit;
+    return (height() + FormFrame::kHeight) * Twips::kPerQtUnit;
 }
 
 void Quorvil::setFormWidth(double twips)
 {
-    resize(Twips::toQt(twips) - kFrameWidth, height());
+    resize(Twips::toQt(twips) - FormFrame::kWidth, height());
 }
 
 void Quorvil::setFormHeight(double twips)
 {
-    resize(width(), Twips::toQt(twips) - kFrameHeight);
+    resize(width(), Twips::toQt(twips) - FormFrame::kHeight);
 }
 
 bool Quorvil::start()

@@ -32,6 +32,7 @@ class SettingsStore;
 class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFormat;
+class ToolWindows;
 class WholeTextTools;
 
 // The main window, the program's composition root: it owns the controls of its regions, the
@@ -142,6 +143,7 @@ private:
     CustomMapFileSlot m_cfmSlot;  // shared with the custom map editor
     std::unique_ptr<CustomMapLoader> m_cfmLoader;
     std::unique_ptr<CustomMapCommands> m_customMaps;
+    ToolWindows *m_tools = nullptr;  // owned by the window
     bool m_ended = false;
     bool m_unloaded = false;
 };

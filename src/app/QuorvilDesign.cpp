@@ -8,6 +8,7 @@
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
 #include "widgets/FormDesign.h"
+#include "widgets/TagToolTips.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"

@@ -1,8 +1,6 @@
 #include "fontmap/CustomMap.h"
 
-#include "widgets/ComboLetterJump.h"
-#include "widgets/FormDesign.h"
-#include "widgets/InlineNumberEdit.h"
+#include "widgets/TagToolTips.h"
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
 #include "app/rules/GlobalDeclarations.h"
@@ -11,6 +9,7 @@
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/FontNameBox.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/CodePage.h"
@@ -98,7 +97,7 @@ std::optional<Step> stepOfKey(int key)
 
 } // namespace
 
-void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
+void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
                          const CustomMapOpening &opening, QString &saveFolder, QWidget *parent)
 {
     CustomMap editor(services, slot, fontEntries, saveFolder, parent);
@@ -111,7 +110,7 @@ void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, cons
     saveFolder = editor.saveFolder();
 }
 
-CustomMap::CustomMap(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
+CustomMap::CustomMap(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
                      const QString &saveFolder, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
@@ -129,8 +128,7 @@ CustomMap::~CustomMap() = default;
 
 void CustomMap::Form_Load()
 {
-    for (const QString &entry : std::as_const(m_fontEntries))
-        FontNameBox::addEntry(m_c.cmbFontName, entry);
+    FontNameBox::fill(m_c.cmbFontName, m_fontEntries);
     m_MapSaved = false;
 
     // Read as the settings table reads them: a number outside its range as the nearer end.
@@ -164,17 +162,14 @@ void CustomMap::Form_Load()
     connect(m_c.lstFontChars, &QListWidget::currentRowChanged, this, &CustomMap::lstFontChars_Click);
 
     connect(m_c.cmbFontName, &QComboBox::activated, this, &CustomMap::cmbFontName_Click);
-    m_fontJump = std::make_unique<ComboLetterJump>(
-        m_c.cmbFontName, [this] { return int(m_fontEntries.size()); }, [this] { return m_CFMFontIndex - 1; },
-        [this] { cmbFontName_Click(); });
+    new FontNameKeyPress(m_c.cmbFontName, [this](int keyAscii) { cmbFontName_KeyPress(keyAscii); });
 
     // Dragging the thumb only shows the number; the size changes when the thumb is let go.
     m_c.sldFontSize->setTracking(false);
     connect(m_c.sldFontSize, &QSlider::sliderMoved, this, &CustomMap::sldFontSize_Scroll);
     connect(m_c.sldFontSize, &QSlider::valueChanged, this, &CustomMap::sldFontSize_Change);
-    m_sizeEdit = std::make_unique<InlineNumberEdit>(
-        m_c.lblFontSizeNumber, m_c.tbxFontSizeNumber, m_c.sldFontSize, &FontSizeRules::sizeFromEditText,
-        [this] { m_c.lstFontChars->setFocus(Qt::OtherFocusReason); });
+    new SizeNumberEdit(m_c.lblFontSizeNumber, m_c.tbxFontSizeNumber, m_c.sldFontSize,
+                       [this] { m_c.lstFontChars->setFocus(Qt::OtherFocusReason); });
     connect(m_c.optFontSizeGroup, &QButtonGroup::idClicked, this, &CustomMap::optFontSize_Click);
     connect(m_c.optShiftDirGroup, &QButtonGroup::idClicked, this, &CustomMap::optShiftDir_Click);
     connect(m_c.updListColumns, &QSpinBox::valueChanged, this, &CustomMap::updListColumns_Change);
@@ -185,7 +180,7 @@ void CustomMap::Form_Load()
 
 void CustomMap::SetupToolTips()
 {
-    FormDesign::showTagToolTips({m_c.optShiftDir[0], m_c.optShiftDir[1], m_c.btnSaveAsCFMap, m_c.btnSaveCFMap,
+    showTagToolTips({m_c.optShiftDir[0], m_c.optShiftDir[1], m_c.btnSaveAsCFMap, m_c.btnSaveCFMap,
                                  m_c.btnCancel, m_c.cmdListToMap, m_c.cmdMapToList, m_c.lblCharsInMap,
                                  m_c.lblCharsInList, m_c.cmbFontName, m_c.lblTextZoom, m_c.optFontSize[0],
                                  m_c.optFontSize[1], m_c.tbxFontSizeNumber, m_c.sldFontSize, m_c.lblFontSizeNumber,
@@ -366,6 +361,18 @@ void CustomMap::cmbFontName_Click()
         return;
     SetCFMapFont();
     m_CFMFontIndex = m_c.cmbFontName->currentIndex() + 1;
+}
+
+void CustomMap::cmbFontName_KeyPress(int keyAscii)
+{
+    QComboBox *combo = m_c.cmbFontName;
+    if (!isInitialLetter(keyAscii)) {
+        combo->setCurrentIndex(m_CFMFontIndex - 1);
+        return;
+    }
+    if (const int item = FontNameBox::initialLetterItem(combo, int(m_fontEntries.size()), keyAscii); item >= 0)
+        combo->setCurrentIndex(item);
+    cmbFontName_Click();
 }
 
 void CustomMap::optFontSize_Click(int index)

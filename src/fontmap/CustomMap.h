@@ -1,20 +1,16 @@
 #pragma once
 
 #include "fontmap/CustomMapControls.h"
+#include "fontmap/rules/FontListEntry.h"
 #include "fontmap/rules/Charset.h"
 #include "fontmap/rules/CustomMapModel.h"
 #include "platform/CommonDialog.h"
 
 #include <QDialog>
-#include <QStringList>
-
-#include <memory>
 
 #include "platform/Services.h"
 
-class ComboLetterJump;
 class CustomMapFileSlot;
-class InlineNumberEdit;
 class QPushButton;
 
 // What the main window hands the custom map editor for one opening.
@@ -31,7 +27,7 @@ struct CustomMapOpening
 // `opening.path`, shown modal until it closes. A map that cannot be read shows the load error
 // and no editor. `saveFolder` (CFMSaveFolder) is where Save As starts; it becomes the folder
 // of the editor's last successful save.
-void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
+void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
                          const CustomMapOpening &opening, QString &saveFolder, QWidget *parent);
 
 // The custom map editor: a modal window in which the user builds a custom map by moving
@@ -48,9 +44,9 @@ class CustomMap final : public QDialog
     Q_DISABLE_COPY_MOVE(CustomMap)
 
 public:
-    // `fontEntries`: the main window's font list, one entry per family (face name and type
-    // digit) in its order. `saveFolder`: where Save As starts (CFMSaveFolder).
-    CustomMap(const Services &services, CustomMapFileSlot &slot, const QStringList &fontEntries,
+    // `fontEntries`: the main window's font list, one entry per family in its order.
+    // `saveFolder`: where Save As starts (CFMSaveFolder).
+    CustomMap(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
               const QString &saveFolder, QWidget *parent = nullptr);
     ~CustomMap() override;
 
@@ -89,6 +85,7 @@ private:
 
     // Font, size and list columns.
     void cmbFontName_Click();
+    void cmbFontName_KeyPress(int keyAscii);
     void optFontSize_Click(int index);
     void sldFontSize_Scroll();
     void sldFontSize_Change();
@@ -120,12 +117,10 @@ private:
 
     Services m_services;
     CustomMapFileSlot &m_slot;
-    QStringList m_fontEntries;
+    FontListEntries m_fontEntries;
     CustomMapControls m_c;
     CustomMapModel m_model;
     CommonDialogProperties m_cmnDlg;
-    std::unique_ptr<InlineNumberEdit> m_sizeEdit;
-    std::unique_ptr<ComboLetterJump> m_fontJump;
 
     bool m_MapSaved = false;
     bool m_EditMode = false;

@@ -4,6 +4,7 @@
 #include "fontmap/CustomMapControls.h"
 
 #include "widgets/FormDesign.h"
+#include "widgets/TagToolTips.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CustomMapModel.h"
 

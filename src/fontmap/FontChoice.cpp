@@ -1,13 +1,11 @@
 #include "fontmap/FontChoice.h"
 
-#include "widgets/ComboLetterJump.h"
-#include "widgets/InlineNumberEdit.h"
 #include "widgets/Message.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontMapState.h"
-#include "fontmap/rules/FontSizeRules.h"
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
@@ -29,77 +27,35 @@ FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Ser
 {
     connect(&m_font, &TextBoardFont::sizeChanged, this, &FontChoice::showSize);
     connect(m_c.FontNameCombo, &QComboBox::activated, this, &FontChoice::FontNameCombo_Click);
-    m_letterJump = std::make_unique<ComboLetterJump>(
-        m_c.FontNameCombo, [] { return globals().gFontCount; }, [this] { return m_s.FontIndex - 1; },
-        [this] { FontNameCombo_Click(); });
+    new FontNameKeyPress(m_c.FontNameCombo, [this](int keyAscii) { FontNameCombo_KeyPress(keyAscii); });
     // Dragging the thumb only shows the number; the size changes when the thumb is let go.
     m_c.FontSizeSlider->setTracking(false);
     connect(m_c.FontSizeSlider, &QSlider::sliderMoved, this, &FontChoice::FontSizeSlider_Scroll);
     connect(m_c.FontSizeSlider, &QSlider::valueChanged, this, &FontChoice::FontSizeSlider_Change);
-    // Text that is no number leaves the size as it was.
-    m_sizeEdit = std::make_unique<InlineNumberEdit>(m_c.FontSizeNumber, m_c.FontSizeEdit, m_c.FontSizeSlider,
-                                                    &FontSizeRules::sizeFromEditText,
-                                                    [this] { Q_EMIT textBoardFocusRequested(); });
+    m_sizeEdit = new SizeNumberEdit(m_c.FontSizeNumber, m_c.FontSizeEdit, m_c.FontSizeSlider,
+                                    [this] { Q_EMIT textBoardFocusRequested(); });
 }
-
-FontChoice::~FontChoice() = default;
 
 void FontChoice::LoadFonts(QListWidget *list)
 {
+    m_entries = enumerateFonts(*m_services.fonts);
     list->clear();
-    GlobalDeclarations &g = globals();
-    g.gFontCount = 0;
-    g.gFontLF.clear();
-    g.gFontTM.clear();
-    m_services.fonts->enumFontFamilies([this, list](const EnumLogFont &lf, const NewTextMetric &tm, int type) {
-        return EnumFontFamProc(lf, tm, type, list);
-    });
-}
-
-int FontChoice::EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric &textMetric, int fontType,
-                                QListWidget *list)
-{
-    GlobalDeclarations &g = globals();
-    const int n = g.gFontCount;
-    if (n >= kMaxFonts)
-        return 0;
-    auto *entry = new QListWidgetItem(logFont.faceName() + QString::number(fontType), list);
-    entry->setData(kFontNumberRole, n);
-    g.gFontLF.resize(n + 1);
-    g.gFontTM.resize(n + 1);
-    g.gFontLF.setColumn(n, logFont);
-    g.gFontTM.setColumn(n, textMetric);
-    g.gFontCount = n + 1;
-    return 1;
-}
-
-QStringList FontChoice::fontEntries() const
-{
-    QStringList entries;
-    for (int i = 0; i < m_c.FontList->count(); ++i)
-        entries.append(m_c.FontList->item(i)->text());
-    return entries;
+    for (const FontListEntry &entry : std::as_const(m_entries)) {
+        auto *item = new QListWidgetItem(entry.text, list);
+        item->setData(kFontNumberRole, entry.fontNumber);
+    }
 }
 
 bool FontChoice::InitFonts()
 {
     LoadFonts(m_c.FontList);
-    GlobalDeclarations &g = globals();
-    g.gTTFontCount = 0;
-    g.gSysFontCount = 0;
+    const GlobalDeclarations &g = globals();
     QComboBox *combo = m_c.FontNameCombo;
-    combo->clear();
-    bool matched = false;
-    for (int i = 0; i < g.gFontCount; ++i) {
-        const bool trueType = FontNameBox::addEntry(combo, m_c.FontList->item(i)->text());
-        ++(trueType ? g.gTTFontCount : g.gSysFontCount);
-        const QString face = combo->itemText(i);
-        if (!matched && face == m_s.TBFontName) {
-            m_s.FontIndex = i + 1;
-            matched = true;
-        }
-    }
-    if (matched) {
+    FontNameBox::fill(combo, m_entries);
+    const auto matched = std::find_if(m_entries.cbegin(), m_entries.cend(),
+                                      [this](const FontListEntry &e) { return e.faceName() == m_s.TBFontName; });
+    if (matched != m_entries.cend()) {
+        m_s.FontIndex = int(matched - m_entries.cbegin()) + 1;
         combo->setCurrentIndex(m_s.FontIndex - 1);
         showChosenFace();
         return true;
@@ -119,6 +75,21 @@ bool FontChoice::InitFonts()
     m_s.FontIndex = 1;
     showChosenFace();
     return true;
+}
+
+int FontChoice::fontIndex() const
+{
+    return m_s.FontIndex;
+}
+
+const QString &FontChoice::chosenName() const
+{
+    return m_s.TBFontName;
+}
+
+QString FontChoice::boxText() const
+{
+    return m_c.FontNameCombo->currentText();
 }
 
 void FontChoice::showChosenFace()
@@ -187,6 +158,18 @@ void FontChoice::selectLastFont()
 {
     m_s.FontIndex = GetLastFontIndex();
     showFontIndex();
+}
+
+void FontChoice::FontNameCombo_KeyPress(int keyAscii)
+{
+    QComboBox *combo = m_c.FontNameCombo;
+    if (!isInitialLetter(keyAscii)) {
+        combo->setCurrentIndex(m_s.FontIndex - 1);
+        return;
+    }
+    if (const int item = FontNameBox::initialLetterItem(combo, globals().gFontCount, keyAscii); item >= 0)
+        combo->setCurrentIndex(item);
+    FontNameCombo_Click();
 }
 
 void FontChoice::FontSizeSlider_Scroll()

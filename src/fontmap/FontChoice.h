@@ -1,16 +1,13 @@
 #pragma once
 
+#include "fontmap/FontEnumeration.h"
 #include "fontmap/FontNameBox.h"
-#include "fontmap/rules/FontRecordsTable.h"
+#include "fontmap/rules/FontListEntry.h"
 
 #include <QObject>
-#include <QStringList>
 
-#include <memory>
-
-class ComboLetterJump;
-class InlineNumberEdit;
 class QListWidget;
+class SizeNumberEdit;
 class TextBoardFont;
 struct FontMapControls;
 struct FontMapState;
@@ -30,21 +27,22 @@ public:
     // FontNameCombo item's picture key ("TT" or "SF").
     static constexpr int kFontNumberRole = Qt::UserRole;
     static constexpr int kImageKeyRole = FontNameBox::kImageKeyRole;
-    // gFontCount is a 16-bit count: the enumeration stops at this many fonts.
-    static constexpr int kMaxFonts = 32767;
+    static constexpr int kMaxFonts = ::kMaxFonts;
 
     // `font` is the TextBoard's: its name is the face the box shows, its size the slider's.
     FontChoice(FontMapControls &controls, FontMapState &state, const Services &services, TextBoardFont &font,
                QObject *parent = nullptr);
-    ~FontChoice() override;
 
     // Fills the list with one entry per family (face name and type digit, data the font number)
     // and the font table; gFontCount counts them.
     void LoadFonts(QListWidget *list);
-    int EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric &textMetric, int fontType,
-                        QListWidget *list);
-    // The font list's entries, in its order.
-    QStringList fontEntries() const;
+    // The font list's entries, as the windows that list the fonts too are handed them.
+    const FontListEntries &fontListEntries() const { return m_entries; }
+    // FontIndex and TBFontName: the current font's item (from 1) and the face last chosen.
+    int fontIndex() const;
+    const QString &chosenName() const;
+    // The face FontNameCombo shows.
+    QString boxText() const;
     // Lists the fonts in FontNameCombo and selects TBFontName; when it is not installed, asks
     // whether to go on with the first font. False when the answer was No: start-up ends.
     bool InitFonts();
@@ -65,6 +63,9 @@ public:
     void showFontIndex();
     // Selects TBFontName's item (GetLastFontIndex).
     void selectLastFont();
+    // The initial-letter jump: a letter selects the first face beginning with it (in either
+    // case) and applies the box's text; any other character re-selects the current font.
+    void FontNameCombo_KeyPress(int keyAscii);
 
     void FontSizeSlider_Scroll();
     void FontSizeSlider_Change();
@@ -83,7 +84,7 @@ private:
     FontMapState &m_s;
     const Services &m_services;
     TextBoardFont &m_font;
-    // The initial-letter jump in the font box, and the size number's inline edit (8..36).
-    std::unique_ptr<ComboLetterJump> m_letterJump;
-    std::unique_ptr<InlineNumberEdit> m_sizeEdit;
+    FontListEntries m_entries;
+    // The size number's inline edit.
+    SizeNumberEdit *m_sizeEdit = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "support/TestMain.h"
 
 #include "fontmap/CustomMap.h"
+#include "fontmap/FontEnumeration.h"
 #include "fontmap/FontMapGrid.h"
 #include "platform/FontCatalog.h"
 #include "platform/ProductionServices.h"
@@ -29,14 +30,10 @@ int main(int argc, char **argv)
 
     ProductionServices production;
     const Services &services = production.services();
-    QStringList entries;
-    services.fonts->enumFontFamilies([&entries](const EnumLogFont &lf, const NewTextMetric &, int type) {
-        entries.append(lf.faceName() + QString::number(type));
-        return 1;
-    });
+    const FontListEntries entries = enumerateFonts(*services.fonts);
     int index = 1;
     for (int i = 0; i < entries.size(); ++i) {
-        if (entries.at(i).chopped(1) == family)
+        if (entries.at(i).faceName() == family)
             index = i + 1;
     }
 

@@ -3,28 +3,19 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
 #include "app/rules/SettingsLayout.h"
+#include "fontmap/FontEnumeration.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 
-QStringList fontListEntries(const FontCatalog &fonts)
-{
-    QStringList entries;
-    fonts.enumFontFamilies([&entries](const EnumLogFont &lf, const NewTextMetric &, int type) {
-        entries.append(lf.faceName() + QString::number(type));
-        return 1;
-    });
-    return entries;
-}
-
 CustomMapFixture::CustomMapFixture()
 {
     globals() = GlobalDeclarations{};
     globals().gAppName = ProductInfo::appName();
     registry.createKey(SettingsLayout::keyPath(QStringLiteral("CFMEditor")));
-    fontEntries = fontListEntries(fonts);
+    fontEntries = enumerateFonts(fonts);
 }
 
 Services CustomMapFixture::services()
@@ -47,7 +38,7 @@ CustomMap &CustomMapFixture::create(const QString &saveFolder)
 int CustomMapFixture::fontIndex(const QString &family) const
 {
     for (int i = 0; i < fontEntries.size(); ++i) {
-        if (fontEntries.at(i).chopped(1) == family)
+        if (fontEntries.at(i).faceName() == family)
             return i + 1;
     }
     return 0;

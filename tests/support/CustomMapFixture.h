@@ -43,7 +43,7 @@ public:
     FtCodePage codePage{fonts};
     FakeCommonDialog dialog;
     CustomMapFileSlot slot;
-    QStringList fontEntries;
+    FontListEntries fontEntries;
 
     Services services();
 
@@ -70,7 +70,3 @@ private:
     std::function<void(CustomMap &)> m_act;
     int m_shown = 0;
 };
-
-// The main window's font list entries for a catalog: each family's face name followed by its
-// one-digit font type, in the catalog's order.
-QStringList fontListEntries(const FontCatalog &fonts);
