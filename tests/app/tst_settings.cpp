@@ -44,6 +44,8 @@ private Q_SLOTS:
     void maximisedExitKeepsNormalPlace();
     void secondStartAsksNothing();
     void startAndExitReadTheStoreOnce();
+    void savedPlacementComesBackOnScreen_data();
+    void savedPlacementComesBackOnScreen();
     void badStoreIsReportedFirst_data();
     void badStoreIsReportedFirst();
 };
@@ -322,6 +324,47 @@ void TestSettings::startAndExitReadTheStoreOnce()
              (RegData{REG_SZ, QByteArray(20, 'v')}));
     QCOMPARE(fresh.value(SettingsLayout::keyPath(QStringLiteral("Last")), QStringLiteral("FormLeft")),
              (RegData{REG_DWORD, QByteArray("\xef\x01\0\0", 4)}));
+}
+
+void TestSettings::savedPlacementComesBackOnScreen_data()
+{
+    QTest::addColumn<qint32>("left");
+    QTest::addColumn<qint32>("top");
+    QTest::addColumn<qint32>("width");
+
+    QTest::newRow("-100000 twips") << -100000 << -100000 << 11820;
+    QTest::newRow("largest 32-bit numbers") << qint32(0x7fffffff) << qint32(0x7fffffff) << 11820;
+    QTest::newRow("smallest 32-bit numbers") << qint32(0x80000000) << qint32(0x80000000) << 11820;
+    QTest::newRow("huge width") << 0 << 0 << qint32(0x7fffffff);
+}
+
+void TestSettings::savedPlacementComesBackOnScreen()
+{
+    QFETCH(qint32, left);
+    QFETCH(qint32, top);
+    QFETCH(qint32, width);
+
+    const QString last = SettingsLayout::keyPath(QStringLiteral("Last"));
+    {
+        MainWindowFixture f;
+        RegistryFunctions reg(f.registry);
+        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"), left, REG_DWORD);
+        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"), top, REG_DWORD);
+        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormWidth"), width, REG_DWORD);
+        QVERIFY(f.start());
+        const QRect screen(0, 0, 1024, 768);
+        QVERIFY2(screen.contains(f.window().pos()), qPrintable(QStringLiteral("at %1,%2").arg(f.window().x()).arg(f.window().y())));
+        QVERIFY(f.state().LastFormWidth <= 1024 * 15);
+        f.window().close();
+    }
+    // Saved back on the screen, so the next start finds it there too.
+    MainWindowFixture again(1024, 768, MainWindowFixture::Store::AsItIs);
+    RegistryFunctions reg(again.registry);
+    const qint32 savedLeft = regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"))).value_or(-1);
+    const qint32 savedTop = regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"))).value_or(-1);
+    QVERIFY(QRect(0, 0, 1024 * 15, 768 * 15).contains(savedLeft, savedTop));
+    QVERIFY(again.start());
+    QCOMPARE(again.window().pos(), QPoint(savedLeft / 15, savedTop / 15));
 }
 
 void TestSettings::badStoreIsReportedFirst_data()

@@ -1,9 +1,6 @@
-#include "support/MainWindowFixture.h"
-#include "support/TestMain.h"
-
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
 #include "app/rules/WindowPlacement.h"
+
+#include <QTest>
 
 namespace {
 
@@ -23,8 +20,6 @@ class TestWindowPlacement : public QObject
 private Q_SLOTS:
     void fitOnScreen_data();
     void fitOnScreen();
-    void savedPlacementComesBackOnScreen_data();
-    void savedPlacementComesBackOnScreen();
 };
 
 void TestWindowPlacement::fitOnScreen_data()
@@ -66,46 +61,5 @@ void TestWindowPlacement::fitOnScreen()
     QCOMPARE(WindowPlacement::fitOnScreen(saved, area, kCaption), placed);
 }
 
-void TestWindowPlacement::savedPlacementComesBackOnScreen_data()
-{
-    QTest::addColumn<qint32>("left");
-    QTest::addColumn<qint32>("top");
-    QTest::addColumn<qint32>("width");
-
-    QTest::newRow("-100000 twips") << -100000 << -100000 << 11820;
-    QTest::newRow("largest 32-bit numbers") << qint32(0x7fffffff) << qint32(0x7fffffff) << 11820;
-    QTest::newRow("smallest 32-bit numbers") << qint32(0x80000000) << qint32(0x80000000) << 11820;
-    QTest::newRow("huge width") << 0 << 0 << qint32(0x7fffffff);
-}
-
-void TestWindowPlacement::savedPlacementComesBackOnScreen()
-{
-    QFETCH(qint32, left);
-    QFETCH(qint32, top);
-    QFETCH(qint32, width);
-
-    const QString last = SettingsLayout::keyPath(QStringLiteral("Last"));
-    {
-        MainWindowFixture f;
-        RegistryFunctions reg(f.registry);
-        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"), left, REG_DWORD);
-        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"), top, REG_DWORD);
-        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormWidth"), width, REG_DWORD);
-        QVERIFY(f.start());
-        const QRect screen(0, 0, 1024, 768);
-        QVERIFY2(screen.contains(f.window().pos()), qPrintable(QStringLiteral("at %1,%2").arg(f.window().x()).arg(f.window().y())));
-        QVERIFY(f.state().LastFormWidth <= kArea.width());
-        f.window().close();
-    }
-    // Saved back on the screen, so the next start finds it there too.
-    MainWindowFixture again(1024, 768, MainWindowFixture::Store::AsItIs);
-    RegistryFunctions reg(again.registry);
-    const qint32 savedLeft = regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"))).value_or(-1);
-    const qint32 savedTop = regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"))).value_or(-1);
-    QVERIFY(kArea.contains(QPointF(savedLeft, savedTop)));
-    QVERIFY(again.start());
-    QCOMPARE(again.window().pos(), QPoint(savedLeft / 15, savedTop / 15));
-}
-
-QUORVIL_TEST_MAIN(TestWindowPlacement)
+QTEST_GUILESS_MAIN(TestWindowPlacement)
 #include "tst_windowplacement.moc"
