@@ -29,6 +29,26 @@ QString folded(QStringView name)
     return result;
 }
 
+// The same name but for case. Folding keeps a name's length, and ASCII needs no tables.
+bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        if (x >= 'A' && x <= 'Z')
+            x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z')
+            y += 'a' - 'A';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
 // A key's few values and subkeys are searched in order; a long list (a key with thousands
 // of subkeys) keeps an index by folded name, made when it grows to this many items, so that
 // a large file still reads in linear time without an index for every small key.
@@ -40,7 +60,7 @@ qsizetype positionOf(const std::vector<Item> &items, const QHash<QString, qsizet
     if (items.size() >= kIndexedFrom)
         return index.value(folded(name), -1);
     for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (sameName(items[i].name, name))
             return qsizetype(i);
     }
     return -1;
