@@ -1,13 +1,17 @@
 #include "app/Quorvil.h"
 
+#include "app/FontMapSizing.h"
 #include "app/HelpCommands.h"
+#include "app/MainLayout.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/LayoutRules.h"
 #include "app/rules/ProductInfo.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapCommands.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/FontMapViews.h"
 #include "platform/DisplayService.h"
 #include "platform/FileChecks.h"
 #include "platform/RichTextBox.h"
@@ -32,16 +36,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QStyleFactory>
 
+#include <algorithm>
+
 namespace {
 
-// A classic window's size counted its caption and borders; ours leaves them to the
-// window manager, so the rules' outer sizes carry this allowance (in pixels).
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 30;
+// A classic window's outer size counted its borders, and its height also the caption and the
+// menu bar: its client area was 8 pixels narrower and 52 lower. Here the window manager draws
+// the caption and the borders and the menu bar is inside the window, so the outer size is
+// counted from the client area under the menu bar, whose size the layout rules rely on.
+constexpr int kNonClientWidth = 8;
+constexpr int kNonClientHeight = 52;
 
 const QString &cr()
 {
@@ -106,9 +116,13 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
         WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
     m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
     m_recentFiles = std::make_unique<RecentFilesMenu>(*m_c.menu, m_s);
-    // The window's designed size; the FontMap sizing replaces it with the saved one.
-    setFormWidth(780 * 15);
-    setFormHeight(592 * 15);
+    m_layout = std::make_unique<MainLayout>(*this, m_c, m_s, *m_commands, *m_services.display);
+    m_sizing = std::make_unique<FontMapSizing>(*this, m_c, m_s, *m_commands, *m_services.display, *m_layout, m_views);
+    m_mapViews = std::make_unique<FontMapViews>(m_c, m_views, *m_commands, *m_c.menu);
+    // The window's designed size, before anything is laid out: no resize handler runs for it.
+    // Start-up sizes the window for the FontMap's saved step.
+    resize(qtSizeOf(LayoutRules::standardWindowSize(0, Twips::kPerQtUnit, Twips::kPerQtUnit)));
+    m_laidOutSize = size();
     wireCommands();
     wireState();
     wireParts();
@@ -134,6 +148,12 @@ void Quorvil::wireCommands()
     a.onTriggered(QStringLiteral("HelpFeedback"), m_help.get(), &HelpCommands::HelpFeedback_Click);
     a.onTriggered(QStringLiteral("HelpAbout"), m_help.get(), &HelpCommands::HelpAbout_Click);
     a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
+    for (const QString &side : {QStringLiteral("L"), QStringLiteral("R")}) {
+        a.onTriggered(QStringLiteral("VCOn") + side, this, [this, side] {
+            m_views.setPosition(side);
+            m_layout->SetVCSide(m_views.position());
+        });
+    }
 }
 
 void Quorvil::wireState()
@@ -182,14 +202,12 @@ void Quorvil::wireParts()
     connect(m_fontMap.get(), &FontMapCommands::contextMenuRequested, this,
             [this](const QPoint &at) { m_c.menu->menu(QStringLiteral("FormatFM"))->popup(at); });
     connect(m_fontChoice.get(), &FontChoice::fontApplyRequested, m_tbFormat.get(), &TextBoardFormat::ApplyTBFont);
-    connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this,
-            [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); });
+    const auto focusTextBoard = [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); };
+    connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this, focusTextBoard);
+    connect(m_mapViews.get(), &FontMapViews::textBoardFocusRequested, this, focusTextBoard);
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
-    // The FontMap size number follows its slider.
-    connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
-            [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
     connect(m_services.display, &DisplayService::displayChanged, this, &Quorvil::SysInfo_DisplayChanged);
 }
 
@@ -210,22 +228,49 @@ double Quorvil::formTop() const
 
 double Quorvil::formWidth() const
 {
-    return (width() + kFrameWidth) * Twips::kPerQtUnit;
+    return (width() + kNonClientWidth) * Twips::kPerQtUnit;
 }
 
 double Quorvil::formHeight() const
 {
-    return (height() + kFrameHeight) * Twips::kPerQtUnit;
+    return (height() - menuBar()->sizeHint().height() + kNonClientHeight) * Twips::kPerQtUnit;
 }
 
-void Quorvil::setFormWidth(double twips)
+QSize Quorvil::qtSizeOf(const QSizeF &twips) const
 {
-    resize(Twips::toQt(twips) - kFrameWidth, height());
+    return QSize(Twips::toQt(twips.width()) - kNonClientWidth,
+                 Twips::toQt(twips.height()) - kNonClientHeight + menuBar()->sizeHint().height());
 }
 
-void Quorvil::setFormHeight(double twips)
+bool Quorvil::setFormSize(const QSizeF &twips)
 {
-    resize(width(), Twips::toQt(twips) - kFrameHeight);
+    const QSize before = size();
+    resize(qtSizeOf(twips));
+    if (size() == before)
+        return false;
+    // A shown window has had its resize event, and the handler, by now; a hidden one gets the
+    // event only when it is shown.
+    if (size() != m_laidOutSize)
+        Form_Resize();
+    return true;
+}
+
+void Quorvil::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (size() != m_laidOutSize)
+        Form_Resize();
+}
+
+void Quorvil::Form_Resize()
+{
+    m_laidOutSize = size();
+    const int screenWidth = m_services.display->screenWidth();
+    if (screenWidth == m_s.LastScreenWidth)
+        m_layout->followWindowSize();
+    else
+        m_sizing->followScreenWidth(screenWidth);
+    UpdateMapCtrls(2);
 }
 
 bool Quorvil::start()
@@ -234,6 +279,9 @@ bool Quorvil::start()
     if (m_ended)
         return false;
     show();
+    // The first showing is a resize of its own, whatever size the window already has: it
+    // puts the split bar over the FontMap and the box and the status bar under it.
+    Form_Resize();
     // The first activation follows the first showing.
     QMetaObject::invokeMethod(this, &Quorvil::Form_Activate, Qt::QueuedConnection);
     return true;
@@ -273,6 +321,12 @@ void Quorvil::Form_Load()
         return EndProgram();
     m_fontMap->SetupFMapCodes();
     SetupToolbars();
+    if (m_s.SizeIndex > 1) {
+        m_sizing->ResizeFMap(m_s.SizeIndex - 1, true);
+        if (m_s.MaxSizeIndex == m_s.SizeIndex)
+            m_commands->setEnabled(QStringLiteral("FMLarger"), false);
+        m_commands->setEnabled(QStringLiteral("FMSmaller"), true);
+    }
     m_s.AbortStartup = !m_fontChoice->InitFonts();
     if (m_s.AbortStartup)
         return EndProgram();
@@ -525,15 +579,17 @@ void Quorvil::loadSettings()
     m_s.SettingsReset = result.reset;
     m_s.MaxSizeIndex = result.maxSizeIndex;
     applySettings(settings);
-    if (result.sizeTooLarge) {
+    // A step the screen cannot hold (a smaller screen than last time, or a hand-edited store)
+    // is brought down to the largest it can before the map is built: the map is never built
+    // wider than the screen. The first resize then sets the limits anew.
+    m_s.SizeIndex = std::clamp(m_s.SizeIndex, 1, std::max(1, m_s.MaxSizeIndex));
+    if (result.sizeTooLarge)
         m_s.LastScreenWidth = 0;
-    } else {
-        m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
-        m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
-        if (m_s.MaxSizeIndex > 1)
-            m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
-        m_c.sldSetFMapSize->setValue(m_s.SizeIndex);
-    }
+    m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
+    m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
+    if (m_s.MaxSizeIndex > 1)
+        m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
+    m_c.sldSetFMapSize->setValue(m_s.SizeIndex);
 }
 
 void Quorvil::applySettings(const Settings &settings)
@@ -607,7 +663,10 @@ Settings Quorvil::lastSettings() const
     return s;
 }
 
-void Quorvil::UpdateFMapSize() {}
+void Quorvil::UpdateFMapSize()
+{
+    m_sizing->SetFMapSizeLimits();
+}
 
 void Quorvil::ApplyTBSettings()
 {
@@ -617,8 +676,16 @@ void Quorvil::ApplyTBSettings()
 
 void Quorvil::ApplyViewSettings()
 {
-    // Start-up draws the fill meter once.
-    m_editing->UpdateProgress();
+    m_mapViews->SetZoomView(m_views.isShown(ViewSettings::Zoom));
+    m_mapViews->SetCodeView(m_views.isShown(ViewSettings::Code));
+    m_mapViews->SetKeyStrokeView(m_views.isShown(ViewSettings::KeyStroke));
+    m_mapViews->setZoomLetterSize(m_c.ZoomSizeSlider->value());
+    m_layout->SetVCSide(m_views.position());
+    // gColorScheme follows the DisplayCS item through Toggles.
+    UpdateMapCtrls(1);
+    if (m_s.FirstActivate)
+        m_editing->UpdateProgress();
+    SetTabOrder(!m_c.FindFrame->isHidden());
 }
 
 void Quorvil::SetupMenusAndHelp() {}
@@ -639,4 +706,21 @@ void Quorvil::LoadTBFile(const QString &path)
     m_tbFiles->LoadTBFile(path);
 }
 
-void Quorvil::UpdateMapCtrls(int) {}
+void Quorvil::UpdateMapCtrls(int mode)
+{
+    if (mode == 1)
+        UpdateCustomMapCtrls();
+    else if (mode == 2)
+        m_layout->UpdateSizeCtrls();
+}
+
+void Quorvil::UpdateCustomMapCtrls()
+{
+    // The commands that need a loaded map, and the band that names it.
+    const bool loaded = m_customMap.isLoaded();
+    for (const char *command : {"FileCFMEdit", "FileCFMUnld"})
+        m_commands->setEnabled(QString::fromLatin1(command), loaded);
+    m_c.clbFontMap->setBandVisible(3, loaded);
+    if (loaded)
+        m_c.lblCFMName->setText(m_customMap.name().chopped(std::min<qsizetype>(4, m_customMap.name().size())));
+}
