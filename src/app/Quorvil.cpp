@@ -266,10 +266,15 @@ void Quorvil::Form_Resize()
 {
     m_laidOutSize = size();
     const int screenWidth = m_services.display->screenWidth();
-    if (screenWidth == m_s.LastScreenWidth)
+    if (screenWidth == m_s.LastScreenWidth) {
         m_layout->followWindowSize();
-    else
+    } else {
         m_sizing->followScreenWidth(screenWidth);
+        // The first resize on a new screen can be one that a rebuild of the map raised: the
+        // widths still follow the rebuilt map.
+        if (m_s.FMResizing)
+            m_layout->followWindowSize();
+    }
     UpdateMapCtrls(2);
 }
 

@@ -98,10 +98,15 @@ double bottom(QWidget *w)
     return Twips::top(w) + Twips::height(w);
 }
 
+void setStored(MainWindowFixture &f, const char *key, const char *name, int value)
+{
+    RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QString::fromLatin1(key)),
+                                              QString::fromLatin1(name), value, REG_DWORD);
+}
+
 void setStoredSizeIndex(MainWindowFixture &f, int step)
 {
-    RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("FontMap")),
-                                              QStringLiteral("SizeIndex"), step, REG_DWORD);
+    setStored(f, "FontMap", "SizeIndex", step);
 }
 
 // The map at `step`, from the slider as a user moves it.
@@ -132,8 +137,12 @@ private Q_SLOTS:
     void savedStepOutsideScreen_data();
     void savedStepOutsideScreen();
     void narrowerScreenShrinksMapAtNextResize();
+    void sizeCommandAfterScreenChange();
+    void savedWindowHeight_data();
+    void savedWindowHeight();
     void viewsSide_data();
     void viewsSide();
+    void viewsSideFromCommands();
     void splitBarDragMovesEverything_data();
     void splitBarDragMovesEverything();
     void splitBarDragBeyondLimitsIsDropped_data();
@@ -147,6 +156,7 @@ private Q_SLOTS:
     void sizeEdit_data();
     void sizeEdit();
     void sliderDragShowsStepOnly();
+    void customMapControlsWithoutMap();
 };
 
 void TestMainLayout::sizeLimitsByScreen_data()
@@ -304,6 +314,7 @@ void TestMainLayout::savedStepOutsideScreen()
     QCOMPARE(c.FMapContainer->cell(0).twips.width(), 420 + (step - 1) * kPx);
     QCOMPARE(Twips::width(c.FMapContainer), (761 + 28 * (step - 1)) * kPx);
     QCOMPARE(f.window().formWidth(), (780 + 28 * (step - 1)) * kPx);
+    QCOMPARE(Twips::width(c.TextBoard), (623 + 28 * (step - 1)) * kPx);
     QCOMPARE(top(c.LLVContainer), bottom(c.FMapContainer));
 }
 
@@ -323,6 +334,66 @@ void TestMainLayout::narrowerScreenShrinksMapAtNextResize()
     QCOMPARE(c.FMapContainer->cell(0).twips.width(), 420 + 8 * kPx);
     QCOMPARE(f.window().formWidth(), (780 + 28 * 8) * kPx);
     QCOMPARE(Twips::width(c.TextBoard), (623 + 28 * 8) * kPx);
+}
+
+void TestMainLayout::sizeCommandAfterScreenChange()
+{
+    // A smaller step chosen on a narrower screen before any resize: the resize handler that
+    // the rebuild raises finds the new screen and must not rebuild the map a second time.
+    MainWindowFixture f(1280, 1024, Store::Seeded, Fonts::Fake);
+    QVERIFY(f.start());
+    setStep(f, 15);
+    f.display.setScreen(1024, 768);
+    f.window().commands().trigger(QStringLiteral("FMSmaller"));
+    QCOMPARE(f.state().SizeIndex, 8);
+    QCOMPARE(f.state().LastScreenWidth, 1024);
+    QuorvilControls &c = f.controls();
+    QCOMPARE(c.FMapContainer->cell(0).twips.width(), 420 + 7 * kPx);
+    QCOMPARE(c.FMapContainer->cell(223).twips.right(), (27 * 34 + 35) * kPx);
+    QCOMPARE(Twips::width(c.FMapContainer), (761 + 28 * 7) * kPx);
+    QCOMPARE(f.window().formWidth(), (780 + 28 * 7) * kPx);
+    QCOMPARE(Twips::width(c.TextBoard), (623 + 28 * 7) * kPx);
+}
+
+void TestMainLayout::savedWindowHeight_data()
+{
+    QTest::addColumn<int>("savedHeight");
+    QTest::addColumn<bool>("kept");
+    // Step 4: the standard window is 864 x 616 pixels.
+    QTest::newRow("taller") << 700 << true;
+    QTest::newRow("standard") << 616 << false;
+    QTest::newRow("lower") << 600 << false;
+}
+
+void TestMainLayout::savedWindowHeight()
+{
+    QFETCH(int, savedHeight);
+    QFETCH(bool, kept);
+    MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
+    setStored(f, "Last", "FormHeight", int(savedHeight * kPx));
+    setStored(f, "Last", "FormWidth", int(900 * kPx));
+    QVERIFY(f.start());
+    QCOMPARE(f.state().SizeIndex, 4);
+    QuorvilControls &c = f.controls();
+    const double mapHeight = Twips::height(c.FMapContainer);
+    QCOMPARE(mapHeight, Twips::height(c.clbFontMap) + (8 * 31 - 4) * kPx);
+    if (!kept) {
+        QCOMPARE(f.window().formWidth(), 864 * kPx);
+        QCOMPARE(f.window().formHeight(), 616 * kPx);
+        QCOMPARE(top(c.FMapContainer), 278 * kPx);
+        return;
+    }
+    QCOMPARE(f.window().formWidth(), 900 * kPx);
+    QCOMPARE(f.window().formHeight(), savedHeight * kPx);
+    QCOMPARE(top(c.FMapContainer), savedHeight * kPx - mapHeight - 68 * kPx);
+    QCOMPARE(bottom(c.TextBoard), top(c.FMapContainer) - 2 * kPx);
+    QCOMPARE(top(c.SplitBar), top(c.FMapContainer) - 2 * kPx);
+    QCOMPARE(top(c.LLVContainer), bottom(c.FMapContainer));
+    // The widths follow the kept window: its width less the margins and the views.
+    QCOMPARE(Twips::width(c.TextBoard), (900 - 21 - 134 - 2) * kPx);
+    // The bar is lower than its highest place: sizing waits for Realign.
+    QVERIFY(enabled(f, "FMRealign"));
+    QVERIFY(!enabled(f, "FMLarger"));
 }
 
 void TestMainLayout::viewsSide_data()
@@ -363,6 +434,29 @@ void TestMainLayout::viewsSide()
     QCOMPARE(c.ViewsTB->value(QStringLiteral("VCRight")), left ? 0 : 1);
     // The side chosen in the window is not the stored one.
     QCOMPARE(f.window().views().position(), QStringLiteral("L"));
+}
+
+void TestMainLayout::viewsSideFromCommands()
+{
+    MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
+    QVERIFY(f.start());
+    QuorvilControls &c = f.controls();
+    ActionCollection &commands = f.window().commands();
+    QTest::mouseClick(c.ViewsTB->widgetForAction(commands.action(QStringLiteral("VCOnR"))), Qt::LeftButton);
+    QCOMPARE(f.window().views().position(), QStringLiteral("R"));
+    QVERIFY(commands.isChecked(QStringLiteral("VCOnR")));
+    QVERIFY(!commands.isChecked(QStringLiteral("VCOnL")));
+    QVERIFY(Twips::left(c.ViewsContainer) > Twips::left(c.TextBoard));
+    // The side stays as the map changes its size.
+    f.window().commands().trigger(QStringLiteral("FMLarger"));
+    QCOMPARE(Twips::left(c.ViewsContainer), Twips::left(c.TextBoard) + Twips::width(c.TextBoard) + 2 * kPx);
+    commands.trigger(QStringLiteral("VCOnL"));
+    QCOMPARE(f.window().views().position(), QStringLiteral("L"));
+    QCOMPARE(Twips::left(c.ViewsContainer), 7 * kPx);
+    // Choosing the chosen side again keeps it.
+    commands.trigger(QStringLiteral("VCOnL"));
+    QVERIFY(commands.isChecked(QStringLiteral("VCOnL")));
+    QCOMPARE(Twips::left(c.TextBoard), 143 * kPx);
 }
 
 void TestMainLayout::splitBarDragMovesEverything_data()
@@ -564,15 +658,9 @@ void TestMainLayout::sizeEdit()
     QVERIFY(f.start());
     QuorvilControls &c = f.controls();
     QCOMPARE(f.state().SizeIndex, 4);
-    QTest::mouseClick(c.lblSetFMapSizeNumber, Qt::LeftButton);
-    QLineEdit *edit = c.tbxSetFMapSizeNumber;
-    QVERIFY(!edit->isHidden());
-    QCOMPARE(edit->text(), QStringLiteral("4"));
-    QCOMPARE(edit->selectedText(), QStringLiteral("4"));
-    edit->clear();
-    QTest::keyClicks(edit, typed);
-    QTest::keyClick(edit, Qt::Key(key));
-    QVERIFY(edit->isHidden());
+    editInPlace(c.lblSetFMapSizeNumber, c.tbxSetFMapSizeNumber, typed, Qt::Key(key));
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(f.state().SizeIndex, step);
     QCOMPARE(c.sldSetFMapSize->value(), step);
     QCOMPARE(c.lblSetFMapSizeNumber->text(), QString::number(step));
@@ -593,6 +681,19 @@ void TestMainLayout::sliderDragShowsStepOnly()
     c.sldSetFMapSize->setSliderDown(false);
     QCOMPARE(f.state().SizeIndex, 7);
     QCOMPARE(f.window().formWidth(), (780 + 28 * 6) * kPx);
+}
+
+void TestMainLayout::customMapControlsWithoutMap()
+{
+    MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
+    QVERIFY(f.start());
+    QuorvilControls &c = f.controls();
+    QVERIFY(!enabled(f, "FileCFMEdit"));
+    QVERIFY(!enabled(f, "FileCFMUnld"));
+    QVERIFY(!c.tlbCustFMap->isButtonEnabled(QStringLiteral("CFMapEdit")));
+    QVERIFY(!c.tlbCustFMap->isButtonEnabled(QStringLiteral("CFMapUnld")));
+    QVERIFY(enabled(f, "FileCFMNew") && enabled(f, "FileCFMLoad"));
+    QVERIFY(!c.clbFontMap->isBandVisible(3));
 }
 
 QUORVIL_TEST_MAIN(TestMainLayout)

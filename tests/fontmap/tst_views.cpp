@@ -245,15 +245,9 @@ void TestViews::zoomEdit()
     QFETCH(int, key);
     QFETCH(int, size);
     QCOMPARE(c().ZoomSizeSlider->value(), 72);
-    QTest::mouseClick(c().ZoomSizeNumber, Qt::LeftButton);
-    QLineEdit *edit = c().ZoomSizeEdit;
-    QVERIFY(!edit->isHidden());
-    QCOMPARE(edit->text(), QStringLiteral("72"));
-    QCOMPARE(edit->selectedText(), QStringLiteral("72"));
-    edit->clear();
-    QTest::keyClicks(edit, typed);
-    QTest::keyClick(edit, Qt::Key(key));
-    QVERIFY(edit->isHidden());
+    editInPlace(c().ZoomSizeNumber, c().ZoomSizeEdit, typed, Qt::Key(key));
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(c().ZoomSizeSlider->value(), size);
     QCOMPARE(c().ZoomSizeNumber->text(), QString::number(size));
     QCOMPARE(c().TextZoom->font().pointSize(), size);
@@ -328,8 +322,6 @@ void TestViews::labelsFitTheirText()
             QVERIFY2(previous->geometry().right() < caption->geometry().left(), row.caption);
         previous = row.value;
     }
-    // The edit opens exactly over its number.
-    QCOMPARE(c().ZoomSizeEdit->geometry(), c().ZoomSizeNumber->geometry());
     // The check runs at the scale the environment asks for.
     const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
     QCOMPARE(c().ViewsContainer->devicePixelRatioF(), scale);

@@ -6,6 +6,8 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -72,4 +74,18 @@ void chooseFont(MainWindowFixture &f, const QString &name)
     QVERIFY2(index >= 0, qPrintable(name));
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
+}
+
+void editInPlace(QLabel *number, QLineEdit *edit, const QString &typed, Qt::Key key)
+{
+    const QString shown = number->text();
+    QTest::mouseClick(number, Qt::LeftButton);
+    QVERIFY(!edit->isHidden());
+    QCOMPARE(edit->geometry(), number->geometry());
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->selectedText(), shown);
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, key);
+    QVERIFY(edit->isHidden());
 }
