@@ -5,6 +5,7 @@
 #include "app/rules/LayoutRules.h"
 #include "app/rules/ScreenDefaults.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "fontmap/rules/MapSizeSteps.h"
 #include "fontmap/rules/ViewSettings.h"
@@ -12,7 +13,6 @@
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
-#include "widgets/InlineNumberEdit.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -37,16 +37,13 @@ FontMapSizing::FontMapSizing(Quorvil &window, QuorvilControls &controls, MainSta
     m_c.sldSetFMapSize->setTracking(false);
     connect(m_c.sldSetFMapSize, &QSlider::sliderMoved, this, &FontMapSizing::sldSetFMapSize_Scroll);
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this, &FontMapSizing::sldSetFMapSize_Change);
-    m_sizeEdit = std::make_unique<InlineNumberEdit>(
-        m_c.lblSetFMapSizeNumber, m_c.tbxSetFMapSizeNumber, m_c.sldSetFMapSize,
-        [this](const QString &text) { return numberFromEditText(text, 1, m_s.MaxSizeIndex); },
-        [this] { focusTextBoard(); });
+    new SizeNumberEdit(m_c.lblSetFMapSizeNumber, m_c.tbxSetFMapSizeNumber, m_c.sldSetFMapSize,
+                       [this] { focusTextBoard(); },
+                       [this](const QString &text) { return numberFromEditText(text, 1, m_s.MaxSizeIndex); });
     m_commands.onTriggered(QStringLiteral("FMLarger"), this, &FontMapSizing::FMLarger_Click);
     m_commands.onTriggered(QStringLiteral("FMSmaller"), this, &FontMapSizing::FMSmaller_Click);
     m_commands.onTriggered(QStringLiteral("FMRealign"), this, &FontMapSizing::FMRealign_Click);
 }
-
-FontMapSizing::~FontMapSizing() = default;
 
 void FontMapSizing::focusTextBoard()
 {

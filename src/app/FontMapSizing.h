@@ -2,11 +2,8 @@
 
 #include <QObject>
 
-#include <memory>
-
 class ActionCollection;
 class DisplayService;
-class InlineNumberEdit;
 class MainLayout;
 class Quorvil;
 class ViewSettings;
@@ -25,7 +22,6 @@ public:
     FontMapSizing(Quorvil &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
                   const DisplayService &display, MainLayout &layout, const ViewSettings &views,
                   QObject *parent = nullptr);
-    ~FontMapSizing() override;
 
     // Switches sizing on or off for the screen (the size commands and the split bar) and sets
     // the largest step it allows.
@@ -54,5 +50,4 @@ private:
     const DisplayService &m_display;
     MainLayout &m_layout;
     const ViewSettings &m_views;
-    std::unique_ptr<InlineNumberEdit> m_sizeEdit;
 };

@@ -1,14 +1,23 @@
 #include "app/Quorvil.h"
 
+#include "app/CheckFilePath.h"
 #include "app/FontMapSizing.h"
 #include "app/HelpCommands.h"
+#include "app/LockPanels.h"
 #include "app/MainLayout.h"
+#include "app/MainToolTips.h"
+#include "app/MenuPictures.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
+#include "app/rules/CommandLine.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/LayoutRules.h"
+#include "app/rules/PathParts.h"
 #include "app/rules/ProductInfo.h"
+#include "fontmap/CustomMapCommands.h"
+#include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontChoice.h"
+#include "fontmap/FontMapColorCommands.h"
 #include "fontmap/FontMapCommands.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/FontMapViews.h"
@@ -16,14 +25,18 @@
 #include "platform/FileChecks.h"
 #include "platform/RichTextBox.h"
 #include "textboard/FindCommands.h"
+#include "textboard/FullScreenPreview.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
 #include "textboard/TextBoardFormat.h"
+#include "textboard/TextColorCommand.h"
 #include "textboard/WholeTextTools.h"
+#include "tools/ToolWindows.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
+#include "widgets/FormFrame.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 #include "widgets/ToolBar.h"
@@ -33,6 +46,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,12 +60,10 @@
 
 namespace {
 
-// A classic window's outer size counted its borders, and its height also the caption and the
-// menu bar: its client area was 8 pixels narrower and 52 lower. Here the window manager draws
-// the caption and the borders and the menu bar is inside the window, so the outer size is
-// counted from the client area under the menu bar, whose size the layout rules rely on.
-constexpr int kNonClientWidth = 8;
-constexpr int kNonClientHeight = 52;
+// A classic window's outer height counted its menu bar too, as this many pixels; ours lies
+// inside the window at the height its font gives it. The layout rules place the regions in the
+// client area under the menu bar, so the outer size is counted from that area.
+constexpr int kClassicMenuBarHeight = 22;
 
 const QString &cr()
 {
@@ -102,20 +114,37 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_c = buildQuorvilControls(this, *m_commands);
     m_settings = std::make_unique<SettingsStore>(*m_services.registry, *m_services.userName);
     m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s, m_fmColors, m_views);
+    m_fmColorCommands = std::make_unique<FontMapColorCommands>(m_c, m_c.SampleText, m_s, m_fmColors, *m_commands);
     m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, m_tbFont);
     m_textBoardRTF = std::make_unique<RichTextBox>();
     m_find = std::make_unique<FindCommands>(m_c, m_s, *m_commands, *m_textBoardRTF);
     m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_commands, *m_services.clipboard, *m_find, m_tbFont);
     m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
                                                    m_cmnDlg);
+    m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, this);
     m_tbFiles = std::make_unique<TextBoardFiles>(
         m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
         TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this});
     m_wholeText = std::make_unique<WholeTextTools>(
         m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
         WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
-    m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
-    m_recentFiles = std::make_unique<RecentFilesMenu>(*m_c.menu, m_s);
+    m_fullScreen = std::make_unique<FullScreenPreview>(*m_c.TextBoard, m_tbFont, *m_services.display, this);
+    m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
+    m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);
+    m_recentFiles = std::make_unique<RecentFilesMenu>(
+        *m_c.menu, m_s, *m_commands, *m_services.fileChecks,
+        RecentFilesMenu::Loaders{[this](const QString &path) { return m_tbFiles->CheckLoadedFile(path); },
+                                 [this](const QString &path) { LoadTBFile(path); },
+                                 [this](const QString &path) {
+                                     LoadCFMap(path);
+                                     UpdateMapCtrls(1);
+                                 }});
+    m_cfmLoader = std::make_unique<CustomMapLoader>(*m_c.FMapContainer, m_s, m_customMap, m_cfmSlot,
+                                                    *m_services.dialog, m_cmnDlg);
+    m_customMaps = std::make_unique<CustomMapCommands>(
+        m_c, m_s, *m_commands, m_customMap,
+        CustomMapCommands::Parts{*m_cfmLoader, *m_fontMap, m_cfmSlot, m_s.CFMRUList});
+    m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
     m_layout = std::make_unique<MainLayout>(*this, m_c, m_s, *m_commands, *m_services.display);
     m_sizing = std::make_unique<FontMapSizing>(*this, m_c, m_s, *m_commands, *m_services.display, *m_layout, m_views);
     m_mapViews = std::make_unique<FontMapViews>(m_c, m_views, *m_commands, *m_c.menu);
@@ -147,6 +176,7 @@ void Quorvil::wireCommands()
     a.onTriggered(QStringLiteral("HelpVisit"), m_help.get(), &HelpCommands::HelpVisit_Click);
     a.onTriggered(QStringLiteral("HelpFeedback"), m_help.get(), &HelpCommands::HelpFeedback_Click);
     a.onTriggered(QStringLiteral("HelpAbout"), m_help.get(), &HelpCommands::HelpAbout_Click);
+    a.onTriggered(QStringLiteral("ToolsFS"), m_fullScreen.get(), &FullScreenPreview::ToolsFS_Click);
     a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
     for (const QString &side : {QStringLiteral("L"), QStringLiteral("R")}) {
         a.onTriggered(QStringLiteral("VCOn") + side, this, [this, side] {
@@ -179,6 +209,11 @@ void Quorvil::wireState()
                 action->setChecked(on);
         });
     }
+    // The tooltips follow their switch at once.
+    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
+        if (option == Toggles::ToolTips)
+            SetToolTips(m_c, m_tbFont.colorName());
+    });
     QAction *hilite = a.action(QStringLiteral("FMHiLite"));
     hilite->setChecked(m_fmColors.hilite());
     bindCheck(hilite, &m_fmColors, &FontMapColors::setHilite, &FontMapColors::hiliteChanged);
@@ -198,16 +233,30 @@ void Quorvil::wireParts()
     connect(&m_tbFont, &TextBoardFont::charsetChanged, m_fontMap.get(), &FontMapCommands::followCharset);
     connect(m_tbFormat.get(), &TextBoardFormat::mapFontChanged, m_fontMap.get(), &FontMapCommands::setMapFont);
     connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fontMap.get(), &FontMapCommands::followBoardFont);
+    connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fullScreen.get(),
+            &FullScreenPreview::followBoardFont);
     connect(m_fontMap.get(), &FontMapCommands::characterClicked, m_editing.get(), &TextBoardEditing::typeCharacter);
     connect(m_fontMap.get(), &FontMapCommands::contextMenuRequested, this,
             [this](const QPoint &at) { m_c.menu->menu(QStringLiteral("FormatFM"))->popup(at); });
     connect(m_fontChoice.get(), &FontChoice::fontApplyRequested, m_tbFormat.get(), &TextBoardFormat::ApplyTBFont);
     const auto focusTextBoard = [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); };
     connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this, focusTextBoard);
+    connect(m_fmColorCommands.get(), &FontMapColorCommands::textBoardFocusRequested, this, focusTextBoard);
     connect(m_mapViews.get(), &FontMapViews::textBoardFocusRequested, this, focusTextBoard);
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
+    connect(m_cfmLoader.get(), &CustomMapLoader::mapFileUsed, this,
+            [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
+    connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
+            [this](int index) { m_recentFiles->CFMRU_Click(index); });
+    // The "Load" button's list of recent text files runs the File menu's items.
+    connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
+        m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));
+    });
+    connect(m_c.LoadSaveTB, &ToolBar::buttonMenuClick, this, [this](const QString &, int index) {
+        m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
+    });
     connect(m_services.display, &DisplayService::displayChanged, this, &Quorvil::SysInfo_DisplayChanged);
 }
 
@@ -228,18 +277,20 @@ double Quorvil::formTop() const
 
 double Quorvil::formWidth() const
 {
-    return (width() + kNonClientWidth) * Twips::kPerQtUnit;
+    return (width() + FormFrame::kWidth) * Twips::kPerQtUnit;
 }
 
 double Quorvil::formHeight() const
 {
-    return (height() - menuBar()->sizeHint().height() + kNonClientHeight) * Twips::kPerQtUnit;
+    return (height() - menuBar()->sizeHint().height() + FormFrame::kHeight + kClassicMenuBarHeight)
+           * Twips::kPerQtUnit;
 }
 
 QSize Quorvil::qtSizeOf(const QSizeF &twips) const
 {
-    return QSize(Twips::toQt(twips.width()) - kNonClientWidth,
-                 Twips::toQt(twips.height()) - kNonClientHeight + menuBar()->sizeHint().height());
+    return QSize(Twips::toQt(twips.width()) - FormFrame::kWidth,
+                 Twips::toQt(twips.height()) - FormFrame::kHeight - kClassicMenuBarHeight
+                     + menuBar()->sizeHint().height());
 }
 
 bool Quorvil::setFormSize(const QSizeF &twips)
@@ -338,6 +389,7 @@ void Quorvil::Form_Load()
     m_tbFormat->ApplyTBFont();
     if (m_s.AbortStartup)
         return EndProgram();
+    m_fmColorCommands->loadPalette(*m_services.registry, *m_services.dialog, this);
     UpdateFMapSize();
     ApplyTBSettings();
     ApplyViewSettings();
@@ -396,9 +448,7 @@ void Quorvil::Form_Activate()
 
     const QString path = GetCommandLine();
     if (!path.isEmpty()) {
-        const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
-        const QString folder = path.left(cut);
-        const QString name = path.mid(cut);
+        const auto [folder, name] = splitPath(path);
         const QString extension = path.right(3).toUpper();
         if (extension == QLatin1String("QCM")) {
             m_s.CFMLoadFolder = folder;
@@ -451,6 +501,7 @@ void Quorvil::Form_Unload()
 {
     m_unloaded = true;
     hide();
+    m_fmColorCommands->unloadPalette();
     m_settings->DeleteTempColors();
     m_settings->SaveLastSettings(lastSettings(), !isMinimized() && !isMaximized());
 }
@@ -485,50 +536,12 @@ void Quorvil::EndProgram()
 
 QString Quorvil::GetCommandLine()
 {
-    // The whole tail is one path; one quote is removed at each end.
-    QString s = m_arguments.mid(1).join(QLatin1Char(' '));
-    if (s.isEmpty() && m_s.InitMap)
-        s = m_s.InitMapPath;
-    if (s.startsWith(QLatin1Char('"')))
-        s.remove(0, 1);
-    if (s.endsWith(QLatin1Char('"')))
-        s.chop(1);
-    if (s.isEmpty())
-        return s;
-
-    const qsizetype cut = s.lastIndexOf(QLatin1Char('/')) + 1;
-    const QString folder = s.left(cut);
-    const QString file = s.mid(cut);
-    const QString drive = driveOf(s);
+    const QString path =
+        commandLinePath(m_arguments, m_s.InitMap, m_s.InitMapPath, QDir::currentPath());
+    if (path.isEmpty())
+        return path;
     const QString title = globals().gAppName + QStringLiteral(" Startup File Load Error");
-    const QString blank4 = cr() + cr() + cr() + cr();
-    FileChecks &checks = *m_services.fileChecks;
-    switch (checks.DriveState(drive)) {
-    case 0:
-        QrvlMsg(blank4 + QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist."), QStringLiteral("OK"),
-                title, false, 1);
-        return QString();
-    case 1:
-        QrvlMsg(blank4 + QStringLiteral("There is no disk in Drive ") + drive, QStringLiteral("OK"), title, false, 1);
-        return QString();
-    default:
-        break;
-    }
-    if (!checks.FolderExists(folder)) {
-        QrvlMsg(QStringList{QString(), QString(), QStringLiteral("Folder"), QString(), folder, QString(),
-                            QStringLiteral("does not exist.")}
-                    .join(cr()),
-                QStringLiteral("OK"), title, false, 1);
-        return QString();
-    }
-    if (!checks.FileExists(s)) {
-        QrvlMsg(QStringList{QString(), QString(), QStringLiteral("File '") + file + QLatin1Char('\''), QString(),
-                            QStringLiteral("does not exist in"), QString(), folder}
-                    .join(cr()),
-                QStringLiteral("OK"), title, false, 1);
-        return QString();
-    }
-    return s;
+    return CheckFilePath(*m_services.fileChecks, path, title) ? path : QString();
 }
 
 void Quorvil::SetupToolbars()
@@ -686,14 +699,20 @@ void Quorvil::ApplyViewSettings()
     m_mapViews->SetKeyStrokeView(m_views.isShown(ViewSettings::KeyStroke));
     m_mapViews->setZoomLetterSize(m_c.ZoomSizeSlider->value());
     m_layout->SetVCSide(m_views.position());
+    m_fmColorCommands->SetFMapColors(true, m_fmColors.fore().color, true, m_fmColors.back().color);
     // gColorScheme follows the DisplayCS item through Toggles.
     UpdateMapCtrls(1);
+    m_fmColorCommands->SetFMapBorders(m_fmColors.borders() ? 1 : 0);
     if (m_s.FirstActivate)
         m_editing->UpdateProgress();
+    SetToolTips(m_c, m_tbFont.colorName());
     SetTabOrder(!m_c.FindFrame->isHidden());
 }
 
-void Quorvil::SetupMenusAndHelp() {}
+void Quorvil::SetupMenusAndHelp()
+{
+    MenuPictures::SetupMenusAndHelp(*m_c.menu, menuBar(), !m_help->helpDocument().isEmpty());
+}
 
 void Quorvil::SetTabOrder(bool findFrameShown)
 {
@@ -704,7 +723,10 @@ void Quorvil::SetTabOrder(bool findFrameShown)
         chainTabOrder({m_c.TextBoard, m_c.ZoomSizeSlider, m_c.FontNameCombo, m_c.FontSizeSlider, m_c.sldSetFMapSize});
 }
 
-void Quorvil::LoadCFMap(const QString &) {}
+void Quorvil::LoadCFMap(const QString &path)
+{
+    m_cfmLoader->LoadCFMap(path);
+}
 
 void Quorvil::LoadTBFile(const QString &path)
 {
@@ -714,18 +736,7 @@ void Quorvil::LoadTBFile(const QString &path)
 void Quorvil::UpdateMapCtrls(int mode)
 {
     if (mode == 1)
-        UpdateCustomMapCtrls();
+        m_customMaps->UpdateMapCtrls();
     else if (mode == 2)
         m_layout->UpdateSizeCtrls();
-}
-
-void Quorvil::UpdateCustomMapCtrls()
-{
-    // The commands that need a loaded map, and the band that names it.
-    const bool loaded = m_customMap.isLoaded();
-    for (const char *command : {"FileCFMEdit", "FileCFMUnld"})
-        m_commands->setEnabled(QString::fromLatin1(command), loaded);
-    m_c.clbFontMap->setBandVisible(3, loaded);
-    if (loaded)
-        m_c.lblCFMName->setText(m_customMap.name().chopped(std::min<qsizetype>(4, m_customMap.name().size())));
 }

@@ -8,6 +8,7 @@
 #include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/ViewSettings.h"
 #include "platform/CommonDialog.h"
+#include "platform/QcmFile.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
 
@@ -18,12 +19,17 @@
 #include <memory>
 
 class ActionCollection;
+class CustomMapCommands;
+class CustomMapLoader;
 class FindCommands;
 class FontChoice;
+class FontMapColorCommands;
 class FontMapCommands;
 class FontMapSizing;
 class FontMapViews;
+class FullScreenPreview;
 class HelpCommands;
+class LockPanels;
 class MainLayout;
 class RecentFilesMenu;
 class RichTextBox;
@@ -31,6 +37,8 @@ class SettingsStore;
 class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFormat;
+class TextColorCommand;
+class ToolWindows;
 class WholeTextTools;
 
 // The main window, the program's composition root: it owns the controls of its regions, the
@@ -114,7 +122,6 @@ private:
     void LoadCFMap(const QString &path);
     void LoadTBFile(const QString &path);
     void UpdateMapCtrls(int mode);
-    void UpdateCustomMapCtrls();
     QString GetCommandLine();
 
     void wireCommands();
@@ -137,15 +144,23 @@ private:
     CommonDialogProperties m_cmnDlg;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<FontMapCommands> m_fontMap;
+    std::unique_ptr<FontMapColorCommands> m_fmColorCommands;
     std::unique_ptr<FontChoice> m_fontChoice;
     std::unique_ptr<RichTextBox> m_textBoardRTF;  // the TextBoard's hidden rich-text twin
     std::unique_ptr<FindCommands> m_find;
     std::unique_ptr<TextBoardEditing> m_editing;
     std::unique_ptr<TextBoardFormat> m_tbFormat;
+    std::unique_ptr<TextColorCommand> m_textColor;
     std::unique_ptr<TextBoardFiles> m_tbFiles;
     std::unique_ptr<WholeTextTools> m_wholeText;
+    std::unique_ptr<FullScreenPreview> m_fullScreen;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<LockPanels> m_lockPanels;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
+    CustomMapFileSlot m_cfmSlot;  // shared with the custom map editor
+    std::unique_ptr<CustomMapLoader> m_cfmLoader;
+    std::unique_ptr<CustomMapCommands> m_customMaps;
+    ToolWindows *m_tools = nullptr;  // owned by the window
     std::unique_ptr<MainLayout> m_layout;
     std::unique_ptr<FontMapSizing> m_sizing;
     std::unique_ptr<FontMapViews> m_mapViews;

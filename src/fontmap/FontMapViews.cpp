@@ -1,9 +1,9 @@
 #include "fontmap/FontMapViews.h"
 
 #include "fontmap/FontMapControls.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "widgets/ActionCollection.h"
-#include "widgets/InlineNumberEdit.h"
 #include "widgets/MainMenu.h"
 
 #include <QFrame>
@@ -38,12 +38,10 @@ FontMapViews::FontMapViews(FontMapControls &controls, ViewSettings &views, Actio
     connect(&m_views, &ViewSettings::zoomSizeChanged, this, &FontMapViews::showZoomSize);
     commands.onTriggered(QStringLiteral("ViewAll"), this, &FontMapViews::ViewAll_Click);
     connect(m_c.ZoomSizeSlider, &QSlider::sliderMoved, this, &FontMapViews::ZoomSizeSlider_Scroll);
-    m_zoomEdit = std::make_unique<InlineNumberEdit>(
-        m_c.ZoomSizeNumber, m_c.ZoomSizeEdit, m_c.ZoomSizeSlider,
-        [](const QString &text) {
-            return numberFromEditText(text, ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
-        },
-        [this] { Q_EMIT textBoardFocusRequested(); });
+    new SizeNumberEdit(m_c.ZoomSizeNumber, m_c.ZoomSizeEdit, m_c.ZoomSizeSlider,
+                       [this] { Q_EMIT textBoardFocusRequested(); }, [](const QString &text) {
+                           return numberFromEditText(text, ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
+                       });
     // Installed after the edit's own watch, so that this one sees the number's clicks first.
     for (QWidget *w : {static_cast<QWidget *>(m_c.ViewsContainer), static_cast<QWidget *>(m_c.ZoomSizeLabel),
                        static_cast<QWidget *>(m_c.ZoomSizeNumber), static_cast<QWidget *>(m_c.ZoomSizeSlider),
@@ -51,8 +49,6 @@ FontMapViews::FontMapViews(FontMapControls &controls, ViewSettings &views, Actio
                        static_cast<QWidget *>(m_c.KVACover)})
         w->installEventFilter(this);
 }
-
-FontMapViews::~FontMapViews() = default;
 
 void FontMapViews::SetZoomView(bool on)
 {

@@ -5,10 +5,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include <memory>
-
 class ActionCollection;
-class InlineNumberEdit;
 class MainMenu;
 struct FontMapControls;
 
@@ -24,7 +21,6 @@ class FontMapViews final : public QObject
 public:
     FontMapViews(FontMapControls &controls, ViewSettings &views, ActionCollection &commands, MainMenu &menu,
                  QObject *parent = nullptr);
-    ~FontMapViews() override;
 
     void SetZoomView(bool on);
     void SetCodeView(bool on);
@@ -54,5 +50,4 @@ private:
     FontMapControls &m_c;
     ViewSettings &m_views;
     MainMenu &m_menu;
-    std::unique_ptr<InlineNumberEdit> m_zoomEdit;
 };

@@ -4,8 +4,17 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QHelpEvent>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWidgetAction>
+
+namespace {
+
+// The key of the button a widget of the toolbar stands for.
+constexpr char kKeyProperty[] = "toolBarKey";
+
+} // namespace
 
 ToolBar::ToolBar(const QString &name, QWidget *parent)
     : QToolBar(parent)
@@ -38,11 +47,14 @@ QAction *ToolBar::insertButton(const QString &key, QAction *action, const QStrin
 {
     Q_ASSERT_X(!m_buttons.contains(key), "ToolBar::addButton", qPrintable(key));
     addAction(action);
-    Button button{action, tag, {}, nullptr};
+    Button button{action, tag, {}, nullptr, {}};
     connect(action, &QAction::triggered, this, [this, key] { Q_EMIT buttonClick(key); });
     auto *tool = qobject_cast<QToolButton *>(widgetForAction(action));
-    if (tool)
+    if (tool) {
         tool->setObjectName(key);
+        tool->setProperty(kKeyProperty, key);
+        tool->installEventFilter(this);
+    }
     if (style == Style::DropDown && tool) {
         // The list belongs to the button alone: a menu on the action would also hang under
         // the command's menu item.
@@ -65,8 +77,10 @@ QAction *ToolBar::addWidgetButton(const QString &key, const QString &tag, QWidge
 {
     QAction *action = addWidget(widget);
     action->setObjectName(key);
+    widget->setProperty(kKeyProperty, key);
+    widget->installEventFilter(this);
     m_keys.append(key);
-    m_buttons.insert(key, Button{action, tag, {}, nullptr});
+    m_buttons.insert(key, Button{action, tag, {}, nullptr, {}});
     return action;
 }
 
@@ -109,13 +123,31 @@ QString ToolBar::tag(const QString &key) const
     return m_buttons.value(key).tag;
 }
 
+QString ToolBar::buttonToolTip(const QString &key) const
+{
+    return m_buttons.value(key).toolTip;
+}
+
 void ToolBar::setButtonToolTip(const QString &key, const QString &text)
 {
-    if (QAction *b = button(key)) {
-        b->setToolTip(text);
-        if (QWidget *w = widgetForAction(b))
-            w->setToolTip(text);
-    }
+    const auto it = m_buttons.find(key);
+    if (it != m_buttons.end())
+        it->toolTip = text;
+}
+
+bool ToolBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QToolBar::eventFilter(watched, event);
+    // The button shows its own text, never its command's caption (what an action shows when
+    // its tooltip is empty).
+    const QString key = watched->property(kKeyProperty).toString();
+    const QString text = m_buttons.value(key).toolTip;
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, static_cast<QWidget *>(watched));
+    return true;
 }
 
 QMenu *ToolBar::buttonMenu(const QString &key) const

@@ -36,6 +36,9 @@ public:
     bool isButtonEnabled(const QString &key) const;
     void setButtonEnabled(const QString &key, bool enabled);
     QString tag(const QString &key) const;
+    // The button's own tooltip (empty: none), apart from its command's: a menu item and its
+    // button share one action but not their explanations.
+    QString buttonToolTip(const QString &key) const;
     void setButtonToolTip(const QString &key, const QString &text);
 
     // The drop-down menu of a DropDown button.
@@ -52,6 +55,9 @@ Q_SIGNALS:
     void buttonDropDown(const QString &key);
     void buttonMenuClick(const QString &key, int index);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QAction *insertButton(const QString &key, QAction *action, const QString &tag, Style style);
 
@@ -61,6 +67,7 @@ private:
         QString tag;
         QString image;
         QMenu *menu = nullptr;
+        QString toolTip;
     };
     QList<QString> m_keys;
     QHash<QString, Button> m_buttons;

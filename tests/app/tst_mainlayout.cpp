@@ -156,7 +156,6 @@ private Q_SLOTS:
     void sizeEdit_data();
     void sizeEdit();
     void sliderDragShowsStepOnly();
-    void customMapControlsWithoutMap();
 };
 
 void TestMainLayout::sizeLimitsByScreen_data()
@@ -681,19 +680,6 @@ void TestMainLayout::sliderDragShowsStepOnly()
     c.sldSetFMapSize->setSliderDown(false);
     QCOMPARE(f.state().SizeIndex, 7);
     QCOMPARE(f.window().formWidth(), (780 + 28 * 6) * kPx);
-}
-
-void TestMainLayout::customMapControlsWithoutMap()
-{
-    MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
-    QVERIFY(f.start());
-    QuorvilControls &c = f.controls();
-    QVERIFY(!enabled(f, "FileCFMEdit"));
-    QVERIFY(!enabled(f, "FileCFMUnld"));
-    QVERIFY(!c.tlbCustFMap->isButtonEnabled(QStringLiteral("CFMapEdit")));
-    QVERIFY(!c.tlbCustFMap->isButtonEnabled(QStringLiteral("CFMapUnld")));
-    QVERIFY(enabled(f, "FileCFMNew") && enabled(f, "FileCFMLoad"));
-    QVERIFY(!c.clbFontMap->isBandVisible(3));
 }
 
 QUORVIL_TEST_MAIN(TestMainLayout)

@@ -11,6 +11,7 @@
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFileChecks.h"
 #include "platform/fakes/FakeFontCatalog.h"
+#include "platform/fakes/FakeKeyboardLocks.h"
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeUserName.h"
 
@@ -47,6 +48,7 @@ public:
     FakeShell shell;
     FileRegistry registry;
     FakeClipboard clipboard;
+    FakeKeyboardLocks keyboardLocks;
     // The installed fonts (with any the test program added), and scripted common dialogs.
     FcFontCatalog fonts;
     FtCodePage codePage{fonts};
@@ -66,6 +68,9 @@ private:
 
 // The user picks the font of that name in the font box with the mouse.
 void chooseFont(MainWindowFixture &f, const QString &name);
+
+// The TextBoard font the store holds for the next start.
+void setSavedFont(MainWindowFixture &f, const QString &name);
 
 // The user clicks a number that edits in place, checks that its edit opened over it with the
 // number all selected, types `typed` over it and ends with `key` (Enter or Esc); the edit has

@@ -469,7 +469,7 @@ void TestTextBoardFormat::textColor()
     QCOMPARE(f.window().textBoardFont().colorIndex(), index);
     QCOMPARE(f.window().textBoardFont().colorName(), name);
     QCOMPARE(c.FontFormatTB->buttonImage(QStringLiteral("Color")), QString::number(index + 1));
-    QCOMPARE(c.FontFormatTB->button(QStringLiteral("Color"))->toolTip(),
+    QCOMPARE(c.FontFormatTB->buttonToolTip(QStringLiteral("Color")),
              QStringLiteral("Set TextBoard Font Color (Currently ") + name + QLatin1Char(')'));
 }
 
