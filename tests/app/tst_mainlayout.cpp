@@ -15,6 +15,7 @@
 #include "widgets/Twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -156,6 +157,7 @@ private Q_SLOTS:
     void sizeEdit_data();
     void sizeEdit();
     void sliderDragShowsStepOnly();
+    void tabOrder();
 };
 
 void TestMainLayout::sizeLimitsByScreen_data()
@@ -680,6 +682,22 @@ void TestMainLayout::sliderDragShowsStepOnly()
     c.sldSetFMapSize->setSliderDown(false);
     QCOMPARE(f.state().SizeIndex, 7);
     QCOMPARE(f.window().formWidth(), (780 + 28 * 6) * kPx);
+}
+
+void TestMainLayout::tabOrder()
+{
+    MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
+    QVERIFY(f.start());
+    QuorvilControls &c = f.controls();
+    const QList<QWidget *> main{c.TextBoard, c.ZoomSizeSlider, c.FontNameCombo, c.FontSizeSlider, c.sldSetFMapSize};
+    QList<QWidget *> order;
+    QWidget *w = c.TextBoard;
+    do {
+        if (main.contains(w) && !order.contains(w))
+            order.append(w);
+        w = w->nextInFocusChain();
+    } while (w != c.TextBoard);
+    QCOMPARE(order, main);
 }
 
 QUORVIL_TEST_MAIN(TestMainLayout)
