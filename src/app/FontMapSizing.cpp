@@ -37,6 +37,7 @@ FontMapSizing::FontMapSizing(Quorvil &window, QuorvilControls &controls, MainSta
     m_c.sldSetFMapSize->setTracking(false);
     connect(m_c.sldSetFMapSize, &QSlider::sliderMoved, this, &FontMapSizing::sldSetFMapSize_Scroll);
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this, &FontMapSizing::sldSetFMapSize_Change);
+    // The edit belongs to its number label.
     new SizeNumberEdit(m_c.lblSetFMapSizeNumber, m_c.tbxSetFMapSizeNumber, m_c.sldSetFMapSize,
                        [this] { focusTextBoard(); },
                        [this](const QString &text) { return numberFromEditText(text, 1, m_s.MaxSizeIndex); });

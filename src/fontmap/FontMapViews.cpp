@@ -38,6 +38,7 @@ FontMapViews::FontMapViews(FontMapControls &controls, ViewSettings &views, Actio
     connect(&m_views, &ViewSettings::zoomSizeChanged, this, &FontMapViews::showZoomSize);
     commands.onTriggered(QStringLiteral("ViewAll"), this, &FontMapViews::ViewAll_Click);
     connect(m_c.ZoomSizeSlider, &QSlider::sliderMoved, this, &FontMapViews::ZoomSizeSlider_Scroll);
+    // The edit belongs to its number label.
     new SizeNumberEdit(m_c.ZoomSizeNumber, m_c.ZoomSizeEdit, m_c.ZoomSizeSlider,
                        [this] { Q_EMIT textBoardFocusRequested(); }, [](const QString &text) {
                            return numberFromEditText(text, ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
