@@ -2,13 +2,13 @@
 
 namespace MapSizeSteps {
 
-Cells designedCells()
+Cells designedCells(double firstRowTop)
 {
     Cells cells;
     for (int i = 0; i < kCells; ++i) {
         const int row = i / kColumns;
         const int col = i % kColumns;
-        cells[i] = QRectF(kCellPitch * col, kFirstRowTop + kCellPitch * row, kCellSide, kCellSide);
+        cells[i] = QRectF(kCellPitch * col, firstRowTop + kCellPitch * row, kCellSide, kCellSide);
     }
     return cells;
 }

@@ -22,8 +22,9 @@ inline constexpr double kFirstRowTop = 375;
 
 using Cells = std::array<QRectF, kCells>;
 
-// The cells of step 1.
-Cells designedCells();
+// The cells of step 1, the first row at `firstRowTop` (under the map's CoolBar unless told
+// otherwise).
+Cells designedCells(double firstRowTop = kFirstRowTop);
 
 // Whether the screen lets the map change its size: wider than 800 pixels, or than 1024 with
 // large system fonts (fewer than 15 twips per pixel).
