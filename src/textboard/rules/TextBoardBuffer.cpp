@@ -40,8 +40,9 @@ void TextBoardBuffer::setSelection(qsizetype anchor, qsizetype caret)
 
 TextBoardBuffer::Change TextBoardBuffer::replace(qsizetype position, qsizetype length, const QString &with)
 {
+    Change change{position, length, with.size(), m_text.mid(position, length)};
     m_text.replace(position, length, with);
-    return Change{position, length, with.size()};
+    return change;
 }
 
 std::optional<TextBoardBuffer::Change> TextBoardBuffer::insert(const QString &text, EditHistory::Kind kind,

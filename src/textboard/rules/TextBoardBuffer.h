@@ -19,6 +19,7 @@ public:
         qsizetype position = 0;
         qsizetype removed = 0;
         qsizetype inserted = 0;
+        QString removedText;
     };
     // What to do with text that does not fit in: refuse all of it, or keep what fits.
     enum class Overflow { Refuse, Cut };
