@@ -3,7 +3,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "fontmap/FontMapGrid.h"
 
 #include <QPaintEvent>

@@ -4,7 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "platform/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 

@@ -1,6 +1,6 @@
 #include "app/About.h"
 
-#include "app/Twips.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
 

@@ -1,5 +1,7 @@
 #include "app/HelpCommands.h"
 
+#include "widgets/ModalDialog.h"
+
 #include "app/About.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
@@ -53,5 +55,5 @@ void HelpCommands::HelpFeedback_Click()
 void HelpCommands::HelpAbout_Click()
 {
     About box(m_window);
-    box.exec();
+    execModal(box);
 }

@@ -1,13 +1,9 @@
 #include "app/Quorvil.h"
 
-#include "app/ColorResolve.h"
 #include "app/HelpCommands.h"
-#include "app/SettingsStore.h"
-#include "app/MainMenu.h"
+#include "app/MainToolTips.h"
 #include "app/RecentFilesMenu.h"
-#include "app/Message.h"
-#include "app/ToolBar.h"
-#include "app/Twips.h"
+#include "app/SettingsStore.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
 #include "fontmap/FontChoice.h"
@@ -18,15 +14,26 @@
 #include "platform/RichTextBox.h"
 #include "textboard/FindCommands.h"
 #include "textboard/TextBoardEdit.h"
-#include "textboard/TextBoardFormat.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
+#include "textboard/TextBoardFormat.h"
 #include "textboard/WholeTextTools.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/CoolBar.h"
+#include "widgets/MainMenu.h"
+#include "widgets/Message.h"
+#include "widgets/ToolBar.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
-#include <QMenuBar>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QSlider>
 #include <QStyleFactory>
 
@@ -43,6 +50,36 @@ const QString &cr()
     return s;
 }
 
+// The Toggles menu's items and the options they switch.
+constexpr std::pair<const char *, Toggles::Option> kToggleItems[] = {
+    {"OptLoadTD", Toggles::LoadTxtWithDefaults}, {"OptUnloadTD", Toggles::RestoreAfterUnload},
+    {"DisplayCD", Toggles::CopyConfirmation},    {"DisplayOW", Toggles::OverwriteWarning},
+    {"DisplayEW", Toggles::ExitWarning},         {"DisplayCS", Toggles::ColorScheme},
+    {"DisplayTT", Toggles::ToolTips},
+};
+
+// The Views menu's items and the views they show.
+constexpr std::pair<const char *, ViewSettings::View> kViewItems[] = {
+    {"ViewZoom", ViewSettings::Zoom}, {"ViewCode", ViewSettings::Code}, {"ViewKS", ViewSettings::KeyStroke}};
+
+// A check mark and the state it shows are one: each follows the other.
+template<typename State, typename Setter, typename Signal>
+void bindCheck(QAction *action, State *state, Setter set, Signal changed)
+{
+    QObject::connect(action, &QAction::toggled, state, set);
+    QObject::connect(state, changed, action, &QAction::setChecked);
+}
+
+void chainTabOrder(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 } // namespace
 
 Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget *parent)
@@ -52,51 +89,117 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
 {
     setObjectName(QStringLiteral("Quorvil"));
     Form_Initialize();
-    m_c = buildQuorvilControls(this);
-    m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s);
-    m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, m_services, m_cmnDlg);
-    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, *m_tbFormat);
-    m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
-    m_settings = std::make_unique<SettingsStore>(*this, m_services);
+    m_commands = new ActionCollection(this);
+    m_c = buildQuorvilControls(this, *m_commands);
+    m_settings = std::make_unique<SettingsStore>(*m_services.registry, *m_services.userName);
+    m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s, m_fmColors, m_views);
+    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, m_tbFont);
     m_textBoardRTF = std::make_unique<RichTextBox>();
-    m_find = std::make_unique<FindCommands>(m_c, m_s, *m_textBoardRTF);
-    m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_services.clipboard, *m_find);
+    m_find = std::make_unique<FindCommands>(m_c, m_s, *m_commands, *m_textBoardRTF);
+    m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_commands, *m_services.clipboard, *m_find, m_tbFont);
+    m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
+                                                   m_cmnDlg);
+    m_tbFiles = std::make_unique<TextBoardFiles>(
+        m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
+        TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this});
+    m_wholeText = std::make_unique<WholeTextTools>(
+        m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
+        WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
+    m_help = std::make_unique<HelpCommands>(*m_services.shell, this);
     m_recentFiles = std::make_unique<RecentFilesMenu>(*m_c.menu, m_s);
-    m_tbFiles = std::make_unique<TextBoardFiles>(m_c, m_s, m_services, m_cmnDlg, *m_textBoardRTF, *m_tbFormat,
-                                                 *m_fontChoice, *m_settings, *m_recentFiles, *this);
-    m_wholeText = std::make_unique<WholeTextTools>(m_c, m_s, m_services, m_cmnDlg, *m_textBoardRTF, *m_tbFiles,
-                                                   *m_find, *m_editing, *this);
     // The window's designed size; the FontMap sizing replaces it with the saved one.
     setFormWidth(780 * 15);
     setFormHeight(592 * 15);
     wireCommands();
+    wireState();
+    wireParts();
 
-    // The FontMap colours are the colours of the Zoom view; the message box follows them.
-    setMessageColorSource([this] {
-        return std::pair{resolveColor(foreColor(m_c.TextZoom)), resolveColor(backColor(m_c.TextZoom))};
-    });
+    // The message box and the colour dialogs take the FontMap's colours.
+    globals().gFontMapColors = &m_fmColors;
 }
 
 Quorvil::~Quorvil()
 {
-    setMessageColorSource({});
+    if (globals().gFontMapColors == &m_fmColors)
+        globals().gFontMapColors = nullptr;
 }
 
 void Quorvil::wireCommands()
 {
-    m_commands.insert(QStringLiteral("FileExit"), [this] { close(); });
-    m_commands.insert(QStringLiteral("HelpContents"), [this] { m_help->HelpContents_Click(); });
-    m_commands.insert(QStringLiteral("HelpReadme"), [this] { m_help->HelpReadme_Click(); });
-    m_commands.insert(QStringLiteral("HelpCheckUpd"), [this] { m_help->HelpCheckUpd_Click(); });
-    m_commands.insert(QStringLiteral("HelpVisit"), [this] { m_help->HelpVisit_Click(); });
-    m_commands.insert(QStringLiteral("HelpFeedback"), [this] { m_help->HelpFeedback_Click(); });
-    m_commands.insert(QStringLiteral("HelpAbout"), [this] { m_help->HelpAbout_Click(); });
-    m_editing->registerCommands(m_commands);
-    m_find->registerCommands(m_commands);
-    m_wholeText->registerCommands(m_commands);
-    m_tbFiles->registerCommands(m_commands);
-    m_tbFormat->registerCommands(m_commands);
-    connect(m_c.menu, &MainMenu::itemClicked, this, &Quorvil::runCommand);
+    ActionCollection &a = *m_commands;
+    a.onTriggered(QStringLiteral("FileExit"), this, [this] { close(); });
+    a.onTriggered(QStringLiteral("HelpContents"), m_help.get(), &HelpCommands::HelpContents_Click);
+    a.onTriggered(QStringLiteral("HelpReadme"), m_help.get(), &HelpCommands::HelpReadme_Click);
+    a.onTriggered(QStringLiteral("HelpCheckUpd"), m_help.get(), &HelpCommands::HelpCheckUpd_Click);
+    a.onTriggered(QStringLiteral("HelpVisit"), m_help.get(), &HelpCommands::HelpVisit_Click);
+    a.onTriggered(QStringLiteral("HelpFeedback"), m_help.get(), &HelpCommands::HelpFeedback_Click);
+    a.onTriggered(QStringLiteral("HelpAbout"), m_help.get(), &HelpCommands::HelpAbout_Click);
+    a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
+}
+
+void Quorvil::wireState()
+{
+    ActionCollection &a = *m_commands;
+    for (const auto &[item, option] : kToggleItems) {
+        QAction *action = a.action(QString::fromLatin1(item));
+        action->setChecked(m_toggles.isOn(option));
+        const Toggles::Option o = option;
+        connect(action, &QAction::toggled, &m_toggles, [this, o](bool on) { m_toggles.set(o, on); });
+        connect(&m_toggles, &Toggles::changed, action, [action, o](Toggles::Option changed, bool on) {
+            if (changed == o)
+                action->setChecked(on);
+        });
+    }
+    for (const auto &[item, view] : kViewItems) {
+        QAction *action = a.action(QString::fromLatin1(item));
+        action->setChecked(m_views.isShown(view));
+        const ViewSettings::View v = view;
+        connect(action, &QAction::toggled, &m_views, [this, v](bool on) { m_views.setShown(v, on); });
+        connect(&m_views, &ViewSettings::shownChanged, action, [action, v](ViewSettings::View changed, bool on) {
+            if (changed == v)
+                action->setChecked(on);
+        });
+    }
+    // The tooltips follow their switch at once.
+    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
+        if (option == Toggles::ToolTips)
+            SetToolTips(m_c, m_tbFont.colorName());
+    });
+    QAction *hilite = a.action(QStringLiteral("FMHiLite"));
+    hilite->setChecked(m_fmColors.hilite());
+    bindCheck(hilite, &m_fmColors, &FontMapColors::setHilite, &FontMapColors::hiliteChanged);
+    QAction *borders = a.action(QStringLiteral("FMBorders"));
+    borders->setChecked(m_fmColors.borders());
+    bindCheck(borders, &m_fmColors, &FontMapColors::setBorders, &FontMapColors::bordersChanged);
+
+    // The zoom size slider shows the Zoom view's size.
+    connect(m_c.ZoomSizeSlider, &QSlider::valueChanged, &m_views, &ViewSettings::setZoomSize);
+    connect(&m_views, &ViewSettings::zoomSizeChanged, m_c.ZoomSizeSlider, &QSlider::setValue);
+    m_c.ZoomSizeSlider->setValue(m_views.zoomSize());
+}
+
+void Quorvil::wireParts()
+{
+    // The FontMap follows the TextBoard's font; a click on it types into the TextBoard.
+    connect(&m_tbFont, &TextBoardFont::charsetChanged, m_fontMap.get(), &FontMapCommands::followCharset);
+    connect(m_tbFormat.get(), &TextBoardFormat::mapFontChanged, m_fontMap.get(), &FontMapCommands::setMapFont);
+    connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fontMap.get(), &FontMapCommands::followBoardFont);
+    connect(m_fontMap.get(), &FontMapCommands::characterClicked, m_editing.get(), &TextBoardEditing::typeCharacter);
+    connect(m_fontMap.get(), &FontMapCommands::contextMenuRequested, this,
+            [this](const QPoint &at) { m_c.menu->menu(QStringLiteral("FormatFM"))->popup(at); });
+    connect(m_fontChoice.get(), &FontChoice::fontApplyRequested, m_tbFormat.get(), &TextBoardFormat::ApplyTBFont);
+    connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this,
+            [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); });
+    connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
+            [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
+    connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
+    // The "Load" button's list of recent text files runs the File menu's items.
+    connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
+        m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));
+    });
+    connect(m_c.LoadSaveTB, &ToolBar::buttonMenuClick, this, [this](const QString &, int index) {
+        m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
+    });
     // The FontMap size number follows its slider.
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
             [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
@@ -105,8 +208,7 @@ void Quorvil::wireCommands()
 
 void Quorvil::runCommand(const QString &name)
 {
-    if (const auto it = m_commands.constFind(name); it != m_commands.cend())
-        (*it)();
+    m_commands->run(name);
 }
 
 double Quorvil::formLeft() const
@@ -179,15 +281,15 @@ void Quorvil::Form_Load()
     }
     m_s.FirstActivate = true;
 
-    m_settings->LoadSettings();
+    loadSettings();
     if (m_s.AbortStartup)
         return EndProgram();
     m_fontMap->SetupFMapCodes();
     SetupToolbars();
-    InitFonts();
+    m_s.AbortStartup = !m_fontChoice->InitFonts();
     if (m_s.AbortStartup)
         return EndProgram();
-    ApplyTBFont();
+    m_tbFormat->ApplyTBFont();
     if (m_s.AbortStartup)
         return EndProgram();
     UpdateFMapSize();
@@ -206,8 +308,12 @@ void Quorvil::InitLayoutMetrics()
     m_s.SettingsReset = false;
     m_s.VCDesignLeft = Twips::left(m_c.ViewsContainer);
     m_s.LastScreenWidth = m_services.display->screenWidth();
-    m_s.FMForeColor = foreColor(m_c.TextZoom);
-    m_s.FMBackColor = backColor(m_c.TextZoom);
+    // The designed colours of the Zoom view, until the settings replace them.
+    FontMapColors::Choice fore = m_fmColors.fore();
+    FontMapColors::Choice back = m_fmColors.back();
+    fore.color = foreColor(m_c.TextZoom);
+    back.color = backColor(m_c.TextZoom);
+    m_fmColors.setColors(fore, back);
     setForeColor(m_c.SampleText[0], backColor(m_c.TextZoom));
     setForeColor(m_c.SampleText[1], foreColor(m_c.TextZoom));
 }
@@ -240,7 +346,7 @@ void Quorvil::Form_Activate()
     const GlobalDeclarations &g = globals();
     for (QLabel *sample : m_c.SampleText)
         sample->setText(g.gCreditLine + sample->text());
-    setWindowTitle(g.gAppName + QStringLiteral(" Version 3.0.0 RC2"));
+    setWindowTitle(ProductInfo::caption());
 
     const QString path = GetCommandLine();
     if (!path.isEmpty()) {
@@ -284,14 +390,14 @@ void Quorvil::closeEvent(QCloseEvent *event)
 
 bool Quorvil::Form_QueryUnload()
 {
-    if (!m_c.menu->isChecked(QStringLiteral("DisplayEW")) || m_c.TextBoard->length() == 0)
+    if (!m_toggles.isOn(Toggles::ExitWarning) || m_c.TextBoard->length() == 0)
         return true;
     if (isMinimized())
         showNormal();
     const GlobalDeclarations &g = globals();
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Discard text on the TextBoard and Exit?"), QStringLiteral("YN"),
             g.gAppName + QStringLiteral(" Exit Warning"), true, 2);
-    m_c.menu->setChecked(QStringLiteral("DisplayEW"), !g.gMsgDontDisplay);
+    m_toggles.set(Toggles::ExitWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
 
@@ -300,7 +406,7 @@ void Quorvil::Form_Unload()
     m_unloaded = true;
     hide();
     m_settings->DeleteTempColors();
-    m_settings->SaveLastSettings();
+    m_settings->SaveLastSettings(lastSettings(), !isMinimized() && !isMaximized());
 }
 
 void Quorvil::SysInfo_DisplayChanged()
@@ -412,17 +518,110 @@ void Quorvil::SetupToolbars()
             b.toolbar->setButtonImage(QString::fromLatin1(key), QString::fromLatin1(image));
     }
 }
-void Quorvil::InitFonts()
+void Quorvil::loadSettings()
 {
-    m_fontChoice->InitFonts();
+    SettingsStore::Screen screen;
+    screen.width = m_services.display->screenWidth();
+    screen.twipsPerPixelX = m_s.TwipsPerPixelX;
+    screen.twipsPerPixelY = m_s.TwipsPerPixelY;
+    screen.workArea = m_services.display->workArea();
+    screen.designedFormWidth = formWidth();
+    screen.designedFormHeight = formHeight();
+    screen.designedFMBand3Width = m_c.clbFontMap->bandWidth(3);
+
+    Settings settings;
+    const SettingsStore::LoadResult result = m_settings->LoadSettings(settings, screen);
+    if (result.abort) {
+        m_s.AbortStartup = true;
+        return;
+    }
+    m_s.SettingsReset = result.reset;
+    m_s.MaxSizeIndex = result.maxSizeIndex;
+    applySettings(settings);
+    if (result.sizeTooLarge) {
+        m_s.LastScreenWidth = 0;
+    } else {
+        m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
+        m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
+        if (m_s.MaxSizeIndex > 1)
+            m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
+        m_c.sldSetFMapSize->setValue(m_s.SizeIndex);
+    }
 }
 
-void Quorvil::ApplyTBFont()
+void Quorvil::applySettings(const Settings &settings)
 {
-    m_tbFormat->ApplyTBFont();
+    m_settingsRead = settings;
+    m_s.FileMRUList = recentListFromPaths<9>(settings.FileMRU);
+    m_s.CFMRUList = recentListFromPaths<5>(settings.CFMRU);
+    m_recentFiles->showLists();
+
+    m_s.TBFontName = settings.TBFontName;
+    m_tbFormat->takeSettings(settings);
+
+    move(Twips::toQt(settings.FormLeft), Twips::toQt(settings.FormTop));
+    m_s.LastFormHeight = settings.FormHeight;
+    m_s.LastFormWidth = settings.FormWidth;
+    m_s.TBLoadFolder = settings.LFLoadPath;
+    m_s.TBSaveFolder = settings.LFSavePath;
+    m_s.CFMLoadFolder = settings.LMLoadPath;
+    m_s.CFMSaveFolder = settings.LMSavePath;
+    for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
+        m_c.CoolBarCM->setBandWidth(i, settings.MainBandWidth[i - 1]);
+    for (int i = 1; i <= m_c.CoolBarTB->bandCount(); ++i)
+        m_c.CoolBarTB->setBandWidth(i, settings.TBBandWidth[i - 1]);
+    for (int i = 1; i <= m_c.clbFontMap->bandCount(); ++i)
+        m_c.clbFontMap->setBandWidth(i, settings.FMBandWidth[i - 1]);
+
+    m_fmColors.setColors(
+        {settings.FMForeColor, settings.FMForePaletteRef, settings.FMForeColorIndex, settings.FMForeColorName},
+        {settings.FMBackColor, settings.FMBackPaletteRef, settings.FMBackColorIndex, settings.FMBackColorName});
+    m_fmColors.setHilite(settings.Hilite);
+    m_fmColors.setBorders(settings.Borders != 0);
+    m_s.SizeIndex = settings.SizeIndex;
+    m_s.InitMap = settings.InitMap;
+    m_s.InitMapPath = settings.InitMapPath;
+
+    m_views.setShown(ViewSettings::Zoom, settings.ZoomView);
+    m_views.setShown(ViewSettings::Code, settings.CodeView);
+    m_views.setShown(ViewSettings::KeyStroke, settings.KeyStrokeView);
+    m_views.setZoomSize(settings.ZoomSize);
+    m_views.setPosition(settings.VCPosition);
+
+    m_toggles.set(Toggles::LoadTxtWithDefaults, settings.TXTLoadSet);
+    m_toggles.set(Toggles::RestoreAfterUnload, settings.QUFUnLoadSet);
+    m_toggles.set(Toggles::CopyConfirmation, settings.CopyDialog);
+    m_toggles.set(Toggles::ExitWarning, settings.ExitWarning);
+    m_toggles.set(Toggles::OverwriteWarning, settings.OverwriteWarning);
+    m_toggles.set(Toggles::ColorScheme, settings.ColorScheme);
+    m_toggles.set(Toggles::ToolTips, settings.ToolTips);
+}
+
+Settings Quorvil::lastSettings() const
+{
+    Settings s = m_settingsRead;
+    s.FileMRU = pathsOf(m_s.FileMRUList);
+    s.CFMRU = pathsOf(m_s.CFMRUList);
+    s.SizeIndex = m_s.SizeIndex;
+    for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
+        s.MainBandWidth[i - 1] = int(m_c.CoolBarCM->bandWidth(i));
+    for (int i = 1; i <= m_c.CoolBarTB->bandCount(); ++i)
+        s.TBBandWidth[i - 1] = int(m_c.CoolBarTB->bandWidth(i));
+    for (int i = 1; i <= m_c.clbFontMap->bandCount(); ++i)
+        s.FMBandWidth[i - 1] = int(m_c.clbFontMap->bandWidth(i));
+    s.LFLoadPath = m_s.TBLoadFolder;
+    s.LFSavePath = m_s.TBSaveFolder;
+    s.LMLoadPath = m_s.CFMLoadFolder;
+    s.LMSavePath = m_s.CFMSaveFolder;
+    s.FormTop = int(formTop());
+    s.FormLeft = int(formLeft());
+    s.FormHeight = int(formHeight());
+    s.FormWidth = int(formWidth());
+    return s;
 }
 
 void Quorvil::UpdateFMapSize() {}
+
 void Quorvil::ApplyTBSettings()
 {
     m_tbFormat->ApplyTBSettings();
@@ -433,11 +632,25 @@ void Quorvil::ApplyViewSettings()
 {
     // Start-up draws the fill meter once.
     m_editing->UpdateProgress();
+    SetToolTips(m_c, m_tbFont.colorName());
 }
+
 void Quorvil::SetupMenusAndHelp() {}
+
+void Quorvil::SetTabOrder(bool findFrameShown)
+{
+    if (findFrameShown)
+        chainTabOrder({m_c.TextBoard, m_c.ZoomSizeSlider, m_c.FontNameCombo, m_c.FontSizeSlider, m_c.FindString,
+                       m_c.FindOpt[0], m_c.FindOpt[1], m_c.FindNextButton, m_c.CloseFindButton, m_c.sldSetFMapSize});
+    else
+        chainTabOrder({m_c.TextBoard, m_c.ZoomSizeSlider, m_c.FontNameCombo, m_c.FontSizeSlider, m_c.sldSetFMapSize});
+}
+
 void Quorvil::LoadCFMap(const QString &) {}
+
 void Quorvil::LoadTBFile(const QString &path)
 {
     m_tbFiles->LoadTBFile(path);
 }
+
 void Quorvil::UpdateMapCtrls(int) {}

@@ -1,32 +1,37 @@
 #pragma once
 
-#include "app/Commands.h"
 #include "app/QuorvilControls.h"
 #include "app/rules/MainState.h"
+#include "app/rules/Settings.h"
+#include "app/rules/Toggles.h"
+#include "fontmap/rules/CurrentCustomMap.h"
+#include "fontmap/rules/FontMapColors.h"
+#include "fontmap/rules/ViewSettings.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
+#include "textboard/rules/TextBoardFont.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
+class ActionCollection;
+class FindCommands;
 class FontChoice;
 class FontMapCommands;
 class HelpCommands;
-class SettingsStore;
-class TextBoardFormat;
-class FindCommands;
-class TextBoardEditing;
-class RichTextBox;
 class RecentFilesMenu;
+class RichTextBox;
+class SettingsStore;
+class TextBoardEditing;
 class TextBoardFiles;
+class TextBoardFormat;
 class WholeTextTools;
 
-// The main window: owns the controls of its regions, the state they share and the
-// parts that give them behaviour, and runs the program's start-up and shutdown.
+// The main window, the program's composition root: it owns the controls of its regions, the
+// state objects that other windows read and change, the commands, and the parts that give
+// them behaviour; it wires the parts to each other and runs start-up and shutdown.
 class Quorvil final : public QMainWindow
 {
     Q_OBJECT
@@ -43,6 +48,13 @@ public:
 
     QuorvilControls &controls() { return m_c; }
     MainState &state() { return m_s; }
+    // Every command of the window by name, shared by its menu item and toolbar button.
+    ActionCollection &commands() { return *m_commands; }
+    TextBoardFont &textBoardFont() { return m_tbFont; }
+    FontMapColors &fontMapColors() { return m_fmColors; }
+    ViewSettings &views() { return m_views; }
+    Toggles &toggles() { return m_toggles; }
+    CurrentCustomMap &customMap() { return m_customMap; }
     FontChoice &fontChoice() { return *m_fontChoice; }
     TextBoardFormat &textBoardFormat() { return *m_tbFormat; }
 
@@ -54,7 +66,7 @@ public:
     void setFormWidth(double twips);
     void setFormHeight(double twips);
 
-    // Runs a menu command by its item name, as a click on the item does.
+    // Runs a command's routine by its name, as a click on its menu item or button does.
     void runCommand(const QString &name);
 
 Q_SIGNALS:
@@ -77,37 +89,49 @@ private:
     void showResolutionMessage();
 
     // Start-up steps that belong to other parts of the window.
+    void loadSettings();
+    void applySettings(const Settings &settings);
+    Settings lastSettings() const;
     void SetupToolbars();
-    void InitFonts();
-    void ApplyTBFont();
     void UpdateFMapSize();
     void ApplyTBSettings();
     void ApplyViewSettings();
     void SetupMenusAndHelp();
+    void SetTabOrder(bool findFrameShown);
     void LoadCFMap(const QString &path);
     void LoadTBFile(const QString &path);
     void UpdateMapCtrls(int mode);
     QString GetCommandLine();
 
     void wireCommands();
+    void wireState();
+    void wireParts();
 
     Services m_services;
     QStringList m_arguments;
+    ActionCollection *m_commands = nullptr;  // owned by the window
     QuorvilControls m_c;
     MainState m_s;
+    TextBoardFont m_tbFont;
+    FontMapColors m_fmColors;
+    ViewSettings m_views;
+    Toggles m_toggles;
+    CurrentCustomMap m_customMap;
+    // The settings as start-up read them; the values no part of the window holds (those of
+    // the editor, the FontBrowser and the Options dialog) stay here.
+    Settings m_settingsRead;
     CommonDialogProperties m_cmnDlg;
-    std::unique_ptr<FontMapCommands> m_fontMap;
-    std::unique_ptr<TextBoardFormat> m_tbFormat;
-    std::unique_ptr<FontChoice> m_fontChoice;
-    std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<FontMapCommands> m_fontMap;
+    std::unique_ptr<FontChoice> m_fontChoice;
+    std::unique_ptr<RichTextBox> m_textBoardRTF;  // the TextBoard's hidden rich-text twin
     std::unique_ptr<FindCommands> m_find;
     std::unique_ptr<TextBoardEditing> m_editing;
-    std::unique_ptr<RichTextBox> m_textBoardRTF;  // the TextBoard's hidden rich-text twin
-    std::unique_ptr<RecentFilesMenu> m_recentFiles;
+    std::unique_ptr<TextBoardFormat> m_tbFormat;
     std::unique_ptr<TextBoardFiles> m_tbFiles;
     std::unique_ptr<WholeTextTools> m_wholeText;
-    CommandMap m_commands;
+    std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<RecentFilesMenu> m_recentFiles;
     bool m_ended = false;
     bool m_unloaded = false;
 };

@@ -3,10 +3,13 @@
 // of that design times 15.
 #include "app/QuorvilControls.h"
 
-#include "app/CoolBar.h"
-#include "app/MainMenu.h"
-#include "app/ToolBar.h"
-#include "app/Twips.h"
+#include "app/rules/SettingsLayout.h"
+
+#include "widgets/ActionCollection.h"
+#include "widgets/CoolBar.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
+#include "widgets/Twips.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 
@@ -26,6 +29,12 @@ namespace {
 constexpr double px(double pixels)
 {
     return pixels * 15;
+}
+
+// A band's designed width, the first-run default of its stored width.
+int bandWidth(const char *name)
+{
+    return SettingsLayout::defaultNumber(QStringLiteral("Bars"), QString::fromLatin1(name));
 }
 
 QRectF design(double x, double y, double w, double h)
@@ -76,15 +85,15 @@ QLineEdit *inlineEdit(QWidget *parent, const char *name, const QRectF &twips)
     return e;
 }
 
-void buildTopBar(QuorvilControls &c, QWidget *client)
+void buildTopBar(QuorvilControls &c, const ActionCollection &a, QWidget *client)
 {
     c.CoolBarCM = new CoolBar(QStringLiteral("CoolBarCM"), client);
     Twips::place(c.CoolBarCM, design(7, 2, 759, 30));
 
     c.LoadSaveTB = new ToolBar(QStringLiteral("LoadSaveTB"));
-    c.LoadSaveTB->addButton(QStringLiteral("Load"), QStringLiteral("Load Text from File"), ToolBar::Style::DropDown);
-    c.LoadSaveTB->addButton(QStringLiteral("Save"), QStringLiteral("Save Text in File"));
-    c.CoolBarCM->addBand(c.LoadSaveTB, 945);
+    c.LoadSaveTB->addCommand(QStringLiteral("Load"), a.action(QStringLiteral("FileLoad")), QStringLiteral("Load Text from File"), ToolBar::Style::DropDown);
+    c.LoadSaveTB->addCommand(QStringLiteral("Save"), a.action(QStringLiteral("FileSave")), QStringLiteral("Save Text in File"));
+    c.CoolBarCM->addBand(c.LoadSaveTB, bandWidth("MainBand1Wdth"));
 
     c.TBFContainer = make<QWidget>(nullptr, "TBFContainer");
     c.FontNameCombo = make<QComboBox>(c.TBFContainer, "FontNameCombo", design(4, 3, 400, 22));
@@ -92,7 +101,7 @@ void buildTopBar(QuorvilControls &c, QWidget *client)
     setTag(c.FontNameCombo, "Select a Font");
     c.FontList = make<QListWidget>(c.TBFContainer, "FontList");
     c.FontList->hide();
-    c.CoolBarCM->addBand(c.TBFContainer, 6240);
+    c.CoolBarCM->addBand(c.TBFContainer, bandWidth("MainBand2Wdth"));
 
     c.FSZContainer = make<QWidget>(nullptr, "FSZContainer");
     c.FontSizeNumber = label(c.FSZContainer, "FontSizeNumber", QString(), design(4, 5, 22, 18), Qt::AlignCenter);
@@ -101,16 +110,16 @@ void buildTopBar(QuorvilControls &c, QWidget *client)
     setTag(c.FontSizeEdit, "Enter font size");
     c.FontSizeSlider = slider(c.FSZContainer, "FontSizeSlider", design(28, 4, 118, 20), 8, 36, 4);
     setTag(c.FontSizeSlider, "Set Font Size");
-    c.CoolBarCM->addBand(c.FSZContainer, 2310);
+    c.CoolBarCM->addBand(c.FSZContainer, bandWidth("MainBand3Wdth"));
 
     c.QrvlDefTB = new ToolBar(QStringLiteral("QrvlDefTB"));
-    c.QrvlDefTB->addButton(QStringLiteral("Opt"), QStringLiteral("Set Default Options"));
-    c.QrvlDefTB->addButton(QStringLiteral("KB"), QStringLiteral("View Keyboard Layout"));
-    c.QrvlDefTB->addButton(QStringLiteral("FB"), QStringLiteral("Browse Fonts"));
-    c.CoolBarCM->addBand(c.QrvlDefTB, 1230);
+    c.QrvlDefTB->addCommand(QStringLiteral("Opt"), a.action(QStringLiteral("ToolsOpt")), QStringLiteral("Set Default Options"));
+    c.QrvlDefTB->addCommand(QStringLiteral("KB"), a.action(QStringLiteral("ToolsKB")), QStringLiteral("View Keyboard Layout"));
+    c.QrvlDefTB->addCommand(QStringLiteral("FB"), a.action(QStringLiteral("ToolsFB")), QStringLiteral("Browse Fonts"));
+    c.CoolBarCM->addBand(c.QrvlDefTB, bandWidth("MainBand4Wdth"));
 }
 
-void buildViews(QuorvilControls &c, QWidget *client)
+void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
 {
     c.ViewsContainer = make<QFrame>(client, "ViewsContainer", design(7, 34, 134, 242));
     c.ViewsContainer->setFrameShape(QFrame::StyledPanel);
@@ -118,11 +127,11 @@ void buildViews(QuorvilControls &c, QWidget *client)
 
     c.ViewsTB = new ToolBar(QStringLiteral("ViewsTB"), vc);
     Twips::place(c.ViewsTB, design(1, 1, 132, 23));
-    c.ViewsTB->addButton(QStringLiteral("Zoom"), QString(), ToolBar::Style::Check);
-    c.ViewsTB->addButton(QStringLiteral("Code"), QString(), ToolBar::Style::Check);
-    c.ViewsTB->addButton(QStringLiteral("KS"), QString(), ToolBar::Style::Check);
-    c.ViewsTB->addButton(QStringLiteral("VCRight"), QString(), ToolBar::Style::Check);
-    c.ViewsTB->addButton(QStringLiteral("VCLeft"), QString(), ToolBar::Style::Check);
+    c.ViewsTB->addCommand(QStringLiteral("Zoom"), a.action(QStringLiteral("ViewZoom")), QString());
+    c.ViewsTB->addCommand(QStringLiteral("Code"), a.action(QStringLiteral("ViewCode")), QString());
+    c.ViewsTB->addCommand(QStringLiteral("KS"), a.action(QStringLiteral("ViewKS")), QString());
+    c.ViewsTB->addCommand(QStringLiteral("VCRight"), a.action(QStringLiteral("VCOnR")), QString());
+    c.ViewsTB->addCommand(QStringLiteral("VCLeft"), a.action(QStringLiteral("VCOnL")), QString());
 
     c.TextZoom = label(vc, "TextZoom", QString(), QRectF(0, px(25), 2010, 2010), Qt::AlignCenter);
     c.TextZoom->setFrameShape(QFrame::Box);
@@ -154,41 +163,39 @@ void buildViews(QuorvilControls &c, QWidget *client)
     setTag(c.KVACover, "Keystroke View Area");
 }
 
-void buildTextBoardBar(QuorvilControls &c, QWidget *client)
+void buildTextBoardBar(QuorvilControls &c, const ActionCollection &a, QWidget *client)
 {
     c.CoolBarTB = new CoolBar(QStringLiteral("CoolBarTB"), client);
     Twips::place(c.CoolBarTB, design(143, 34, 623, 24));
 
     c.TBOperationsTB = new ToolBar(QStringLiteral("TBOperationsTB"));
-    c.TBOperationsTB->addButton(QStringLiteral("ClearButton"), QStringLiteral("Unload TextBoard Contents"));
-    c.TBOperationsTB->addButton(QStringLiteral("CopyButton"), QStringLiteral("Copy TextBoard Contents to Clipboard"));
-    c.TBOperationsTB->addButton(QStringLiteral("CutButton"), QStringLiteral("Cut TextBoard Contents to Clipboard"));
-    c.TBOperationsTB->addButton(QStringLiteral("PrintButton"), QStringLiteral("Print TextBoard Contents"));
-    c.TBOperationsTB->addButton(QStringLiteral("FullScreen"), QStringLiteral("View TextBoard Full Screen"));
-    c.CoolBarTB->addBand(c.TBOperationsTB, 1920);
+    c.TBOperationsTB->addCommand(QStringLiteral("ClearButton"), a.action(QStringLiteral("ToolsClear")), QStringLiteral("Unload TextBoard Contents"));
+    c.TBOperationsTB->addCommand(QStringLiteral("CopyButton"), a.action(QStringLiteral("ToolsCopy")), QStringLiteral("Copy TextBoard Contents to Clipboard"));
+    c.TBOperationsTB->addCommand(QStringLiteral("CutButton"), a.action(QStringLiteral("ToolsCut")), QStringLiteral("Cut TextBoard Contents to Clipboard"));
+    c.TBOperationsTB->addCommand(QStringLiteral("PrintButton"), a.action(QStringLiteral("ToolsPrint")), QStringLiteral("Print TextBoard Contents"));
+    c.TBOperationsTB->addCommand(QStringLiteral("FullScreen"), a.action(QStringLiteral("ToolsFS")), QStringLiteral("View TextBoard Full Screen"));
+    c.CoolBarTB->addBand(c.TBOperationsTB, bandWidth("TBBand1Wdth"));
 
     c.TextEditTB = new ToolBar(QStringLiteral("TextEditTB"));
-    c.TextEditTB->addButton(QStringLiteral("Cut"), QStringLiteral("Cut"));
-    c.TextEditTB->addButton(QStringLiteral("Copy"), QStringLiteral("Copy"));
-    c.TextEditTB->addButton(QStringLiteral("Paste"), QStringLiteral("Paste"));
-    c.TextEditTB->addButton(QStringLiteral("Find"), QStringLiteral("Find in TextBoard"), ToolBar::Style::Check);
-    c.CoolBarTB->addBand(c.TextEditTB, 1575);
+    c.TextEditTB->addCommand(QStringLiteral("Cut"), a.action(QStringLiteral("EditCut")), QStringLiteral("Cut"));
+    c.TextEditTB->addCommand(QStringLiteral("Copy"), a.action(QStringLiteral("EditCopy")), QStringLiteral("Copy"));
+    c.TextEditTB->addCommand(QStringLiteral("Paste"), a.action(QStringLiteral("EditPaste")), QStringLiteral("Paste"));
+    c.TextEditTB->addCommand(QStringLiteral("Find"), a.action(QStringLiteral("EditFind")), QStringLiteral("Find in TextBoard"));
+    c.CoolBarTB->addBand(c.TextEditTB, bandWidth("TBBand2Wdth"));
 
     c.FontFormatTB = new ToolBar(QStringLiteral("FontFormatTB"));
-    c.FontFormatTB->addButton(QStringLiteral("Bold"), QStringLiteral("Toggle Bold Style"), ToolBar::Style::Check);
-    c.FontFormatTB->addButton(QStringLiteral("Italic"), QStringLiteral("Toggle Italic Style"), ToolBar::Style::Check);
-    c.FontFormatTB->addButton(QStringLiteral("Underline"), QStringLiteral("Toggle Underline Effect"),
-                              ToolBar::Style::Check);
-    c.FontFormatTB->addButton(QStringLiteral("Strikethrough"), QStringLiteral("Toggle Strikethrough Effect"),
-                              ToolBar::Style::Check);
-    c.FontFormatTB->addButton(QStringLiteral("Color"), QStringLiteral("Set TextBoard Font Color (Currently "));
-    c.CoolBarTB->addBand(c.FontFormatTB, 2055);
+    c.FontFormatTB->addCommand(QStringLiteral("Bold"), a.action(QStringLiteral("FFontBold")), QStringLiteral("Toggle Bold Style"));
+    c.FontFormatTB->addCommand(QStringLiteral("Italic"), a.action(QStringLiteral("FFontItalic")), QStringLiteral("Toggle Italic Style"));
+    c.FontFormatTB->addCommand(QStringLiteral("Underline"), a.action(QStringLiteral("FFontUnderline")), QStringLiteral("Toggle Underline Effect"));
+    c.FontFormatTB->addCommand(QStringLiteral("Strikethrough"), a.action(QStringLiteral("FFontStrikethrough")), QStringLiteral("Toggle Strikethrough Effect"));
+    c.FontFormatTB->addCommand(QStringLiteral("Color"), a.action(QStringLiteral("FFontColor")), QStringLiteral("Set TextBoard Font Color (Currently "));
+    c.CoolBarTB->addBand(c.FontFormatTB, bandWidth("TBBand3Wdth"));
 
     c.TextAlignTB = new ToolBar(QStringLiteral("TextAlignTB"));
-    c.TextAlignTB->addButton(QStringLiteral("AlignLeft"), QStringLiteral("Align Text Left"), ToolBar::Style::Check);
-    c.TextAlignTB->addButton(QStringLiteral("CenterText"), QStringLiteral("Center Text"), ToolBar::Style::Check);
-    c.TextAlignTB->addButton(QStringLiteral("AlignRight"), QStringLiteral("Align Text Right"), ToolBar::Style::Check);
-    c.CoolBarTB->addBand(c.TextAlignTB, 1230);
+    c.TextAlignTB->addCommand(QStringLiteral("AlignLeft"), a.action(QStringLiteral("AlignLeft")), QStringLiteral("Align Text Left"));
+    c.TextAlignTB->addCommand(QStringLiteral("CenterText"), a.action(QStringLiteral("AlignCenter")), QStringLiteral("Center Text"));
+    c.TextAlignTB->addCommand(QStringLiteral("AlignRight"), a.action(QStringLiteral("AlignRight")), QStringLiteral("Align Text Right"));
+    c.CoolBarTB->addBand(c.TextAlignTB, bandWidth("TBBand4Wdth"));
 
     c.TBCountersContainer = make<QWidget>(nullptr, "TBCountersContainer");
     c.NoOfChars = label(c.TBCountersContainer, "NoOfChars", QStringLiteral("0"), design(2, 3, 44, 16),
@@ -203,7 +210,7 @@ void buildTextBoardBar(QuorvilControls &c, QWidget *client)
     c.ProgressFore = label(c.ProgressBack, "ProgressFore", QString(), design(0, 0, 0, 12));
     c.ProgressFore->setAutoFillBackground(true);
     c.ProgressFore->hide();
-    c.CoolBarTB->addBand(c.TBCountersContainer, 2880);
+    c.CoolBarTB->addBand(c.TBCountersContainer, bandWidth("TBBand5Wdth"));
 }
 
 void buildFindFrame(QuorvilControls &c, QWidget *client)
@@ -230,7 +237,7 @@ void buildFindFrame(QuorvilControls &c, QWidget *client)
         w->setFocusPolicy(Qt::NoFocus);
 }
 
-void buildFontMap(QuorvilControls &c, QWidget *client)
+void buildFontMap(QuorvilControls &c, const ActionCollection &a, QWidget *client)
 {
     c.SplitBar = make<QWidget>(client, "SplitBar", design(7, 276, 758, 2));
     c.SplitBar->setCursor(Qt::SizeVerCursor);
@@ -244,16 +251,15 @@ void buildFontMap(QuorvilControls &c, QWidget *client)
     Twips::place(c.clbFontMap, QRectF(0, 0, px(761), 375));
 
     c.tlbCustFMap = new ToolBar(QStringLiteral("tlbCustFMap"));
-    c.tlbCustFMap->addButton(QStringLiteral("CFMapNew"), QStringLiteral("Create a New Custom FontMap"));
-    c.tlbCustFMap->addButton(QStringLiteral("CFMapLoad"), QStringLiteral("Load a Cutsom FontMap"),
-                             ToolBar::Style::DropDown);
-    c.tlbCustFMap->addButton(QStringLiteral("CFMapEdit"), QStringLiteral("Edit Current Custom FontMap"));
-    c.tlbCustFMap->addButton(QStringLiteral("CFMapUnld"), QStringLiteral("Unload Current Custom FontMap"));
-    c.clbFontMap->addBand(c.tlbCustFMap, 1635);
+    c.tlbCustFMap->addCommand(QStringLiteral("CFMapNew"), a.action(QStringLiteral("FileCFMNew")), QStringLiteral("Create a New Custom FontMap"));
+    c.tlbCustFMap->addCommand(QStringLiteral("CFMapLoad"), a.action(QStringLiteral("FileCFMLoad")), QStringLiteral("Load a Cutsom FontMap"), ToolBar::Style::DropDown);
+    c.tlbCustFMap->addCommand(QStringLiteral("CFMapEdit"), a.action(QStringLiteral("FileCFMEdit")), QStringLiteral("Edit Current Custom FontMap"));
+    c.tlbCustFMap->addCommand(QStringLiteral("CFMapUnld"), a.action(QStringLiteral("FileCFMUnld")), QStringLiteral("Unload Current Custom FontMap"));
+    c.clbFontMap->addBand(c.tlbCustFMap, bandWidth("FMBand1Wdth"));
 
     c.tlbCFMapFmt = new ToolBar(QStringLiteral("tlbCFMapFmt"));
-    c.tlbCFMapFmt->addButton(QStringLiteral("FMap+"), QStringLiteral("Increase FontMap Size"));
-    c.tlbCFMapFmt->addButton(QStringLiteral("FMap-"), QStringLiteral("Reduce FontMap Size"));
+    c.tlbCFMapFmt->addCommand(QStringLiteral("FMap+"), a.action(QStringLiteral("FMLarger")), QStringLiteral("Increase FontMap Size"));
+    c.tlbCFMapFmt->addCommand(QStringLiteral("FMap-"), a.action(QStringLiteral("FMSmaller")), QStringLiteral("Reduce FontMap Size"));
     c.pbxSetFMapSize = make<QWidget>(nullptr, "pbxSetFMapSize");
     c.pbxSetFMapSize->setFixedSize(124, 22);
     c.sldSetFMapSize = slider(c.pbxSetFMapSize, "sldSetFMapSize", design(0, 2, 98, 18), 1, 32, 1);
@@ -264,12 +270,12 @@ void buildFontMap(QuorvilControls &c, QWidget *client)
     c.tbxSetFMapSizeNumber = inlineEdit(c.pbxSetFMapSize, "tbxSetFMapSizeNumber", design(100, 3, 22, 16));
     setTag(c.tbxSetFMapSizeNumber, "Enter FontMap size");
     c.tlbCFMapFmt->addWidgetButton(QStringLiteral("FMapSld"), QStringLiteral("Adjust FontMap Size"), c.pbxSetFMapSize);
-    c.tlbCFMapFmt->addButton(QStringLiteral("RAFMap"), QStringLiteral("Realign FontMap (Activates Map Sizing)"));
-    c.tlbCFMapFmt->addButton(QStringLiteral("FMapFC"), QStringLiteral("Set FontMap Font Color"));
-    c.tlbCFMapFmt->addButton(QStringLiteral("FMapBC"), QStringLiteral("Set FontMap Back Color"));
-    c.tlbCFMapFmt->addButton(QStringLiteral("FMapH"), QStringLiteral("Show Mouse Highlight"), ToolBar::Style::Check);
-    c.tlbCFMapFmt->addButton(QStringLiteral("FMapG"), QStringLiteral("Toggle FontMap Gridlines"), ToolBar::Style::Check);
-    c.clbFontMap->addBand(c.tlbCFMapFmt, 5310);
+    c.tlbCFMapFmt->addCommand(QStringLiteral("RAFMap"), a.action(QStringLiteral("FMRealign")), QStringLiteral("Realign FontMap (Activates Map Sizing)"));
+    c.tlbCFMapFmt->addCommand(QStringLiteral("FMapFC"), a.action(QStringLiteral("FMFColor")), QStringLiteral("Set FontMap Font Color"));
+    c.tlbCFMapFmt->addCommand(QStringLiteral("FMapBC"), a.action(QStringLiteral("FMBColor")), QStringLiteral("Set FontMap Back Color"));
+    c.tlbCFMapFmt->addCommand(QStringLiteral("FMapH"), a.action(QStringLiteral("FMHiLite")), QStringLiteral("Show Mouse Highlight"));
+    c.tlbCFMapFmt->addCommand(QStringLiteral("FMapG"), a.action(QStringLiteral("FMBorders")), QStringLiteral("Toggle FontMap Gridlines"));
+    c.clbFontMap->addBand(c.tlbCFMapFmt, bandWidth("FMBand2Wdth"));
 
     c.pbxCFMName = make<QWidget>(nullptr, "pbxCFMName");
     c.tlbCFMapName = new ToolBar(QStringLiteral("tlbCFMapName"), c.pbxCFMName);
@@ -279,7 +285,7 @@ void buildFontMap(QuorvilControls &c, QWidget *client)
     c.tlbCFMapName->setToolButtonStyle(Qt::ToolButtonTextOnly);
     c.lblCFMName = label(c.pbxCFMName, "lblCFMName", QString(), design(122, 3, 170, 16));
     setTag(c.lblCFMName, "Currently loaded Custom FontMap file name");
-    c.clbFontMap->addBand(c.pbxCFMName, px(761) - 1635 - 5310);
+    c.clbFontMap->addBand(c.pbxCFMName, px(761) - bandWidth("FMBand1Wdth") - bandWidth("FMBand2Wdth"));
     c.clbFontMap->setBandVisible(3, false);
 
     // The 224 cells at their designed places: 420 twips square, 405 twips apart, so
@@ -312,27 +318,27 @@ void buildBottom(QuorvilControls &c, QWidget *client)
 
 } // namespace
 
-QuorvilControls buildQuorvilControls(QMainWindow *window)
+QuorvilControls buildQuorvilControls(QMainWindow *window, ActionCollection &a)
 {
     QuorvilControls c;
     // The design's own font, for every control that does not choose another.
     window->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    c.menu = new MainMenu(window->menuBar(), window);
+    c.menu = new MainMenu(window->menuBar(), a, window);
 
     auto *client = new QWidget(window);
     client->setObjectName(QStringLiteral("Client"));
     window->setCentralWidget(client);
 
-    buildTopBar(c, client);
-    buildViews(c, client);
-    buildTextBoardBar(c, client);
+    buildTopBar(c, a, client);
+    buildViews(c, a, client);
+    buildTextBoardBar(c, a, client);
 
     c.TextBoard = new TextBoardEdit(client);
     Twips::place(c.TextBoard, design(143, 58, 623, 218));
     c.TextBoard->setMaxLength(61440);
 
     buildFindFrame(c, client);
-    buildFontMap(c, client);
+    buildFontMap(c, a, client);
     buildBottom(c, client);
     return c;
 }

@@ -1,9 +1,10 @@
 #include "app/RecentFilesMenu.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "app/rules/MainState.h"
 
 #include <QAction>
+#include <QMenu>
 
 RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state)
     : m_menu(menu)
@@ -17,16 +18,29 @@ void RecentFilesMenu::UpdateFileMRU(const QString &path)
     QString folder = m_s.FileMRUList(1).folder;
     folder.chop(1);
     m_s.TBLoadFolder = folder;
-    showFileList();
+    showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
 }
 
-void RecentFilesMenu::showFileList()
+void RecentFilesMenu::LoadSaveTB_ButtonDropDown(QMenu *dropDown) const
 {
-    const auto &list = m_s.FileMRUList;
-    for (int i = 1; i <= list.kMax && list(i).inUse(); ++i) {
-        QAction *item = m_menu.item(QStringLiteral("FileMRU(%1)").arg(i));
+    dropDown->clear();
+    for (int i = 1; i <= m_s.FileMRUList.kMax && m_s.FileMRUList(i).inUse(); ++i)
+        dropDown->addAction(m_menu.item(QStringLiteral("FileMRU(%1)").arg(i))->text().mid(3));
+}
+
+void RecentFilesMenu::showLists()
+{
+    showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
+    showList(m_s.CFMRUList, QStringLiteral("CFMRU"), QStringLiteral("FileSep2"));
+}
+
+template<int Max>
+void RecentFilesMenu::showList(const RecentFileList<Max> &list, const QString &itemName, const QString &separator)
+{
+    for (int i = 1; i <= Max && list(i).inUse(); ++i) {
+        QAction *item = m_menu.item(QStringLiteral("%1(%2)").arg(itemName).arg(i));
         item->setText(QStringLiteral("&%1 %2").arg(i).arg(list(i).name));
         item->setVisible(true);
     }
-    m_menu.setVisible(QStringLiteral("FileSep3"), m_menu.item(QStringLiteral("FileMRU(1)"))->isVisible());
+    m_menu.setVisible(separator, m_menu.item(itemName + QStringLiteral("(1)"))->isVisible());
 }

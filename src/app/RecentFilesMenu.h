@@ -8,6 +8,7 @@
 #include <algorithm>
 
 class MainMenu;
+class QMenu;
 struct MainState;
 
 // Moves a path to the top of a recent-file list, newest first: an entry already in the
@@ -45,9 +46,15 @@ public:
     // After a text file was loaded or saved: the path goes to rank 1, TBLoadFolder becomes
     // its folder (without the trailing separator) and the menu shows the list.
     void UpdateFileMRU(const QString &path);
+    // Both lists' entries in use as their menu items, with their separators.
+    void showLists();
+    // The "Load" button's drop-down: one entry per text file in use, its menu item's caption
+    // without the access key and number ("&1 notes.txt" gives "notes.txt").
+    void LoadSaveTB_ButtonDropDown(QMenu *dropDown) const;
 
 private:
-    void showFileList();
+    template<int Max>
+    void showList(const RecentFileList<Max> &list, const QString &itemName, const QString &separator);
 
     MainMenu &m_menu;
     MainState &m_s;

@@ -1,32 +1,54 @@
 #pragma once
 
-#include "app/rules/RecentFiles.h"
-#include "app/rules/RegistryFunctions.h"
+#include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
 
+#include <QRectF>
 #include <QString>
 
-class Quorvil;
-struct MainState;
-struct QuorvilControls;
-struct Services;
+class Registry;
+class UserName;
 
-// The main window's side of the settings store: reading everything at start-up (with
-// the first-run question and the repair prompt), the first-run defaults, and the last
-// settings written at every exit.
+// The settings store at start-up and exit: reading everything into a Settings value (with
+// the first-run question and the repair prompt), the first-run defaults, and the writers.
+// It knows nothing of the main window: the window applies what it reads and hands it what
+// it writes.
 class SettingsStore final
 {
     Q_DISABLE_COPY_MOVE(SettingsStore)
 
 public:
-    SettingsStore(Quorvil &window, const Services &services);
+    // What the first-run defaults and the size check need to know of the screen and the
+    // window as designed (sizes in twips).
+    struct Screen
+    {
+        int width = 1024;
+        double twipsPerPixelX = 15;
+        double twipsPerPixelY = 15;
+        QRectF workArea;
+        double designedFormWidth = 0;
+        double designedFormHeight = 0;
+        int designedFMBand3Width = 0;
+    };
 
-    void LoadSettings();
-    void LoadTBSettings();
-    void LoadLastSettings();
-    void SetDefaultSettings(const QString &mode);
-    void SaveTBSettings();
-    void SaveLastSettings();
+    struct LoadResult
+    {
+        bool abort = false;          // the repair was refused: start-up ends
+        bool reset = false;          // every default was just applied and written
+        bool sizeTooLarge = false;   // the saved FontMap size does not fit the screen
+        int maxSizeIndex = 1;
+    };
+
+    SettingsStore(Registry &registry, UserName &userName);
+
+    LoadResult LoadSettings(Settings &settings, const Screen &screen);
+    // The TextBoard's part of the defaults, from the store (the TextBoard's defaults command).
+    void LoadTBSettings(Settings &settings);
+    // The defaults for the next start: TextBoard, FontMap, views and options.
+    void SaveTBSettings(const Settings &settings);
+    // At every exit: recent files, FontMap size, bands, folders and the window's size, and its
+    // place unless `withPlacement` is false (a minimised or maximised window).
+    void SaveLastSettings(const Settings &settings, bool withPlacement);
     // The six FontMap values of key Temp, deleted at every orderly exit.
     void DeleteTempColors();
 
@@ -34,21 +56,14 @@ public:
     static QString defaultDocumentsFolder();
 
 private:
-    void firstRunQuestion();
+    void firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result);
+    void SetDefaultSettings(const QString &mode, Settings &settings, const Screen &screen, LoadResult &result);
     void CreateRegKeys();
-    void WriteDefaultCustomColors();
-    void WriteInitRegValues();
-    template<int Max>
-    void loadRecentList(const QString &key, const QString &itemName, const QString &separator);
-    template<int Max>
-    void saveRecentList(const QString &key, const RecentFileList<Max> &list);
-    void readMenuCheck(const QString &key, const QString &name, const QString &item);
-    void writeMenuCheck(const QString &key, const QString &name, const QString &item);
+    QList<SettingWrite> defaultCustomColors() const;
+    QList<SettingWrite> initRegValues(const Settings &settings) const;
+    QList<SettingWrite> tbSettings(const Settings &settings) const;
+    QList<SettingWrite> lastSettings(const Settings &settings, bool withPlacement) const;
 
-    Quorvil &m_window;
-    QuorvilControls &m_c;
-    MainState &m_s;
-    const Services &m_services;
     SettingsAccess m_settings;
-    bool m_essentialEmpty = false;
+    UserName &m_userName;
 };

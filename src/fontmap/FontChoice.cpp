@@ -1,16 +1,15 @@
 #include "fontmap/FontChoice.h"
 
-#include "app/Message.h"
-#include "app/Pictures.h"
-#include "app/QuorvilControls.h"
+#include "widgets/Message.h"
+#include "widgets/Pictures.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/MainState.h"
+#include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/rules/FontMapState.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
-#include "textboard/TextBoardEdit.h"
-#include "textboard/TextBoardFormat.h"
+#include "textboard/rules/TextBoardFont.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -37,14 +36,15 @@ bool isLetter(int keyAscii)
 
 } // namespace
 
-FontChoice::FontChoice(QuorvilControls &controls, MainState &state, const Services &services,
-                       TextBoardFormat &format, QObject *parent)
+FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Services &services,
+                       TextBoardFont &font, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
     , m_services(services)
-    , m_format(format)
+    , m_font(font)
 {
+    connect(&m_font, &TextBoardFont::sizeChanged, this, &FontChoice::showSize);
     connect(m_c.FontNameCombo, &QComboBox::activated, this, &FontChoice::FontNameCombo_Click);
     m_c.FontNameCombo->installEventFilter(this);
     // Dragging the thumb only shows the number; the size changes when the thumb is let go.
@@ -84,7 +84,7 @@ int FontChoice::EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric 
     return 1;
 }
 
-void FontChoice::InitFonts()
+bool FontChoice::InitFonts()
 {
     LoadFonts(m_c.FontList);
     GlobalDeclarations &g = globals();
@@ -108,7 +108,8 @@ void FontChoice::InitFonts()
     }
     if (matched) {
         combo->setCurrentIndex(m_s.FontIndex - 1);
-        return;
+        showChosenFace();
+        return true;
     }
 
     const QString cr(QLatin1Char('\r'));
@@ -118,13 +119,18 @@ void FontChoice::InitFonts()
                          + QStringLiteral(" with a default font.") + cr
                          + QStringLiteral("\u2022 Press No to terminate loading.");
     QrvlMsg(text, QStringLiteral("YN"), g.gAppName + QStringLiteral(" Font Initialization Error"), false, 1);
-    if (g.gMsgResult) {
-        // TBFontName keeps the saved name, so choosing any font in the box applies it.
-        combo->setCurrentIndex(0);
-        m_s.FontIndex = 1;
-    } else {
-        m_s.AbortStartup = true;
-    }
+    if (!g.gMsgResult)
+        return false;
+    // TBFontName keeps the saved name, so choosing any font in the box applies it.
+    combo->setCurrentIndex(0);
+    m_s.FontIndex = 1;
+    showChosenFace();
+    return true;
+}
+
+void FontChoice::showChosenFace()
+{
+    m_font.setName(m_c.FontNameCombo->currentText());
 }
 
 int FontChoice::GetLastFontIndex() const
@@ -154,9 +160,40 @@ void FontChoice::FontNameCombo_Click()
     const QString text = m_c.FontNameCombo->currentText();
     if (text == m_s.TBFontName)
         return;
-    m_format.ApplyTBFont();
+    showChosenFace();
+    Q_EMIT fontApplyRequested();
     m_s.TBFontName = text;
     m_s.FontIndex = m_c.FontNameCombo->currentIndex() + 1;
+}
+
+void FontChoice::SelectFontInCombo(const QString &name)
+{
+    QComboBox *combo = m_c.FontNameCombo;
+    const int count = std::min(globals().gFontCount, combo->count());
+    for (int p = 1; p <= count; ++p) {
+        if (combo->itemText(p - 1) == name)
+            m_s.FontIndex = p;
+    }
+    combo->setCurrentIndex(m_s.FontIndex - 1);
+    m_s.TBFontName = combo->currentText();
+    showChosenFace();
+}
+
+void FontChoice::setChosenName(const QString &name)
+{
+    m_s.TBFontName = name;
+}
+
+void FontChoice::showFontIndex()
+{
+    m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex - 1);
+    showChosenFace();
+}
+
+void FontChoice::selectLastFont()
+{
+    m_s.FontIndex = GetLastFontIndex();
+    showFontIndex();
 }
 
 void FontChoice::FontNameCombo_KeyPress(int keyAscii)
@@ -182,21 +219,20 @@ void FontChoice::FontSizeSlider_Scroll()
 {
     // sliderMoved reports the thumb's place before the value follows it.
     m_c.FontSizeNumber->setText(QString::number(m_c.FontSizeSlider->sliderPosition()));
-    m_c.TextBoard->setFocus(Qt::OtherFocusReason);
+    Q_EMIT textBoardFocusRequested();
 }
 
 void FontChoice::FontSizeSlider_Change()
 {
-    const int size = m_c.FontSizeSlider->value();
+    m_font.setSize(m_c.FontSizeSlider->value());
+}
+
+void FontChoice::showSize(int size)
+{
+    m_c.FontSizeSlider->setValue(size);
     QFont cells = m_c.FMapContainer->cellFont();
     cells.setPointSize(size);
     m_c.FMapContainer->setCellFont(cells, m_c.FMapContainer->charset());
-    QFont board = m_c.TextBoard->font();
-    board.setPointSize(size);
-    m_c.TextBoard->setFont(board);
-    QFont find = m_c.FindString->font();
-    find.setPointSize(FontSizeRules::findBoxSize(m_c.TextBoard->font().pointSize()));
-    m_c.FindString->setFont(find);
     m_c.FontSizeNumber->setText(QString::number(size));
 }
 
@@ -223,7 +259,7 @@ void FontChoice::FontSizeEdit_KeyPress(int keyAscii)
             m_c.FontSizeNumber->setText(QString::number(*size));
         }
     }
-    m_c.TextBoard->setFocus(Qt::OtherFocusReason);
+    Q_EMIT textBoardFocusRequested();
 }
 
 void FontChoice::FontSizeEdit_LostFocus()

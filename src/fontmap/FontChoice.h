@@ -5,9 +5,9 @@
 #include <QObject>
 
 class QListWidget;
-class TextBoardFormat;
-struct MainState;
-struct QuorvilControls;
+class TextBoardFont;
+struct FontMapControls;
+struct FontMapState;
 struct Services;
 
 // The installed fonts in the main window: the enumeration into the hidden FontList and the
@@ -27,7 +27,8 @@ public:
     // gFontCount is a 16-bit count: the enumeration stops at this many fonts.
     static constexpr int kMaxFonts = 32767;
 
-    FontChoice(QuorvilControls &controls, MainState &state, const Services &services, TextBoardFormat &format,
+    // `font` is the TextBoard's: its name is the face the box shows, its size the slider's.
+    FontChoice(FontMapControls &controls, FontMapState &state, const Services &services, TextBoardFont &font,
                QObject *parent = nullptr);
 
     // Fills the list with one entry per family (face name and type digit, data the font number)
@@ -36,8 +37,8 @@ public:
     int EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric &textMetric, int fontType,
                         QListWidget *list);
     // Lists the fonts in FontNameCombo and selects TBFontName; when it is not installed, asks
-    // whether to go on with the first font (No sets AbortStartup).
-    void InitFonts();
+    // whether to go on with the first font. False when the answer was No: start-up ends.
+    bool InitFonts();
 
     // The item index (from 1) of the first item named exactly TBFontName; 0 when none is.
     int GetLastFontIndex() const;
@@ -46,6 +47,15 @@ public:
     bool FontInCombo(const QString &name);
 
     void FontNameCombo_Click();
+    // Selects the item with exactly that name and makes it TBFontName; an unknown name
+    // re-selects the current font.
+    void SelectFontInCombo(const QString &name);
+    // TBFontName, without selecting anything.
+    void setChosenName(const QString &name);
+    // Selects the item FontIndex (set by FontInCombo).
+    void showFontIndex();
+    // Selects TBFontName's item (GetLastFontIndex).
+    void selectLastFont();
     // The initial-letter jump: a letter selects the first face beginning with it (in either
     // case) and applies the box's text; any other character re-selects the current font.
     void FontNameCombo_KeyPress(int keyAscii);
@@ -57,12 +67,21 @@ public:
     void FontSizeEdit_KeyPress(int keyAscii);
     void FontSizeEdit_LostFocus();
 
+Q_SIGNALS:
+    // The face in the box is to be applied to the TextBoard and the FontMap.
+    void fontApplyRequested();
+    // The size controls are done with: the typing goes back to the TextBoard.
+    void textBoardFocusRequested();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QuorvilControls &m_c;
-    MainState &m_s;
+    void showSize(int size);
+    void showChosenFace();
+
+    FontMapControls &m_c;
+    FontMapState &m_s;
     const Services &m_services;
-    TextBoardFormat &m_format;
+    TextBoardFont &m_font;
 };

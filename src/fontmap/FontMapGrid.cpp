@@ -1,7 +1,7 @@
 #include "fontmap/FontMapGrid.h"
 
-#include "app/ColorResolve.h"
-#include "app/Twips.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

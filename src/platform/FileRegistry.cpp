@@ -1,7 +1,7 @@
 #include "platform/FileRegistry.h"
 
 #include "platform/RegeditFormat.h"
-#include "platform/RegistryTree.h"
+#include "app/rules/RegistryTree.h"
 
 #include <QDir>
 #include <QFile>

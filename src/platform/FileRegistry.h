@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Registry.h"
+#include "app/rules/Registry.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RegistryTree.h"
+#include "app/rules/RegistryTree.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,36 +1,21 @@
 #include "textboard/FindCommands.h"
 
-#include "app/MainMenu.h"
-#include "app/Message.h"
-#include "app/QuorvilControls.h"
-#include "app/ToolBar.h"
-#include "app/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/MainState.h"
 #include "platform/RichTextBox.h"
+#include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
+#include "textboard/rules/TextBoardState.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/Message.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSlider>
-
-#include <initializer_list>
 
 namespace {
-
-void chainTabOrder(std::initializer_list<QWidget *> widgets)
-{
-    QWidget *previous = nullptr;
-    for (QWidget *w : widgets) {
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
-}
 
 // The searched string as the message shows it: without its leading and trailing blanks.
 QString withoutOuterBlanks(const QString &s)
@@ -46,26 +31,26 @@ QString withoutOuterBlanks(const QString &s)
 
 } // namespace
 
-FindCommands::FindCommands(QuorvilControls &controls, MainState &state, RichTextBox &textBoardRTF, QObject *parent)
+FindCommands::FindCommands(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                           RichTextBox &textBoardRTF, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
+    , m_commands(commands)
     , m_rtf(textBoardRTF)
 {
+    // The "Find" button and Edit > Find are one command: its check mark is the open frame.
+    connect(m_commands.action(QStringLiteral("EditFind")), &QAction::triggered, this,
+            [this](bool checked) { ShowFindFrame(checked ? 1 : 0); });
+    m_commands.onTriggered(QStringLiteral("EditFindAgain"), this, &FindCommands::EditFindAgain_Click);
     connect(m_c.CloseFindButton, &QPushButton::clicked, this, &FindCommands::CloseFindButton_Click);
     connect(m_c.FindNextButton, &QPushButton::clicked, this, &FindCommands::FindNextButton_Click);
     connect(m_c.ClearFindButton, &QPushButton::clicked, this, &FindCommands::ClearFindButton_Click);
     connect(m_c.FindString, &QLineEdit::textChanged, this, &FindCommands::FindString_Change);
     m_c.FindString->installEventFilter(this);
     // Find Again has nothing to repeat until the first "Find Next".
-    m_c.menu->setEnabled(QStringLiteral("EditFindAgain"), false);
+    m_commands.setEnabled(QStringLiteral("EditFindAgain"), false);
     FindString_Change();
-}
-
-void FindCommands::registerCommands(CommandMap &commands)
-{
-    commands.insert(QStringLiteral("EditFind"), [this] { EditFind_Click(); });
-    commands.insert(QStringLiteral("EditFindAgain"), [this] { EditFindAgain_Click(); });
 }
 
 void FindCommands::ShowFindFrame(int mode)
@@ -80,18 +65,9 @@ void FindCommands::ShowFindFrame(int mode)
 
 void FindCommands::CloseFindButton_Click()
 {
-    m_c.TextEditTB->setValue(QStringLiteral("Find"), 0);
+    m_commands.setChecked(QStringLiteral("EditFind"), false);
     ShowFindFrame(0);
     m_c.TextBoard->setFocus(Qt::OtherFocusReason);
-}
-
-void FindCommands::EditFind_Click()
-{
-    // The item's check mark mirrors the button, so the command opens a closed frame and
-    // closes an open one.
-    const int mode = m_c.menu->isChecked(QStringLiteral("EditFind")) ? 0 : 1;
-    m_c.TextEditTB->setValue(QStringLiteral("Find"), mode);
-    ShowFindFrame(mode);
 }
 
 void FindCommands::EditFindAgain_Click()
@@ -103,7 +79,7 @@ void FindCommands::EditFindAgain_Click()
 void FindCommands::FindNextButton_Click()
 {
     m_s.LastFindString = m_c.FindString->text();
-    m_c.menu->setEnabled(QStringLiteral("EditFindAgain"), true);
+    m_commands.setEnabled(QStringLiteral("EditFindAgain"), true);
     FindInTextBoard();
 }
 
@@ -204,8 +180,7 @@ void FindCommands::openFrame()
     Twips::setTop(m_c.FindFrame, Twips::top(m_c.TextBoard) + height + 2 * m_s.TwipsPerPixelY);
     m_c.FindFrame->show();
     setFindTabStops(true);
-    chainTabOrder({m_c.TextBoard, m_c.ZoomSizeSlider, m_c.FontNameCombo, m_c.FontSizeSlider, m_c.FindString,
-                   m_c.FindOpt[0], m_c.FindOpt[1], m_c.FindNextButton, m_c.CloseFindButton, m_c.sldSetFMapSize});
+    Q_EMIT frameShown(true);
 
     m_c.FindString->setText(m_c.TextBoard->SelText());
     m_c.FindString->selectAll();
@@ -217,5 +192,5 @@ void FindCommands::closeFrame()
     Twips::setHeight(m_c.TextBoard, Twips::height(m_c.TextBoard) + frameAllowance());
     m_c.FindFrame->hide();
     setFindTabStops(false);
-    chainTabOrder({m_c.TextBoard, m_c.ZoomSizeSlider, m_c.FontNameCombo, m_c.FontSizeSlider, m_c.sldSetFMapSize});
+    Q_EMIT frameShown(false);
 }

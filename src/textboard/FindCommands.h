@@ -1,12 +1,11 @@
 #pragma once
 
-#include "app/Commands.h"
-
 #include <QObject>
 
+class ActionCollection;
 class RichTextBox;
-struct MainState;
-struct QuorvilControls;
+struct TextBoardControls;
+struct TextBoardState;
 
 // Find on the TextBoard: the find frame below it (opening, closing, its layout and tab
 // order), the find box and its buttons, and the forward search, which runs on the rich-text
@@ -17,10 +16,9 @@ class FindCommands final : public QObject
     Q_DISABLE_COPY_MOVE(FindCommands)
 
 public:
-    FindCommands(QuorvilControls &controls, MainState &state, RichTextBox &textBoardRTF, QObject *parent = nullptr);
-
-    // Adds EditFind and EditFindAgain.
-    void registerCommands(CommandMap &commands);
+    // Runs EditFind (the "Find" button) and EditFindAgain.
+    FindCommands(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                 RichTextBox &textBoardRTF, QObject *parent = nullptr);
 
     // Mode 1 opens the frame (the TextBoard gives up its height, the find box takes the
     // TextBoard's selection and the focus); any other mode closes it. A frame already in
@@ -31,8 +29,6 @@ public:
     // over more than one line limits it. A miss shows a message and keeps the selection.
     void FindInTextBoard();
 
-    // Opens a closed frame and closes an open one (the "Find" button follows).
-    void EditFind_Click();
     // Searches again for the last string; nothing before the first "Find Next".
     void EditFindAgain_Click();
     void FindNextButton_Click();
@@ -41,6 +37,10 @@ public:
     void CloseFindButton_Click();
     // "Clear" and "Find Next" are enabled while the find box holds text.
     void FindString_Change();
+
+Q_SIGNALS:
+    // The frame opened or closed: the window's tab order takes its controls in or out.
+    void frameShown(bool shown);
 
 protected:
     // The find box: Enter presses "Find Next"; its focus sets FindHasFocus.
@@ -53,7 +53,8 @@ private:
     double frameAllowance() const;  // the frame's height and the 2-pixel gap, in twips
     int findOptions() const;
 
-    QuorvilControls &m_c;
-    MainState &m_s;
+    TextBoardControls &m_c;
+    TextBoardState &m_s;
+    ActionCollection &m_commands;
     RichTextBox &m_rtf;
 };

@@ -1,26 +1,27 @@
 #include "textboard/TextBoardEditing.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
-#include "app/Message.h"
-#include "app/QuorvilControls.h"
-#include "app/ToolBar.h"
-#include "app/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/MainState.h"
-#include "fontmap/FontMapGrid.h"
 #include "platform/Clipboard.h"
 #include "textboard/FindCommands.h"
+#include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/rules/ClipboardText.h"
 #include "textboard/rules/FillMeter.h"
 #include "textboard/rules/PasteRoom.h"
 #include "textboard/rules/TextBoardCounters.h"
+#include "textboard/rules/TextBoardFont.h"
+#include "textboard/rules/TextBoardState.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Message.h"
+#include "widgets/ToolBar.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <utility>
 
@@ -34,10 +35,6 @@ QString cr(int times = 1)
 // The Edit items whose shortcuts the TextBoard must leave to the menu.
 constexpr const char *kShortcutItems[] = {"EditCut", "EditCopy", "EditPaste", "EditDelete", "EditSelectAll"};
 
-// The Edit items that mirror a TextEditTB button.
-constexpr std::pair<const char *, const char *> kMirroredItems[] = {
-    {"EditCut", "Cut"}, {"EditCopy", "Copy"}, {"EditPaste", "Paste"}, {"EditFind", "Find"}};
-
 QString text(const char *s)
 {
     return QString::fromLatin1(s);
@@ -45,26 +42,24 @@ QString text(const char *s)
 
 } // namespace
 
-TextBoardEditing::TextBoardEditing(QuorvilControls &controls, MainState &state, Clipboard &clipboard,
-                                   FindCommands &find, QObject *parent)
+TextBoardEditing::TextBoardEditing(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                                   Clipboard &clipboard, FindCommands &find, TextBoardFont &font, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
+    , m_commands(commands)
     , m_clipboard(clipboard)
     , m_find(find)
+    , m_font(font)
 {
     connect(m_c.TextBoard, &TextBoardEdit::Change, this, &TextBoardEditing::TextBoard_Change);
     connect(m_c.TextBoard, &TextBoardEdit::keyReleased, this, &TextBoardEditing::TextBoard_KeyUp);
     connect(m_c.TextBoard, &TextBoardEdit::mouseReleased, this, &TextBoardEditing::TextBoard_MouseUp);
-    connect(m_c.TextEditTB, &ToolBar::buttonClick, this, &TextBoardEditing::TextEditTB_ButtonClick);
-    connect(m_c.menu, &MainMenu::menuOpening, this, [this](const QString &name) {
-        if (name == QLatin1String("ItemEdit"))
-            ItemEdit_Click();
-    });
-    // A shortcut runs its item in the state the item is in. The classic menu brought its
-    // items in line with the buttons before it ran a shortcut; here they follow at once.
-    for (const auto &[item, button] : kMirroredItems)
-        connect(m_c.TextEditTB->button(text(button)), &QAction::changed, this, &TextBoardEditing::ItemEdit_Click);
+    m_commands.onTriggered(QStringLiteral("EditCut"), this, &TextBoardEditing::EditCut_Click);
+    m_commands.onTriggered(QStringLiteral("EditCopy"), this, &TextBoardEditing::EditCopy_Click);
+    m_commands.onTriggered(QStringLiteral("EditPaste"), this, &TextBoardEditing::EditPaste_Click);
+    m_commands.onTriggered(QStringLiteral("EditDelete"), this, &TextBoardEditing::EditDelete_Click);
+    m_commands.onTriggered(QStringLiteral("EditSelectAll"), this, &TextBoardEditing::EditSelectAll_Click);
     m_c.TextBoard->installEventFilter(this);
 
     // The board starts empty: nothing to save, find, cut or copy.
@@ -72,20 +67,11 @@ TextBoardEditing::TextBoardEditing(QuorvilControls &controls, MainState &state, 
     UpdateEditCommands();
 }
 
-void TextBoardEditing::registerCommands(CommandMap &commands)
-{
-    commands.insert(QStringLiteral("EditCut"), [this] { EditCut_Click(); });
-    commands.insert(QStringLiteral("EditCopy"), [this] { EditCopy_Click(); });
-    commands.insert(QStringLiteral("EditPaste"), [this] { EditPaste_Click(); });
-    commands.insert(QStringLiteral("EditDelete"), [this] { EditDelete_Click(); });
-    commands.insert(QStringLiteral("EditSelectAll"), [this] { EditSelectAll_Click(); });
-}
-
 void TextBoardEditing::TextBoard_Change()
 {
     const int length = m_c.TextBoard->length();
     m_c.NoOfChars->setText(formatCharCount(length));
-    m_c.PercFilled->setText(formatPercentFilled(shownCount(), m_s.TBMaxLength));
+    m_c.PercFilled->setText(formatPercentFilled(length, m_s.TBMaxLength));
     UpdateProgress();
     m_s.TBChanged = true;
 
@@ -107,7 +93,7 @@ void TextBoardEditing::TextBoard_MouseUp()
 
 void TextBoardEditing::UpdateProgress()
 {
-    const int count = shownCount();
+    const int count = m_c.TextBoard->length();
     if (const auto width = FillMeter::width(count, m_s.ProgressFullWidth, m_s.TBMaxLength)) {
         Twips::setWidth(m_c.ProgressFore, *width);
         m_c.ProgressFore->show();
@@ -120,11 +106,11 @@ void TextBoardEditing::UpdateProgress()
 void TextBoardEditing::UpdateEditCommands()
 {
     const TextBoardEdit *board = m_c.TextBoard;
-    m_c.menu->setEnabled(QStringLiteral("EditSelectAll"), board->length() > 0);
+    m_commands.setEnabled(QStringLiteral("EditSelectAll"), board->length() > 0);
     const bool selected = board->SelLength() > 0;
     m_c.TextEditTB->setButtonEnabled(QStringLiteral("Cut"), selected);
     m_c.TextEditTB->setButtonEnabled(QStringLiteral("Copy"), selected);
-    m_c.menu->setEnabled(QStringLiteral("EditDelete"), selected);
+    m_commands.setEnabled(QStringLiteral("EditDelete"), selected);
     m_c.TextEditTB->setButtonEnabled(QStringLiteral("Paste"), m_clipboard.hasText());
 }
 
@@ -191,23 +177,18 @@ void TextBoardEditing::EditSelectAll_Click()
     board->setSelLength(board->length());
 }
 
-void TextBoardEditing::TextEditTB_ButtonClick(const QString &key)
+void TextBoardEditing::typeCharacter(const QString &character)
 {
-    if (key == QLatin1String("Cut"))
-        EditCut_Click();
-    else if (key == QLatin1String("Copy"))
-        EditCopy_Click();
-    else if (key == QLatin1String("Paste"))
-        EditPaste_Click();
-    else if (key == QLatin1String("Find"))
-        m_find.ShowFindFrame(m_c.TextEditTB->value(key));
-}
-
-void TextBoardEditing::ItemEdit_Click()
-{
-    for (const auto &[item, button] : kMirroredItems)
-        m_c.menu->setEnabled(text(item), m_c.TextEditTB->isButtonEnabled(text(button)));
-    m_c.menu->setChecked(QStringLiteral("EditFind"), m_c.TextEditTB->value(QStringLiteral("Find")) == 1);
+    if (m_s.FindHasFocus) {
+        m_c.FindString->setFocus(Qt::OtherFocusReason);
+        // The find box takes the character in place of its selection, within its own limit.
+        if (m_c.FindString->text().size() - m_c.FindString->selectedText().size() + character.size()
+            <= m_c.FindString->maxLength())
+            m_c.FindString->insert(character);
+    } else {
+        m_c.TextBoard->setFocus(Qt::OtherFocusReason);
+        m_c.TextBoard->setSelText(character);
+    }
 }
 
 bool TextBoardEditing::eventFilter(QObject *watched, QEvent *event)
@@ -223,24 +204,16 @@ bool TextBoardEditing::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-int TextBoardEditing::shownCount() const
-{
-    return readCharCount(m_c.NoOfChars->text());
-}
-
 FontCharset TextBoardEditing::boardCharset() const
 {
-    // The TextBoard and the FontMap always show the same font.
-    return m_c.FMapContainer->charset();
+    return m_font.charset();
 }
 
 void TextBoardEditing::setTextCommandsEnabled(bool enabled)
 {
-    m_c.menu->setEnabled(QStringLiteral("EditFind"), enabled);
-    m_c.LoadSaveTB->setButtonEnabled(QStringLiteral("Save"), enabled);
-    for (const char *key : {"ClearButton", "CopyButton", "CutButton", "PrintButton", "FullScreen"})
-        m_c.TBOperationsTB->setButtonEnabled(text(key), enabled);
-    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Find"), enabled);
+    for (const char *command :
+         {"EditFind", "FileSave", "ToolsClear", "ToolsCopy", "ToolsCut", "ToolsPrint", "ToolsFS"})
+        m_commands.setEnabled(text(command), enabled);
 }
 
 void TextBoardEditing::copySelection()
@@ -267,7 +240,7 @@ bool TextBoardEditing::isEditShortcut(const QKeyEvent *event) const
 {
     const QKeySequence pressed(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
     for (const char *item : kShortcutItems) {
-        if (m_c.menu->item(text(item))->shortcut() == pressed)
+        if (m_commands.action(text(item))->shortcut() == pressed)
             return true;
     }
     return false;

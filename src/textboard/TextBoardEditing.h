@@ -1,15 +1,16 @@
 #pragma once
 
-#include "app/Commands.h"
 #include "fontmap/rules/Charset.h"
 
 #include <QObject>
 
+class ActionCollection;
 class Clipboard;
 class FindCommands;
 class QKeyEvent;
-struct MainState;
-struct QuorvilControls;
+class TextBoardFont;
+struct TextBoardControls;
+struct TextBoardState;
 
 // Editing on the TextBoard: the counters and the fill meter that follow every change,
 // the enabled states of the commands that need text or a selection, and the Edit
@@ -20,11 +21,9 @@ class TextBoardEditing final : public QObject
     Q_DISABLE_COPY_MOVE(TextBoardEditing)
 
 public:
-    TextBoardEditing(QuorvilControls &controls, MainState &state, Clipboard &clipboard, FindCommands &find,
-                     QObject *parent = nullptr);
-
-    // Adds EditCut, EditCopy, EditPaste, EditDelete and EditSelectAll.
-    void registerCommands(CommandMap &commands);
+    // Runs EditCut, EditCopy, EditPaste, EditDelete and EditSelectAll.
+    TextBoardEditing(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                     Clipboard &clipboard, FindCommands &find, TextBoardFont &font, QObject *parent = nullptr);
 
     // Every change of the text: counters, fill meter, the changed flag and the commands
     // that need text (an emptied board also closes an open find frame).
@@ -32,7 +31,7 @@ public:
     void TextBoard_KeyUp();
     void TextBoard_MouseUp();
 
-    // The fill meter for the count the counter shows.
+    // The fill meter for the count of characters on the board.
     void UpdateProgress();
     // Select All, Delete, Cut, Copy (selection) and Paste (clipboard holds text).
     void UpdateEditCommands();
@@ -43,23 +42,24 @@ public:
     void EditDelete_Click();
     void EditSelectAll_Click();
 
-    void TextEditTB_ButtonClick(const QString &key);
-    // The Edit menu takes the enabled and pressed states of the TextEditTB buttons.
-    void ItemEdit_Click();
+    // A character clicked on the FontMap goes in place of the selection of the find box
+    // (when that had the focus last) or of the TextBoard.
+    void typeCharacter(const QString &character);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int shownCount() const;          // the count read back from NoOfChars
     FontCharset boardCharset() const;
     void setTextCommandsEnabled(bool enabled);
     void copySelection();
     void pasteText(const QString &text);
     bool isEditShortcut(const QKeyEvent *event) const;
 
-    QuorvilControls &m_c;
-    MainState &m_s;
+    TextBoardControls &m_c;
+    TextBoardState &m_s;
+    ActionCollection &m_commands;
     Clipboard &m_clipboard;
     FindCommands &m_find;
+    TextBoardFont &m_font;
 };

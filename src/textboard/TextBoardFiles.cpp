@@ -1,29 +1,28 @@
 #include "textboard/TextBoardFiles.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
-#include "app/Message.h"
-#include "app/QuorvilControls.h"
-#include "app/RecentFilesMenu.h"
-#include "app/SettingsStore.h"
-#include "app/ToolBar.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/MainState.h"
 #include "app/rules/ProductInfo.h"
 #include "app/rules/QBColors.h"
+#include "app/rules/Settings.h"
+#include "app/rules/SettingsAccess.h"
+#include "app/rules/SettingsLoad.h"
+#include "app/rules/Toggles.h"
 #include "fontmap/FontChoice.h"
-#include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CommonDialog.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
+#include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "textboard/rules/BoardText.h"
+#include "textboard/rules/TextBoardFont.h"
+#include "textboard/rules/TextBoardState.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Message.h"
+#include "widgets/ToolBar.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QSlider>
 #include <QStringList>
 #include <QWidget>
 
@@ -64,34 +63,23 @@ QString folderOf(const QString &path, const QString &fileTitle)
 
 } // namespace
 
-TextBoardFiles::TextBoardFiles(QuorvilControls &controls, MainState &state, const Services &services,
-                               CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF, TextBoardFormat &format,
-                               FontChoice &fontChoice, SettingsStore &settings, RecentFilesMenu &recentFiles,
-                               QWidget &window, QObject *parent)
+TextBoardFiles::TextBoardFiles(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                               const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
+                               const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
     , m_services(services)
     , m_cmnDlg(cmnDlg)
     , m_rtf(textBoardRTF)
-    , m_format(format)
-    , m_fontChoice(fontChoice)
-    , m_settings(settings)
-    , m_recentFiles(recentFiles)
-    , m_window(window)
+    , m_format(parts.format)
+    , m_font(parts.font)
+    , m_fontChoice(parts.fontChoice)
+    , m_toggles(parts.toggles)
+    , m_window(parts.window)
 {
-    connect(m_c.LoadSaveTB, &ToolBar::buttonClick, this, [this](const QString &key) {
-        if (key == QLatin1String("Load"))
-            FileLoad_Click();
-        else if (key == QLatin1String("Save"))
-            FileSave_Click();
-    });
-}
-
-void TextBoardFiles::registerCommands(CommandMap &commands)
-{
-    commands.insert(QStringLiteral("FileLoad"), [this] { FileLoad_Click(); });
-    commands.insert(QStringLiteral("FileSave"), [this] { FileSave_Click(); });
+    commands.onTriggered(QStringLiteral("FileLoad"), this, &TextBoardFiles::FileLoad_Click);
+    commands.onTriggered(QStringLiteral("FileSave"), this, &TextBoardFiles::FileSave_Click);
 }
 
 TextBoardFiles::FileType TextBoardFiles::fileTypeOf(const QString &path)
@@ -139,14 +127,14 @@ bool TextBoardFiles::confirmLosingText()
                 kYN, title(" TextBoard Save Warning"), false, 1);
         return g.gMsgResult;
     }
-    if (!m_c.menu->isChecked(QStringLiteral("DisplayOW")))
+    if (!m_toggles.isOn(Toggles::OverwriteWarning))
         return true;
     QrvlMsg(lines({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
                    QStringLiteral("You will lose this text by loading another file now."), QString(),
                    QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
                    QStringLiteral("• Press No to cancel operation.")}),
             kYN, title(" TextBoard Overwrite Warning"), true, 1);
-    m_c.menu->setChecked(QStringLiteral("DisplayOW"), !g.gMsgDontDisplay);
+    m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
 
@@ -200,20 +188,20 @@ void TextBoardFiles::LoadTBFile(const QString &path)
     if (!keepWithinLimit(text, partial))
         return;
 
-    if (type == FileType::Txt && m_c.menu->isChecked(QStringLiteral("OptLoadTD")))
+    if (type == FileType::Txt && m_toggles.isOn(Toggles::LoadTxtWithDefaults))
         RestoreTBDefaults();
     if (type == FileType::Quf && fontFound)
         CopyRTFFormatToTB();
 
-    text = recodeText(text, fileCharset, m_c.FMapContainer->charset());
+    text = recodeText(text, fileCharset, m_font.charset());
     m_c.TextBoard->setText(text);
     m_s.TBChanged = false;
     if (m_c.TextBoard->Text() != text) {
         showLoadFailure();
         return;
     }
-    m_recentFiles.UpdateFileMRU(m_s.TBOpenPath);
-    m_s.TBFontName = m_c.TextBoard->font().family();
+    Q_EMIT fileUsed(m_s.TBOpenPath);
+    m_fontChoice.setChosenName(m_c.TextBoard->font().family());
     m_s.TBLoadedPath = m_s.TBOpenPath;
     m_s.TBLoadedName = m_s.TBOpenName;
     m_s.TBLoadFolder = folderOf(m_s.TBOpenPath, m_s.TBOpenName);
@@ -225,7 +213,7 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
     const QString &path = m_s.TBOpenPath;
     switch (type) {
     case FileType::Txt:
-        if (!m_rtf.LoadFile(path, RichTextBox::FileKind::PlainText, m_c.FMapContainer->charset())) {
+        if (!m_rtf.LoadFile(path, RichTextBox::FileKind::PlainText, m_font.charset())) {
             showInvalidFile();
             return false;
         }
@@ -240,7 +228,7 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
         const QString name = m_rtf.SelFontName().value_or(QString());
         fontFound = m_fontChoice.FontInCombo(name);
         if (fontFound) {
-            m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex - 1);
+            m_fontChoice.showFontIndex();
             return true;
         }
         QrvlMsg(lines({QString(), QStringLiteral("Font: ") + name, QStringLiteral("This font does not exist on your system."),
@@ -296,10 +284,13 @@ bool TextBoardFiles::keepWithinLimit(QString &text, bool &partial)
 
 void TextBoardFiles::RestoreTBDefaults()
 {
-    m_settings.LoadTBSettings();
+    Settings defaults;
+    SettingsAccess access(*m_services.registry);
+    SettingsLoad::readTextBoard(access, defaults);
+    m_format.takeSettings(defaults);
+    m_fontChoice.setChosenName(defaults.TBFontName);
     m_format.ApplyTBSettings();
-    m_s.FontIndex = m_fontChoice.GetLastFontIndex();
-    m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex - 1);
+    m_fontChoice.selectLastFont();
     m_format.ApplyTBFont();
 }
 
@@ -317,8 +308,7 @@ bool TextBoardFiles::CopyRTFFormatToTB()
                        QStringLiteral("the default font color of Black")}),
                 kOK, title(" File Load Error"), false, 1);
         color = QBColor(0);
-        m_s.TBFontColorIndex = 0;
-        m_s.TBFontColorName = QBColorName(0);
+        m_font.setColor(0, QBColorName(0));
     }
     int size = FontSizeRules::roundHalfEven(m_rtf.SelFontSize().value_or(FontSizeRules::kMin));
     if (size < FontSizeRules::kMin) {
@@ -355,17 +345,15 @@ bool TextBoardFiles::CopyRTFFormatToTB()
     m_format.SetTBUnderline(*underline ? 1 : 0);
     m_format.SetTBStrikethru(*strikethrough ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
-        m_s.TBFontStyle[i] = m_format.textBoardStyle(TextBoardFormat::Style(i)) ? 1 : 0;
-        m_c.FontFormatTB->setValue(QString::fromLatin1(styles[i].first), m_s.TBFontStyle[i]);
+        const auto style = TextBoardFont::Style(i);
+        m_font.setStyle(style, m_format.textBoardStyle(style));
+        m_c.FontFormatTB->setValue(QString::fromLatin1(styles[i].first), m_font.style(style) ? 1 : 0);
     }
     m_format.SetTBForeColor(color);
     m_format.SetTBAlignment(*alignment);
-    m_c.FontSizeSlider->setValue(size);
-    m_c.FontSizeNumber->setText(QString::number(size));
-    // SetTBBold and its neighbours have given the Zoom view the same styles.
-    QFont zoom = m_c.TextZoom->font();
-    zoom.setFamily(m_c.TextBoard->font().family());
-    m_c.TextZoom->setFont(zoom);
+    // SetTBBold and its neighbours have given the Zoom view the same styles; the size
+    // follows the slider.
+    m_font.setSize(size);
     return true;
 }
 
@@ -390,7 +378,7 @@ void TextBoardFiles::CopyTBFormatToRTF(bool whole)
     m_rtf.setSelLength(m_rtf.Text().size());
     const QFont font = board->font();
     m_rtf.setSelFontName(font.family());
-    m_rtf.setSelCharset(m_c.FMapContainer->charset());
+    m_rtf.setSelCharset(m_font.charset());
     m_rtf.setSelFontSize(font.pointSizeF());
     m_rtf.setSelBold(m_format.textBoardStyle(TextBoardFormat::Bold));
     m_rtf.setSelItalic(m_format.textBoardStyle(TextBoardFormat::Italic));
@@ -431,7 +419,7 @@ void TextBoardFiles::FileSave_Click()
     bool saved = false;
     if (fileTitle.toUpper().endsWith(QLatin1String("TXT"))) {
         m_rtf.setText(m_c.TextBoard->Text());
-        saved = m_rtf.SaveFile(path, RichTextBox::FileKind::PlainText, m_c.FMapContainer->charset());
+        saved = m_rtf.SaveFile(path, RichTextBox::FileKind::PlainText, m_font.charset());
     } else {
         CopyTBFormatToRTF(true);
         saved = m_rtf.SaveFile(path, RichTextBox::FileKind::Rtf);
@@ -443,7 +431,7 @@ void TextBoardFiles::FileSave_Click()
         return;
     }
 
-    m_recentFiles.UpdateFileMRU(path);
+    Q_EMIT fileUsed(path);
     m_s.TBLoadedPath = path;
     m_s.TBLoadedName = fileTitle;
     m_s.TBSaveFolder = folderOf(path, fileTitle);

@@ -1,20 +1,19 @@
 #pragma once
 
-#include "app/Commands.h"
-
 #include <QObject>
 #include <QString>
 
+class ActionCollection;
 class FontChoice;
 class QWidget;
-class RecentFilesMenu;
 class RichTextBox;
-class SettingsStore;
+class TextBoardFont;
 class TextBoardFormat;
+class Toggles;
 struct CommonDialogProperties;
-struct MainState;
-struct QuorvilControls;
 struct Services;
+struct TextBoardControls;
+struct TextBoardState;
 
 // The TextBoard's files: plain text (*.TXT) and uniform format files (*.QUF, RTF with one
 // format over the whole text), loaded and saved through the rich-text twin TextBoardRTF.
@@ -27,14 +26,21 @@ class TextBoardFiles final : public QObject
     Q_DISABLE_COPY_MOVE(TextBoardFiles)
 
 public:
-    // `window` is the main window, whose caption names the loaded file.
-    TextBoardFiles(QuorvilControls &controls, MainState &state, const Services &services,
-                   CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF, TextBoardFormat &format,
-                   FontChoice &fontChoice, SettingsStore &settings, RecentFilesMenu &recentFiles, QWidget &window,
-                   QObject *parent = nullptr);
+    // The TextBoard's format, the font list and the toggles the loader follows; `window` is
+    // the main window, whose caption names the loaded file.
+    struct Parts
+    {
+        TextBoardFormat &format;
+        TextBoardFont &font;
+        FontChoice &fontChoice;
+        Toggles &toggles;
+        QWidget &window;
+    };
 
-    // File > Load and File > Save.
-    void registerCommands(CommandMap &commands);
+    // Runs File > Load and File > Save.
+    TextBoardFiles(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                   const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
+                   const Parts &parts, QObject *parent = nullptr);
 
     // The open dialog's load (File > Load and the "Load" button).
     void FileLoad_Click();
@@ -58,6 +64,10 @@ public:
     // TXT load with OptLoadTD checked).
     void RestoreTBDefaults();
 
+Q_SIGNALS:
+    // A text file was loaded or saved: it goes to the top of the recent-file list.
+    void fileUsed(const QString &path);
+
 private:
     enum class FileType { Txt, Quf, Other };
     static FileType fileTypeOf(const QString &path);
@@ -73,14 +83,14 @@ private:
     void showSaveFailure(const QString &path);
     void showSizeCorrection(bool tooSmall);
 
-    QuorvilControls &m_c;
-    MainState &m_s;
+    TextBoardControls &m_c;
+    TextBoardState &m_s;
     const Services &m_services;
     CommonDialogProperties &m_cmnDlg;
     RichTextBox &m_rtf;
     TextBoardFormat &m_format;
+    TextBoardFont &m_font;
     FontChoice &m_fontChoice;
-    SettingsStore &m_settings;
-    RecentFilesMenu &m_recentFiles;
+    Toggles &m_toggles;
     QWidget &m_window;
 };

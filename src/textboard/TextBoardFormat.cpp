@@ -1,23 +1,22 @@
 #include "textboard/TextBoardFormat.h"
 
-#include "app/ColorResolve.h"
-#include "app/CoolBar.h"
-#include "app/MainMenu.h"
-#include "app/QuorvilControls.h"
-#include "app/ToolBar.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/MainState.h"
 #include "app/rules/QBColors.h"
-#include "fontmap/FontMapGrid.h"
+#include "app/rules/Settings.h"
+#include "fontmap/FontChoice.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CodePage.h"
 #include "platform/CommonDialog.h"
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
+#include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
+#include "textboard/rules/TextBoardState.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/CoolBar.h"
+#include "widgets/ToolBar.h"
 
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -26,7 +25,7 @@
 
 namespace {
 
-// Per style, in TBFontStyle order: the FontFormatTB button and the Format menu item.
+// Per style, in TextBoardFont's order: the FontFormatTB button (and its command).
 const std::array<QString, 4> &styleButtons()
 {
     static const std::array<QString, 4> keys = {QStringLiteral("Bold"), QStringLiteral("Italic"),
@@ -34,7 +33,7 @@ const std::array<QString, 4> &styleButtons()
     return keys;
 }
 
-const std::array<QString, 4> &styleItems()
+const std::array<QString, 4> &styleCommands()
 {
     static const std::array<QString, 4> items = {QStringLiteral("FFontBold"), QStringLiteral("FFontItalic"),
                                                  QStringLiteral("FFontUnderline"),
@@ -42,15 +41,15 @@ const std::array<QString, 4> &styleItems()
     return items;
 }
 
-constexpr std::array<TextBoardFormat::Style, 4> kStyles = {TextBoardFormat::Bold, TextBoardFormat::Italic,
-                                                           TextBoardFormat::Underline, TextBoardFormat::Strikeout};
+constexpr std::array<TextBoardFont::Style, 4> kStyles = {TextBoardFont::Bold, TextBoardFont::Italic,
+                                                         TextBoardFont::Underline, TextBoardFont::Strikeout};
 
-// The alignment buttons and menu items with their codes (the centre button is the second but
+// The alignment buttons with their commands and codes (the centre button is the second but
 // has code 2).
 struct AlignmentControl
 {
     const char *button;
-    const char *item;
+    const char *command;
     int code;
 };
 constexpr std::array<AlignmentControl, 3> kAlignments = {{
@@ -60,13 +59,6 @@ constexpr std::array<AlignmentControl, 3> kAlignments = {{
 }};
 
 const QString kColorKey = QStringLiteral("Color");
-
-// A keystroke label that is one character is the character itself, and follows the charset;
-// the longer ones ("Space Bar", "Alt+0128", "Ctrl+1") are words, not characters.
-QString recodeLabel(const QString &label, FontCharset from, FontCharset to)
-{
-    return label.size() == 1 ? recodeText(label, from, to) : label;
-}
 
 void recodeTextBoard(TextBoardEdit *box, FontCharset from, FontCharset to)
 {
@@ -78,43 +70,46 @@ void recodeTextBoard(TextBoardEdit *box, FontCharset from, FontCharset to)
 
 } // namespace
 
-TextBoardFormat::TextBoardFormat(QuorvilControls &controls, MainState &state, const Services &services,
+TextBoardFormat::TextBoardFormat(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                                 TextBoardFont &font, FontChoice &choice, const Services &services,
                                  CommonDialogProperties &cmnDlg, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
+    , m_commands(commands)
+    , m_font(font)
+    , m_choice(choice)
     , m_services(services)
     , m_cmnDlg(cmnDlg)
 {
-    connect(m_c.menu, &MainMenu::menuOpening, this, [this](const QString &name) {
-        if (name == QLatin1String("ItemFormat") || name == QLatin1String("FormatTB"))
-            UpdateFormatMenu();
-    });
-}
-
-void TextBoardFormat::registerCommands(CommandMap &commands)
-{
-    commands.insert(QStringLiteral("FormatFont"), [this] { FormatFont_Click(); });
-    commands.insert(QStringLiteral("FFontBold"), [this] { FFontBold_Click(); });
-    commands.insert(QStringLiteral("FFontItalic"), [this] { FFontItalic_Click(); });
-    commands.insert(QStringLiteral("FFontUnderline"), [this] { FFontUnderline_Click(); });
-    commands.insert(QStringLiteral("FFontStrikethrough"), [this] { FFontStrikethrough_Click(); });
-    commands.insert(QStringLiteral("AlignLeft"), [this] { AlignLeft_Click(); });
-    commands.insert(QStringLiteral("AlignCenter"), [this] { AlignCenter_Click(); });
-    commands.insert(QStringLiteral("AlignRight"), [this] { AlignRight_Click(); });
+    connect(&m_font, &TextBoardFont::charsetChanged, this, &TextBoardFormat::followCharset);
+    connect(&m_font, &TextBoardFont::sizeChanged, this, &TextBoardFormat::followSize);
+    m_commands.onTriggered(QStringLiteral("FormatFont"), this, &TextBoardFormat::FormatFont_Click);
+    // A style command flips its button (and item) first; the style follows the new state.
+    for (Style s : kStyles) {
+        QAction *command = m_commands.action(styleCommands()[s]);
+        connect(command, &QAction::triggered, this, [this, s](bool on) { setStyle(s, on ? 1 : 0); });
+    }
+    QStringList alignments;
+    for (const AlignmentControl &a : kAlignments) {
+        alignments.append(QString::fromLatin1(a.command));
+        const int code = a.code;
+        m_commands.onTriggered(alignments.last(), this, [this, code] { SetTBAlignment(code); });
+    }
+    m_commands.makeExclusive(alignments);
 }
 
 void TextBoardFormat::ApplyTBFont()
 {
-    const QString name = m_c.FontNameCombo->currentText();
-    const int size = m_c.FontSizeSlider->value();
+    const QString name = m_font.name();
+    const int size = m_font.size();
     const FontCharset charset = m_services.codePage->charset(name);
-    followCharset(charset);
+    m_font.setCharset(charset);
 
     const QFont plain = m_services.fonts->font(name, size);
     m_plainWeight = plain.weight();
     m_plainSlant = plain.style();
-    m_c.FMapContainer->setCellFont(plain, charset);
+    Q_EMIT mapFontChanged(plain, charset);
     m_c.TextBoard->setFont(plain);
 
     // A style that reads back on although every style was just switched off is the font's own.
@@ -126,33 +121,20 @@ void TextBoardFormat::ApplyTBFont()
     }
     for (Style s : kStyles) {
         const QString &key = styleButtons()[s];
-        if (tb->isButtonEnabled(key) && tb->value(key) != m_s.TBFontStyle[s])
-            tb->setValue(key, m_s.TBFontStyle[s]);
+        const int stored = m_font.style(s) ? 1 : 0;
+        if (tb->isButtonEnabled(key) && tb->value(key) != stored)
+            tb->setValue(key, stored);
     }
     for (Style s : kStyles)
         showStyle(m_c.TextBoard, s, tb->value(styleButtons()[s]) != 0);
+    Q_EMIT boardFontChanged(m_c.TextBoard->font());
 
-    QFont zoom = m_c.TextBoard->font();
-    zoom.setPointSizeF(m_c.TextZoom->font().pointSizeF());
-    m_c.TextZoom->setFont(zoom);
     const qreal findSize = m_c.FindString->font().pointSizeF();
     m_c.FindString->setFont(m_services.fonts->font(name, findSize > 0 ? findSize : FontSizeRules::kMin));
-    UpdateFormatMenu();
 }
 
-void TextBoardFormat::followCharset(FontCharset to)
+void TextBoardFormat::followCharset(FontCharset from, FontCharset to)
 {
-    const FontCharset from = m_c.FMapContainer->charset();
-    if (from == to)
-        return;
-    // A cell shows the character of its code in the new font, whatever map is loaded.
-    for (int i = 0; i < FontMapGrid::kCells; ++i) {
-        m_c.FMapContainer->setCaption(i, recodeText(m_c.FMapContainer->cell(i).caption, from, to));
-        m_s.codeTable.set(i, CodeTable::KeyStroke, recodeLabel(m_s.codeTable.at(i, CodeTable::KeyStroke), from, to));
-    }
-    m_c.TextZoom->setText(recodeText(m_c.TextZoom->text(), from, to));
-    m_c.KS->setText(recodeLabel(m_c.KS->text(), from, to));
-
     recodeTextBoard(m_c.TextBoard, from, to);
     {
         const QSignalBlocker block(m_c.FindString);
@@ -161,6 +143,17 @@ void TextBoardFormat::followCharset(FontCharset to)
         m_c.FindString->setCursorPosition(caret);
     }
     m_s.LastFindString = recodeText(m_s.LastFindString, from, to);
+}
+
+void TextBoardFormat::followSize(int size)
+{
+    QFont board = m_c.TextBoard->font();
+    board.setPointSize(size);
+    m_c.TextBoard->setFont(board);
+    Q_EMIT boardFontChanged(board);
+    QFont find = m_c.FindString->font();
+    find.setPointSize(FontSizeRules::findBoxSize(m_c.TextBoard->font().pointSize()));
+    m_c.FindString->setFont(find);
 }
 
 bool TextBoardFormat::textBoardStyle(Style style) const
@@ -192,25 +185,31 @@ void TextBoardFormat::showStyle(QWidget *widget, Style style, bool on) const
     widget->setFont(f);
 }
 
+void TextBoardFormat::takeSettings(const Settings &settings)
+{
+    m_font.setSize(settings.TBFontSize);
+    for (Style s : kStyles)
+        m_font.setStyle(s, settings.TBFontStyle[s] != 0);
+    m_c.TextBoard->setAlignment(settings.TBAlignment);
+    m_font.setAlignment(m_c.TextBoard->Alignment());
+    m_font.setColor(settings.TBFontColorIndex, settings.TBFontColorName);
+}
+
 void TextBoardFormat::ApplyTBSettings()
 {
-    m_c.FontSizeNumber->setText(QString::number(m_c.FontSizeSlider->value()));
-    SetTBBold(m_s.TBFontStyle[Bold]);
-    SetTBItalic(m_s.TBFontStyle[Italic]);
-    SetTBUnderline(m_s.TBFontStyle[Underline]);
-    SetTBStrikethru(m_s.TBFontStyle[Strikeout]);
-    SetTBAlignment(m_c.TextBoard->Alignment());
-    setForeColor(m_c.TextBoard, QBColor(m_s.TBFontColorIndex));
-    m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_s.TBFontColorIndex + 1));
+    for (Style s : kStyles)
+        setStyle(s, m_font.style(s) ? 1 : 0);
+    SetTBAlignment(m_font.alignment());
+    setForeColor(m_c.TextBoard, QBColor(m_font.colorIndex()));
+    m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_font.colorIndex() + 1));
     m_c.CoolBarTB->update();
 }
 
 void TextBoardFormat::setStyle(Style style, int value)
 {
-    m_s.TBFontStyle[style] = value;
+    m_font.setStyle(style, value == 1);
     showStyle(m_c.TextBoard, style, value == 1);
-    showStyle(m_c.TextZoom, style, value == 1);
-    UpdateFormatMenu();
+    Q_EMIT boardFontChanged(m_c.TextBoard->font());
 }
 
 void TextBoardFormat::SetTBBold(int value)
@@ -238,11 +237,11 @@ void TextBoardFormat::SetTBAlignment(int code)
     for (const AlignmentControl &a : kAlignments)
         m_c.TextAlignTB->setValue(QString::fromLatin1(a.button), 0);
     m_c.TextBoard->setAlignment(code);
+    m_font.setAlignment(m_c.TextBoard->Alignment());
     for (const AlignmentControl &a : kAlignments) {
         if (a.code == code)
             m_c.TextAlignTB->setValue(QString::fromLatin1(a.button), 1);
     }
-    UpdateFormatMenu();
 }
 
 bool TextBoardFormat::SetTBFontColor(ColorValue color)
@@ -250,11 +249,8 @@ bool TextBoardFormat::SetTBFontColor(ColorValue color)
     for (int i = 0; i < 16; ++i) {
         if (QBColor(i) != color)
             continue;
-        m_s.TBFontColorIndex = i;
-        m_s.TBFontColorName = QBColorName(i);
-        if (globals().gToolTips)
-            m_c.FontFormatTB->setButtonToolTip(kColorKey, m_c.FontFormatTB->tag(kColorKey) + m_s.TBFontColorName
-                                                              + QLatin1Char(')'));
+        m_font.setColor(i, QBColorName(i));
+        showColorToolTip();
         return true;
     }
     return false;
@@ -264,23 +260,16 @@ void TextBoardFormat::SetTBForeColor(ColorValue color)
 {
     SetTBFontColor(color);
     setForeColor(m_c.TextBoard, color);
-    m_s.TBFontColorName = QBColorName(m_s.TBFontColorIndex);
-    m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_s.TBFontColorIndex + 1));
-    if (globals().gToolTips)
-        m_c.FontFormatTB->setButtonToolTip(kColorKey, m_c.FontFormatTB->tag(kColorKey) + m_s.TBFontColorName
-                                                          + QLatin1Char(')'));
+    m_font.setColor(m_font.colorIndex(), QBColorName(m_font.colorIndex()));
+    m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_font.colorIndex() + 1));
+    showColorToolTip();
 }
 
-void TextBoardFormat::SelectFontInCombo(const QString &name)
+void TextBoardFormat::showColorToolTip()
 {
-    QComboBox *combo = m_c.FontNameCombo;
-    const int count = std::min(globals().gFontCount, combo->count());
-    for (int p = 1; p <= count; ++p) {
-        if (combo->itemText(p - 1) == name)
-            m_s.FontIndex = p;
-    }
-    combo->setCurrentIndex(m_s.FontIndex - 1);
-    m_s.TBFontName = combo->currentText();
+    if (globals().gToolTips)
+        m_c.FontFormatTB->setButtonToolTip(kColorKey, m_c.FontFormatTB->tag(kColorKey) + m_font.colorName()
+                                                          + QLatin1Char(')'));
 }
 
 void TextBoardFormat::FormatFont_Click()
@@ -288,8 +277,8 @@ void TextBoardFormat::FormatFont_Click()
     CommonDialogProperties &d = m_cmnDlg;
     d.CancelError = true;
     d.Flags = CdlFlags::ScreenFonts | CdlFlags::Effects | CdlFlags::LimitSize | CdlFlags::ForceFontExist;
-    d.FontName = m_c.FontNameCombo->currentText();
-    d.FontSize = m_c.FontSizeSlider->value();
+    d.FontName = m_font.name();
+    d.FontSize = m_font.size();
     d.Min = FontSizeRules::kMin;
     d.Max = FontSizeRules::kMax;
     d.FontBold = textBoardStyle(Bold);
@@ -300,13 +289,13 @@ void TextBoardFormat::FormatFont_Click()
     if (m_services.dialog->ShowFont(d) != DialogResult::Confirmed)
         return;
 
-    if (d.FontName != m_c.FontNameCombo->currentText())
-        SelectFontInCombo(d.FontName);
+    if (d.FontName != m_font.name())
+        m_choice.SelectFontInCombo(d.FontName);
     ApplyTBFont();
     if (d.Color != foreColor(m_c.TextBoard))
         SetTBForeColor(d.Color);
-    if (d.FontSize != m_c.FontSizeSlider->value())
-        m_c.FontSizeSlider->setValue(FontSizeRules::roundHalfEven(d.FontSize));
+    if (d.FontSize != m_font.size())
+        m_font.setSize(std::clamp(FontSizeRules::roundHalfEven(d.FontSize), FontSizeRules::kMin, FontSizeRules::kMax));
     const std::array<bool, 4> chosen = {d.FontBold, d.FontItalic, d.FontUnderline, d.FontStrikethru};
     for (Style s : kStyles) {
         if (chosen[s] == textBoardStyle(s))
@@ -317,61 +306,3 @@ void TextBoardFormat::FormatFont_Click()
     m_c.TextBoard->setFocus(Qt::OtherFocusReason);
 }
 
-void TextBoardFormat::styleCommand(Style style)
-{
-    // The item's check mark shows the TextBoard's style, so the command toggles it.
-    const int value = m_c.menu->isChecked(styleItems()[style]) ? 0 : 1;
-    m_c.FontFormatTB->setValue(styleButtons()[style], value);
-    setStyle(style, value);
-}
-
-void TextBoardFormat::FFontBold_Click()
-{
-    styleCommand(Bold);
-}
-
-void TextBoardFormat::FFontItalic_Click()
-{
-    styleCommand(Italic);
-}
-
-void TextBoardFormat::FFontUnderline_Click()
-{
-    styleCommand(Underline);
-}
-
-void TextBoardFormat::FFontStrikethrough_Click()
-{
-    styleCommand(Strikeout);
-}
-
-void TextBoardFormat::alignCommand(const QString &item, int code)
-{
-    if (!m_c.menu->isChecked(item))
-        SetTBAlignment(code);
-}
-
-void TextBoardFormat::AlignLeft_Click()
-{
-    alignCommand(QStringLiteral("AlignLeft"), 0);
-}
-
-void TextBoardFormat::AlignCenter_Click()
-{
-    alignCommand(QStringLiteral("AlignCenter"), 2);
-}
-
-void TextBoardFormat::AlignRight_Click()
-{
-    alignCommand(QStringLiteral("AlignRight"), 1);
-}
-
-void TextBoardFormat::UpdateFormatMenu()
-{
-    for (Style s : kStyles) {
-        m_c.menu->setChecked(styleItems()[s], textBoardStyle(s));
-        m_c.menu->setEnabled(styleItems()[s], m_c.FontFormatTB->isButtonEnabled(styleButtons()[s]));
-    }
-    for (const AlignmentControl &a : kAlignments)
-        m_c.menu->setChecked(QString::fromLatin1(a.item), m_c.TextAlignTB->value(QString::fromLatin1(a.button)) != 0);
-}

@@ -1,44 +1,52 @@
 #pragma once
 
-#include "app/Commands.h"
 #include "app/rules/ColorValue.h"
 #include "fontmap/rules/Charset.h"
+#include "textboard/rules/TextBoardFont.h"
 
 #include <QFont>
 #include <QObject>
 
+class ActionCollection;
+class FontChoice;
+struct Settings;
 struct CommonDialogProperties;
-struct MainState;
-struct QuorvilControls;
 struct Services;
+struct TextBoardControls;
+struct TextBoardState;
 
-// The TextBoard's single format (font, size, styles, colour, alignment) and everything that
-// mirrors it: the FontMap cells (same font and size, never styled), the Zoom view (font name
-// and styles, its own size), the find box (font name), the style, colour and alignment buttons,
-// the Format menu's TextBoard items and Format > Font.
+// The TextBoard's single format (font, size, styles, colour, alignment), kept in TextBoardFont,
+// and everything on the TextBoard's side that shows it: the TextBoard, the find box, the
+// style, colour and alignment commands and Format > Font. The FontMap follows through the
+// signals below (its cells take the plain font, its Zoom view the styled one).
 class TextBoardFormat final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TextBoardFormat)
 
 public:
-    // Indexes of MainState::TBFontStyle.
-    enum Style { Bold = 0, Italic = 1, Underline = 2, Strikeout = 3 };
+    using Style = TextBoardFont::Style;
+    static constexpr Style Bold = TextBoardFont::Bold;
+    static constexpr Style Italic = TextBoardFont::Italic;
+    static constexpr Style Underline = TextBoardFont::Underline;
+    static constexpr Style Strikeout = TextBoardFont::Strikeout;
 
-    // `cmnDlg` is the main window's common dialog, shared with its other commands.
-    TextBoardFormat(QuorvilControls &controls, MainState &state, const Services &services,
-                    CommonDialogProperties &cmnDlg, QObject *parent = nullptr);
+    // `cmnDlg` is the main window's common dialog, shared with its other commands; `choice`
+    // is the font list, which Format > Font selects in.
+    TextBoardFormat(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                    TextBoardFont &font, FontChoice &choice, const Services &services, CommonDialogProperties &cmnDlg,
+                    QObject *parent = nullptr);
 
-    // Format > TextBoard: Font, the four styles and the three alignments.
-    void registerCommands(CommandMap &commands);
-
-    // Re-fonts the cells, the TextBoard, the Zoom view and the find box from FontNameCombo's
-    // text and FontSizeSlider's value. A style the font forces (a family that exists only in
-    // bold) leaves its button pressed and disabled; every other button takes the stored flag,
-    // which is never changed here. When the charset changes between ANSI and Symbol, every
-    // character shown keeps its 8-bit code.
+    // Re-fonts the TextBoard and the find box (and, through mapFontChanged, the cells) with the
+    // font's name and size. A style the font forces (a family that exists only in bold) leaves
+    // its button pressed and disabled; every other button takes the stored flag, which is
+    // never changed here. When the charset changes between ANSI and Symbol, every character
+    // shown keeps its 8-bit code.
     void ApplyTBFont();
-    // Applies the loaded TextBoard settings: size label, styles, alignment, colour.
+    // Takes the TextBoard's part of settings read from the store: size, style flags,
+    // alignment and colour (the face is the font list's).
+    void takeSettings(const Settings &settings);
+    // Applies the loaded TextBoard settings: styles, alignment, colour.
     void ApplyTBSettings();
 
     // value 0 or 1: stores the flag and switches the style on the TextBoard and the Zoom view
@@ -49,44 +57,35 @@ public:
     void SetTBStrikethru(int value);
     // code 0 left, 1 right, 2 centre; exactly the matching alignment button ends up pressed.
     void SetTBAlignment(int code);
-
     // Finds the QB colour of a colour value: index and name, and the colour button's tooltip;
     // false, with nothing changed, when it is none of the 16.
     bool SetTBFontColor(ColorValue color);
     // Sets the text colour (and the colour button's picture and tooltip).
     void SetTBForeColor(ColorValue color);
 
-    // Selects the item with exactly that name and makes it TBFontName; an unknown name
-    // re-selects the current font.
-    void SelectFontInCombo(const QString &name);
-
     // The TextBoard's style as it reads back: on when switched on or forced by the font.
     bool textBoardStyle(Style style) const;
 
-    // Format > TextBoard commands.
     void FormatFont_Click();
-    void FFontBold_Click();
-    void FFontItalic_Click();
-    void FFontUnderline_Click();
-    void FFontStrikethrough_Click();
-    void AlignLeft_Click();
-    void AlignCenter_Click();
-    void AlignRight_Click();
 
-    // Brings the Format menu's style and alignment items in line with the TextBoard and the
-    // toolbar buttons: run when the menu opens, and after every change made here so that the
-    // items' shortcuts act on the current state.
-    void UpdateFormatMenu();
+Q_SIGNALS:
+    // The cells' font (never styled) and its charset.
+    void mapFontChanged(const QFont &plain, FontCharset charset);
+    // The TextBoard's font, styles included, whenever it changes.
+    void boardFontChanged(const QFont &board);
 
 private:
     void setStyle(Style style, int value);
     void showStyle(QWidget *widget, Style style, bool on) const;
-    void styleCommand(Style style);
-    void alignCommand(const QString &item, int code);
-    void followCharset(FontCharset to);
+    void followCharset(FontCharset from, FontCharset to);
+    void followSize(int size);
+    void showColorToolTip();
 
-    QuorvilControls &m_c;
-    MainState &m_s;
+    TextBoardControls &m_c;
+    TextBoardState &m_s;
+    ActionCollection &m_commands;
+    TextBoardFont &m_font;
+    FontChoice &m_choice;
     const Services &m_services;
     CommonDialogProperties &m_cmnDlg;
     // The weight and slant of the current font with every style off: what "off" goes back to.

@@ -1,12 +1,8 @@
 #include "textboard/WholeTextTools.h"
 
-#include "app/MainMenu.h"
-#include "app/Message.h"
-#include "app/QuorvilControls.h"
-#include "app/ToolBar.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/MainState.h"
-#include "fontmap/FontMapGrid.h"
+#include "app/rules/ProductInfo.h"
+#include "app/rules/Toggles.h"
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
 #include "platform/RichTextBox.h"
@@ -15,7 +11,12 @@
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
+#include "textboard/TextBoardControls.h"
 #include "textboard/rules/ClipboardText.h"
+#include "textboard/rules/TextBoardFont.h"
+#include "textboard/rules/TextBoardState.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/Message.h"
 
 #include <QFrame>
 #include <QPrinter>
@@ -34,43 +35,28 @@ QString title(const char *text)
     return globals().gAppName + QLatin1String(text);
 }
 
-const QString kDisplayCD = QStringLiteral("DisplayCD");
-const QString kDisplayOW = QStringLiteral("DisplayOW");
-
 } // namespace
 
-WholeTextTools::WholeTextTools(QuorvilControls &controls, MainState &state, const Services &services,
-                               CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF, TextBoardFiles &files,
-                               FindCommands &find, TextBoardEditing &editing, QWidget &window, QObject *parent)
+WholeTextTools::WholeTextTools(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                               const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
+                               const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
     , m_services(services)
     , m_cmnDlg(cmnDlg)
     , m_rtf(textBoardRTF)
-    , m_files(files)
-    , m_find(find)
-    , m_editing(editing)
-    , m_window(window)
+    , m_files(parts.files)
+    , m_find(parts.find)
+    , m_editing(parts.editing)
+    , m_font(parts.font)
+    , m_toggles(parts.toggles)
+    , m_window(parts.window)
 {
-    connect(m_c.TBOperationsTB, &ToolBar::buttonClick, this, [this](const QString &key) {
-        if (key == QLatin1String("CopyButton"))
-            ToolsCopy_Click();
-        else if (key == QLatin1String("CutButton"))
-            ToolsCut_Click();
-        else if (key == QLatin1String("PrintButton"))
-            ToolsPrint_Click();
-        else if (key == QLatin1String("ClearButton"))
-            ToolsClear_Click();
-    });
-}
-
-void WholeTextTools::registerCommands(CommandMap &commands)
-{
-    commands.insert(QStringLiteral("ToolsCopy"), [this] { ToolsCopy_Click(); });
-    commands.insert(QStringLiteral("ToolsCut"), [this] { ToolsCut_Click(); });
-    commands.insert(QStringLiteral("ToolsClear"), [this] { ToolsClear_Click(); });
-    commands.insert(QStringLiteral("ToolsPrint"), [this] { ToolsPrint_Click(); });
+    commands.onTriggered(QStringLiteral("ToolsCopy"), this, &WholeTextTools::ToolsCopy_Click);
+    commands.onTriggered(QStringLiteral("ToolsCut"), this, &WholeTextTools::ToolsCut_Click);
+    commands.onTriggered(QStringLiteral("ToolsClear"), this, &WholeTextTools::ToolsClear_Click);
+    commands.onTriggered(QStringLiteral("ToolsPrint"), this, &WholeTextTools::ToolsPrint_Click);
 }
 
 void WholeTextTools::CopyTBToClipboard()
@@ -79,17 +65,17 @@ void WholeTextTools::CopyTBToClipboard()
     clipboard.clear();
     // The plain text travels as the Edit menu's copy sends it: the text's 8-bit codes with
     // the desktop's line breaks.
-    const QString plain = toClipboardText(m_c.TextBoard->Text(), m_c.FMapContainer->charset());
+    const QString plain = toClipboardText(m_c.TextBoard->Text(), m_font.charset());
     m_files.CopyTBFormatToRTF(true);
     clipboard.setTextWithRtf(plain, m_rtf.TextRTF());
 }
 
 void WholeTextTools::confirmClipboard(const char *boxTitle, const char *done)
 {
-    if (!m_c.menu->isChecked(kDisplayCD))
+    if (!m_toggles.isOn(Toggles::CopyConfirmation))
         return;
     QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), title(boxTitle), true, 1);
-    m_c.menu->setChecked(kDisplayCD, !globals().gMsgDontDisplay);
+    m_toggles.set(Toggles::CopyConfirmation, !globals().gMsgDontDisplay);
 }
 
 void WholeTextTools::ToolsCopy_Click()
@@ -117,14 +103,14 @@ bool WholeTextTools::confirmUnload()
                 QStringLiteral("YN"), title(" TextBoard Save Warning"), false, 1);
         return g.gMsgResult;
     }
-    if (!m_c.menu->isChecked(kDisplayOW))
+    if (!m_toggles.isOn(Toggles::OverwriteWarning))
         return true;
     QrvlMsg(lines({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
                    QStringLiteral("You will lose this text by unloading the TextBoard now."), QString(),
                    QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                    QStringLiteral("• Press No to cancel operation.")}),
             QStringLiteral("YN"), title(" TextBoard Unload Warning"), true, 1);
-    m_c.menu->setChecked(kDisplayOW, !g.gMsgDontDisplay);
+    m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
 
@@ -136,8 +122,8 @@ void WholeTextTools::ToolsClear_Click()
     m_rtf.setText(QString());
     m_s.TBLoadedPath.clear();
     m_s.TBLoadedName.clear();
-    m_window.setWindowTitle(globals().gAppName + QStringLiteral(" Version 3.0.0 RC2"));
-    if (m_c.menu->isChecked(QStringLiteral("OptUnloadTD")))
+    m_window.setWindowTitle(ProductInfo::caption());
+    if (m_toggles.isOn(Toggles::RestoreAfterUnload))
         m_files.RestoreTBDefaults();
     if (!m_c.FindFrame->isHidden())
         m_find.CloseFindButton_Click();

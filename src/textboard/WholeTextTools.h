@@ -1,18 +1,19 @@
 #pragma once
 
-#include "app/Commands.h"
-
 #include <QObject>
 
+class ActionCollection;
 class FindCommands;
 class QWidget;
 class RichTextBox;
 class TextBoardEditing;
 class TextBoardFiles;
+class TextBoardFont;
+class Toggles;
 struct CommonDialogProperties;
-struct MainState;
-struct QuorvilControls;
 struct Services;
+struct TextBoardControls;
+struct TextBoardState;
 
 // The Tools menu's commands on the TextBoard's whole text (and their TBOperationsTB
 // buttons): copy or cut it to the clipboard as plain text and RTF at once, unload it, and
@@ -23,13 +24,22 @@ class WholeTextTools final : public QObject
     Q_DISABLE_COPY_MOVE(WholeTextTools)
 
 public:
-    // `window` is the main window, whose caption the unload resets.
-    WholeTextTools(QuorvilControls &controls, MainState &state, const Services &services,
-                   CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF, TextBoardFiles &files,
-                   FindCommands &find, TextBoardEditing &editing, QWidget &window, QObject *parent = nullptr);
+    // The TextBoard's other parts these commands use; `window` is the main window, whose
+    // caption the unload resets.
+    struct Parts
+    {
+        TextBoardFiles &files;
+        FindCommands &find;
+        TextBoardEditing &editing;
+        TextBoardFont &font;
+        Toggles &toggles;
+        QWidget &window;
+    };
 
-    // Adds ToolsCopy, ToolsCut, ToolsClear and ToolsPrint.
-    void registerCommands(CommandMap &commands);
+    // Runs ToolsCopy, ToolsCut, ToolsClear and ToolsPrint.
+    WholeTextTools(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+                   const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
+                   const Parts &parts, QObject *parent = nullptr);
 
     // The whole text on the clipboard: plain text, and RTF in the TextBoard's format.
     void CopyTBToClipboard();
@@ -50,13 +60,15 @@ private:
     void confirmClipboard(const char *title, const char *done);
     bool confirmUnload();
 
-    QuorvilControls &m_c;
-    MainState &m_s;
+    TextBoardControls &m_c;
+    TextBoardState &m_s;
     const Services &m_services;
     CommonDialogProperties &m_cmnDlg;
     RichTextBox &m_rtf;
     TextBoardFiles &m_files;
     FindCommands &m_find;
     TextBoardEditing &m_editing;
+    TextBoardFont &m_font;
+    Toggles &m_toggles;
     QWidget &m_window;
 };

@@ -1,8 +1,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
+#include "fontmap/rules/FontMapColors.h"
 
-#include "app/Message.h"
-#include "app/Twips.h"
+#include "widgets/Message.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
 
 #include <QCheckBox>
@@ -27,7 +28,6 @@ private Q_SLOTS:
 void TestMessage::init()
 {
     globals() = GlobalDeclarations{};
-    setMessageColorSource({});
 }
 
 void TestMessage::designGeometry()
@@ -146,7 +146,10 @@ void TestMessage::twoBoxesStartReset()
 
 void TestMessage::colorScheme()
 {
-    setMessageColorSource([] { return std::pair{QColor(Qt::white), QColor(Qt::black)}; });
+    FontMapColors colors;
+    colors.setColors({rgbColor(255, 255, 255), 0, 47, QStringLiteral("White")},
+                     {rgbColor(0, 0, 0), 0, 0, QStringLiteral("Black")});
+    globals().gFontMapColors = &colors;
     MessageDriver driver;
 
     globals().gColorScheme = true;
@@ -159,6 +162,7 @@ void TestMessage::colorScheme()
     driver.ok();
     QrvlMsg(QStringLiteral("x"), QStringLiteral("OK"), QStringLiteral("t"), false, 1);
     QVERIFY(driver.last().textColor != QColor(Qt::white) || driver.last().backColor != QColor(Qt::black));
+    globals().gFontMapColors = nullptr;
 }
 
 QUORVIL_TEST_MAIN(TestMessage)

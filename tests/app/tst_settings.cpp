@@ -2,7 +2,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "app/rules/RegistryFunctions.h"
 #include "app/rules/ScreenDefaults.h"
 #include "app/rules/SettingsLayout.h"

@@ -2,7 +2,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
 
@@ -30,6 +30,7 @@ private Q_SLOTS:
     void aboutBoxCloses_data();
     void aboutBoxCloses();
     void helpItemsOpenThroughTheShell();
+    void accessKeysAfterAbout();
 };
 
 void TestStartup::screenCheck_data()
@@ -72,7 +73,7 @@ void TestStartup::screenCheck()
 
 void TestStartup::captionAfterActivation()
 {
-    MainWindowFixture f;
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
     QCOMPARE(f.window().windowTitle(), QStringLiteral("Quorvil Version 3.0.0 RC2"));
     QVERIFY(f.controls().SampleText[1]->text().startsWith(globals().gCreditLine));
@@ -81,7 +82,7 @@ void TestStartup::captionAfterActivation()
 
 void TestStartup::exitWarning()
 {
-    MainWindowFixture f;
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
     MessageDriver driver;
     MainMenu *menu = f.controls().menu;
@@ -131,7 +132,7 @@ void TestStartup::extensionDispatch()
     const QString path = dir.filePath(file);
     QFile(path).open(QIODevice::WriteOnly);
 
-    MainWindowFixture f;
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     MessageDriver driver;
     driver.ok();
     QVERIFY(f.start({QLatin1Char('"') + path + QLatin1Char('"')}));
@@ -177,7 +178,7 @@ void TestStartup::commandLineChecks()
     QTemporaryDir dir;
     tail = tail.arg(dir.path());
     text = text.arg(dir.path());
-    MainWindowFixture f;
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     if (driveState >= 0)
         f.fileChecks.setDriveState(driveOf(tail), driveState);
     MessageDriver driver;
@@ -199,7 +200,7 @@ void TestStartup::aboutBoxCloses_data()
 void TestStartup::aboutBoxCloses()
 {
     QFETCH(bool, byKey);
-    MainWindowFixture f;
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
     bool seen = false;
     QTimer::singleShot(0, [&] {
@@ -224,7 +225,7 @@ void TestStartup::aboutBoxCloses()
 
 void TestStartup::helpItemsOpenThroughTheShell()
 {
-    MainWindowFixture f;
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
     for (const char *item : {"HelpReadme", "HelpCheckUpd", "HelpVisit", "HelpFeedback"})
         f.window().runCommand(QString::fromLatin1(item));
@@ -233,6 +234,32 @@ void TestStartup::helpItemsOpenThroughTheShell()
     QVERIFY(opened[0].endsWith(QLatin1String("/Readme.html")));
     QCOMPARE(opened[2] + QStringLiteral("/updateinfo"), opened[1]);
     QVERIFY(opened[3].startsWith(QLatin1String("mailto:")));
+}
+
+void TestStartup::accessKeysAfterAbout()
+{
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+    QVERIFY(f.start());
+    f.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+    TextBoardEdit *board = f.controls().TextBoard;
+    board->setFocus();
+    QTimer::singleShot(0, [] {
+        if (QWidget *about = QApplication::activeModalWidget())
+            QTest::keyClick(about, Qt::Key_Escape);
+    });
+    f.window().runCommand(QStringLiteral("HelpAbout"));
+
+    // The window has the keyboard again: a key types, and an access key opens its menu.
+    QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+    QCOMPARE(QApplication::focusWidget(), board);
+    QTest::keyClick(board, Qt::Key_X);
+    QCOMPARE(board->Text(), QStringLiteral("x"));
+    QTest::keyClick(board, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("ItemFile"));
+    QCOMPARE(board->Text(), QStringLiteral("x"));
+    QApplication::activePopupWidget()->close();
 }
 
 QUORVIL_TEST_MAIN(TestStartup)

@@ -1,13 +1,14 @@
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
+#include "widgets/ActionCollection.h"
 
-#include "app/ToolBar.h"
+#include "widgets/ToolBar.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/SettingsLayout.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapGrid.h"
-#include "platform/Registry.h"
+#include "app/rules/Registry.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 
@@ -229,7 +230,7 @@ void TestFontChoice::choosingTheCurrentFontDoesNothing()
     QVERIFY(f.start());
     ToolBar *tb = f.controls().FontFormatTB;
     const QString current = f.controls().FontNameCombo->currentText();
-    QCOMPARE(f.state().TBFontStyle[TextBoardFormat::Underline], 0);
+    QCOMPARE(f.window().textBoardFont().styleFlags()[TextBoardFormat::Underline], 0);
     tb->setValue(QStringLiteral("Underline"), 1);
     chooseFont(f, current);
     QCOMPARE(tb->value(QStringLiteral("Underline")), 1);
@@ -387,14 +388,14 @@ void TestFontChoice::draggingShowsTheNumberAndSizesOnRelease()
 void TestFontChoice::enumerationStopsAtTheCountLimit()
 {
     QMainWindow window;
-    QuorvilControls c = buildQuorvilControls(&window);
+    ActionCollection commands;
+    QuorvilControls c = buildQuorvilControls(&window, commands);
     MainState state;
     ManyFamilies catalog;
     Services services;
     services.fonts = &catalog;
-    CommonDialogProperties cmnDlg;
-    TextBoardFormat format(c, state, services, cmnDlg);
-    FontChoice choice(c, state, services, format);
+    TextBoardFont font;
+    FontChoice choice(c, state, services, font);
     globals() = GlobalDeclarations{};
 
     choice.LoadFonts(c.FontList);

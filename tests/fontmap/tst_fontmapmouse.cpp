@@ -1,10 +1,11 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
 #include "app/rules/QBColors.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "textboard/TextBoardEdit.h"
 
 #include <QLabel>
@@ -45,8 +46,8 @@ void TestFontMapMouse::init()
     for (const char *name : {"ViewZoom", "ViewCode", "ViewKS"})
         menu->setChecked(QString::fromLatin1(name), true);
     // The FontMap in white on navy, so a swap shows.
-    setForeColor(m_f->controls().TextZoom, QBColor(15));
-    setBackColor(m_f->controls().TextZoom, QBColor(1));
+    FontMapColors &colors = m_f->window().fontMapColors();
+    colors.setColors({QBColor(15), 0, 15, QStringLiteral("White")}, {QBColor(1), 0, 1, QStringLiteral("Navy")});
     for (int i = 0; i < FontMapGrid::kCells; ++i) {
         grid()->setForeColor(i, QBColor(15));
         grid()->setBackColor(i, QBColor(1));

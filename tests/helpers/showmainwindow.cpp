@@ -1,6 +1,6 @@
 // Starts the real main window, hovers and clicks a few FontMap cells with synthetic
 // mouse events and stays open, for screenshots:  showmainwindow [text to click]
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "app/Quorvil.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/Charset.h"

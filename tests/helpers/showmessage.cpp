@@ -1,6 +1,6 @@
 // Shows one of the program's message boxes, for screenshots:
 //   showmessage [OK|YN] [box]
-#include "app/Message.h"
+#include "widgets/Message.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "platform/PlatformSetup.h"
 

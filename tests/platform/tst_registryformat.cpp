@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
 #include "platform/RegeditFormat.h"
-#include "platform/RegistryTree.h"
+#include "app/rules/RegistryTree.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/rules/GlobalDeclarations.h"
+#include "platform/FontSubstitute.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
@@ -8,9 +9,19 @@
 #include <QCoreApplication>
 #include <QTest>
 
-MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight, Store store)
+MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight, Store store, Fonts fonts)
     : display(screenWidth, screenHeight)
+    , m_fonts(fonts)
 {
+    if (fonts == Fonts::Fake) {
+        for (const QString &family :
+             {substituteFamily(QStringLiteral("Arial")), QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif")})
+        {
+            FakeFontCatalog::Family declared;
+            declared.name = family;
+            fakeFonts.addFamily(declared);
+        }
+    }
     globals() = GlobalDeclarations{};
     if (store == Store::AsItIs)
         return;
@@ -40,8 +51,8 @@ Services MainWindowFixture::services()
     s.shell = &shell;
     s.registry = &registry;
     s.clipboard = clipboardService ? clipboardService : &clipboard;
-    s.fonts = &fonts;
-    s.codePage = &codePage;
+    s.fonts = m_fonts == Fonts::Fake ? static_cast<FontCatalog *>(&fakeFonts) : &fonts;
+    s.codePage = m_fonts == Fonts::Fake ? static_cast<CodePage *>(&fakeCodePage) : &codePage;
     s.dialog = &dialog;
     return s;
 }

@@ -6,9 +6,11 @@
 #include "platform/FtCodePage.h"
 #include "platform/Services.h"
 #include "platform/fakes/FakeClipboard.h"
+#include "platform/fakes/FakeCodePage.h"
 #include "platform/fakes/FakeCommonDialog.h"
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFileChecks.h"
+#include "platform/fakes/FakeFontCatalog.h"
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeUserName.h"
 
@@ -23,7 +25,11 @@ public:
     // `seeded`: the private settings store starts as a first run left it (the first-run
     // question answered Yes); otherwise it starts empty.
     enum class Store { Seeded, Empty, AsItIs };
-    explicit MainWindowFixture(int screenWidth = 1024, int screenHeight = 768, Store store = Store::Seeded);
+    // `Fake` fonts: a small declared catalogue (the stand-in for Arial and two DejaVu
+    // families), for tests that do not draw or measure real fonts.
+    enum class Fonts { Installed, Fake };
+    explicit MainWindowFixture(int screenWidth = 1024, int screenHeight = 768, Store store = Store::Seeded,
+                               Fonts fonts = Fonts::Installed);
 
     // Creates the window with a command line (the program name is added first) and runs
     // its start-up; false when the program ended during it.
@@ -41,6 +47,8 @@ public:
     // The installed fonts (with any the test program added), and scripted common dialogs.
     FcFontCatalog fonts;
     FtCodePage codePage{fonts};
+    FakeFontCatalog fakeFonts;
+    FakeCodePage fakeCodePage;
     FakeCommonDialog dialog;
     // When set before start(), the window uses this clipboard (the system's, say) instead
     // of the fake.
@@ -50,6 +58,7 @@ public:
 
 private:
     std::unique_ptr<Quorvil> m_window;
+    Fonts m_fonts = Fonts::Installed;
 };
 
 // The user picks the font of that name in the font box with the mouse.

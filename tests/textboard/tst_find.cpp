@@ -4,9 +4,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/MainMenu.h"
-#include "app/ToolBar.h"
-#include "app/Twips.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
+#include "widgets/Twips.h"
 #include "textboard/TextBoardEdit.h"
 
 #include <QCheckBox>

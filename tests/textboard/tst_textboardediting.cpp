@@ -5,10 +5,10 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
-#include "app/ToolBar.h"
-#include "app/Twips.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
+#include "widgets/Twips.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 
@@ -270,7 +270,7 @@ void TestTextBoardEditing::pasteTakesLinesAndCodes()
 {
     // Another program's text has LF breaks, which count two on the board; in a symbol font
     // the pasted letters become the symbol characters of their codes, and go back as letters.
-    c().FMapContainer->setCellFont(c().FMapContainer->font(), FontCharset::Symbol);
+    m_f->window().textBoardFont().setCharset(FontCharset::Symbol);
     m_f->clipboard.setText(QStringLiteral("AB\nC"));
     m_f->window().runCommand(QStringLiteral("EditPaste"));
     QCOMPARE(board()->Text(), QStringLiteral("\uf041\uf042\r\n\uf043"));

@@ -1,12 +1,13 @@
 // TextBoard files on the real main window: TXT and QUF loads with their checks and messages,
 // saving by the chosen name, and saves that fail without touching the old file.
 #include "support/MainWindowFixture.h"
+#include "fontmap/FontChoice.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
-#include "app/ToolBar.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
 #include "app/rules/QBColors.h"
 #include "fontmap/rules/Charset.h"
 #include "platform/RichTextBox.h"
@@ -174,7 +175,7 @@ QString TestTextBoardFiles::otherFont()
 
 void TestTextBoardFiles::setFormat(const BoardFormat &f)
 {
-    format().SelectFontInCombo(f.font);
+    m_f->window().fontChoice().SelectFontInCombo(f.font);
     format().ApplyTBFont();
     c().FontSizeSlider->setValue(f.size);
     const char *buttons[] = {"Bold", "Italic", "Underline", "Strikethrough"};
@@ -195,7 +196,7 @@ BoardFormat TestTextBoardFiles::boardFormat()
     f.size = c().FontSizeSlider->value();
     for (int i = 0; i < 4; ++i)
         f.styles[i] = format().textBoardStyle(TextBoardFormat::Style(i)) ? 1 : 0;
-    f.colorIndex = s().TBFontColorIndex;
+    f.colorIndex = m_f->window().textBoardFont().colorIndex();
     f.alignment = board()->Alignment();
     return f;
 }
@@ -275,9 +276,9 @@ void TestTextBoardFiles::qufRoundTripEveryFormat()
     QCOMPARE(read.font, written.font);
     QCOMPARE(read.size, written.size);
     QCOMPARE(read.styles, written.styles);
-    QCOMPARE(s().TBFontStyle, written.styles);
+    QCOMPARE(m_f->window().textBoardFont().styleFlags(), written.styles);
     QCOMPARE(read.colorIndex, written.colorIndex);
-    QCOMPARE(s().TBFontColorName, QBColorName(colorIndex));
+    QCOMPARE(m_f->window().textBoardFont().colorName(), QBColorName(colorIndex));
     QCOMPARE(foreColor(board()), QBColor(colorIndex));
     QCOMPARE(c().FontFormatTB->buttonImage(QStringLiteral("Color")), QString::number(colorIndex + 1));
     QCOMPARE(read.alignment, written.alignment);
@@ -547,8 +548,8 @@ void TestTextBoardFiles::formatCorrections()
     QCOMPARE(c().FontSizeSlider->value(), size);
     QCOMPARE(c().FontSizeNumber->text(), QString::number(size));
     QCOMPARE(board()->font().pointSize(), size);
-    QCOMPARE(s().TBFontColorIndex, colorIndex);
-    QCOMPARE(s().TBFontColorName, QBColorName(colorIndex));
+    QCOMPARE(m_f->window().textBoardFont().colorIndex(), colorIndex);
+    QCOMPARE(m_f->window().textBoardFont().colorName(), QBColorName(colorIndex));
     QCOMPARE(foreColor(board()), QBColor(colorIndex));
     QCOMPARE(c().FontFormatTB->buttonImage(QStringLiteral("Color")), QString::number(colorIndex + 1));
     QVERIFY(!board()->Text().isEmpty());

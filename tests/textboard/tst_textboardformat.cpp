@@ -1,15 +1,16 @@
 #include "support/MainWindowFixture.h"
+#include "fontmap/FontChoice.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
-#include "app/ToolBar.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/QBColors.h"
 #include "app/rules/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
-#include "platform/Registry.h"
+#include "app/rules/Registry.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 
@@ -88,7 +89,7 @@ struct FormatSnapshot
         s.tbFontName = f.state().TBFontName;
         s.fontIndex = f.state().FontIndex;
         s.size = c.FontSizeSlider->value();
-        s.stored = f.state().TBFontStyle;
+        s.stored = f.window().textBoardFont().styleFlags();
         for (const QString &key : kStyleKeys) {
             s.buttons.append(c.FontFormatTB->value(key));
             s.enabled.append(c.FontFormatTB->isButtonEnabled(key));
@@ -186,7 +187,7 @@ void TestTextBoardFormat::forcedBoldComesBackAsTheStoredChoice()
     QVERIFY(format.textBoardStyle(TextBoardFormat::Bold));
     QCOMPARE(QFontInfo(c.TextBoard->font()).family(), kBoldOnly);
     QVERIFY(QFontInfo(c.TextBoard->font()).bold());
-    QCOMPARE(f.state().TBFontStyle[TextBoardFormat::Bold], stored);
+    QCOMPARE(f.window().textBoardFont().styleFlags()[TextBoardFormat::Bold], stored);
     QVERIFY(c.menu->isChecked(QStringLiteral("FFontBold")));
     QVERIFY(!c.menu->isEnabled(QStringLiteral("FFontBold")));
 
@@ -195,7 +196,7 @@ void TestTextBoardFormat::forcedBoldComesBackAsTheStoredChoice()
     QCOMPARE(tb->value(QStringLiteral("Bold")), stored);
     QCOMPARE(format.textBoardStyle(TextBoardFormat::Bold), stored == 1);
     QCOMPARE(QFontInfo(c.TextBoard->font()).bold(), stored == 1);
-    QCOMPARE(f.state().TBFontStyle[TextBoardFormat::Bold], stored);
+    QCOMPARE(f.window().textBoardFont().styleFlags()[TextBoardFormat::Bold], stored);
     QVERIFY(c.menu->isEnabled(QStringLiteral("FFontBold")));
 }
 
@@ -289,10 +290,11 @@ void TestTextBoardFormat::alignmentCommands()
     f.window().runCommand(item);
     QCOMPARE(c.TextBoard->Alignment(), code);
     QCOMPARE(pressedAlignButtons(c.TextAlignTB), QStringList{button});
-    // Once checked, the item does nothing: a button pressed by hand stays pressed.
-    c.TextAlignTB->setValue(kAlignKeys.at(code == 0 ? 1 : 0), 1);
+    QVERIFY(c.menu->isChecked(item));
+    // The alignment is one choice: running the chosen item again keeps it chosen.
     f.window().runCommand(item);
-    QCOMPARE(pressedAlignButtons(c.TextAlignTB).size(), 2);
+    QCOMPARE(c.TextBoard->Alignment(), code);
+    QCOMPARE(pressedAlignButtons(c.TextAlignTB), QStringList{button});
 }
 
 void TestTextBoardFormat::styleCommandsToggle_data()
@@ -315,7 +317,7 @@ void TestTextBoardFormat::styleCommandsToggle()
     QuorvilControls &c = f.controls();
     for (int value : {1, 0}) {
         f.window().runCommand(item);
-        QCOMPARE(f.state().TBFontStyle[style], value);
+        QCOMPARE(f.window().textBoardFont().styleFlags()[style], value);
         QCOMPARE(c.FontFormatTB->value(kStyleKeys[style]), value);
         QCOMPARE(styleOf(c.TextBoard->font(), style), value == 1);
         QCOMPARE(styleOf(c.TextZoom->font(), style), value == 1);
@@ -331,12 +333,7 @@ void TestTextBoardFormat::formatMenuOnOpening()
     QuorvilControls &c = f.controls();
     chooseFont(f, kBoldOnly);
     f.window().textBoardFormat().SetTBAlignment(1);
-    for (const char *item : {"FFontBold", "FFontItalic", "AlignLeft", "AlignRight"}) {
-        c.menu->setChecked(QString::fromLatin1(item), false);
-        c.menu->setEnabled(QString::fromLatin1(item), true);
-    }
-    c.menu->setChecked(QStringLiteral("AlignLeft"), true);
-    // What the Format menu shows comes from the TextBoard and the buttons, not from before.
+    // The Format menu's items are the buttons: what one shows, the other shows, at every moment.
     c.FontFormatTB->setButtonEnabled(QStringLiteral("Italic"), false);
 
     Q_EMIT c.menu->menuOpening(QStringLiteral("ItemFormat"));
@@ -348,6 +345,13 @@ void TestTextBoardFormat::formatMenuOnOpening()
     QVERIFY(c.menu->isEnabled(QStringLiteral("FFontUnderline")));
     QVERIFY(!c.menu->isChecked(QStringLiteral("AlignLeft")));
     QVERIFY(c.menu->isChecked(QStringLiteral("AlignRight")));
+
+    // A change made on the item's side shows on the button, and back.
+    c.menu->setEnabled(QStringLiteral("FFontItalic"), true);
+    QVERIFY(c.FontFormatTB->isButtonEnabled(QStringLiteral("Italic")));
+    c.TextAlignTB->setValue(QStringLiteral("AlignLeft"), 1);
+    QVERIFY(c.menu->isChecked(QStringLiteral("AlignLeft")));
+    QVERIFY(!c.menu->isChecked(QStringLiteral("AlignRight")));
 }
 
 void TestTextBoardFormat::formatFontAppliesTheChoice()
@@ -394,12 +398,12 @@ void TestTextBoardFormat::formatFontAppliesTheChoice()
     QCOMPARE(c.FontFormatTB->value(QStringLiteral("Bold")), 1);
     QCOMPARE(c.FontFormatTB->value(QStringLiteral("Underline")), 1);
     QCOMPARE(c.FontFormatTB->value(QStringLiteral("Italic")), 0);
-    QCOMPARE(f.state().TBFontStyle, (std::array<int, 4>{1, 0, 1, 0}));
+    QCOMPARE(f.window().textBoardFont().styleFlags(), (std::array<int, 4>{1, 0, 1, 0}));
     QVERIFY(styleOf(c.TextBoard->font(), TextBoardFormat::Bold));
     QVERIFY(c.TextBoard->font().underline());
     QCOMPARE(foreColor(c.TextBoard), QBColor(12));
-    QCOMPARE(f.state().TBFontColorIndex, 12);
-    QCOMPARE(f.state().TBFontColorName, QStringLiteral("Red"));
+    QCOMPARE(f.window().textBoardFont().colorIndex(), 12);
+    QCOMPARE(f.window().textBoardFont().colorName(), QStringLiteral("Red"));
     QCOMPARE(c.FontFormatTB->buttonImage(QStringLiteral("Color")), QStringLiteral("13"));
     QTRY_VERIFY(c.TextBoard->hasFocus());
 }
@@ -434,7 +438,7 @@ void TestTextBoardFormat::formatFontColourOnlyStillReappliesTheFont()
     f.window().runCommand(QStringLiteral("FormatFont"));
     QCOMPARE(c.FontFormatTB->value(QStringLiteral("Italic")), 0);
     QCOMPARE(foreColor(c.TextBoard), QBColor(2));
-    QCOMPARE(f.state().TBFontColorName, QStringLiteral("Green"));
+    QCOMPARE(f.window().textBoardFont().colorName(), QStringLiteral("Green"));
 }
 
 void TestTextBoardFormat::textColor_data()
@@ -462,10 +466,10 @@ void TestTextBoardFormat::textColor()
     format.SetTBForeColor(color);
 
     QCOMPARE(foreColor(c.TextBoard), color);
-    QCOMPARE(f.state().TBFontColorIndex, index);
-    QCOMPARE(f.state().TBFontColorName, name);
+    QCOMPARE(f.window().textBoardFont().colorIndex(), index);
+    QCOMPARE(f.window().textBoardFont().colorName(), name);
     QCOMPARE(c.FontFormatTB->buttonImage(QStringLiteral("Color")), QString::number(index + 1));
-    QCOMPARE(c.FontFormatTB->button(QStringLiteral("Color"))->toolTip(),
+    QCOMPARE(c.FontFormatTB->buttonToolTip(QStringLiteral("Color")),
              QStringLiteral("Set TextBoard Font Color (Currently ") + name + QLatin1Char(')'));
 }
 
@@ -474,14 +478,13 @@ void TestTextBoardFormat::selectFontInCombo()
     MainWindowFixture f;
     QVERIFY(f.start());
     QuorvilControls &c = f.controls();
-    TextBoardFormat &format = f.window().textBoardFormat();
-    format.SelectFontInCombo(QStringLiteral("DejaVu Serif"));
+    f.window().fontChoice().SelectFontInCombo(QStringLiteral("DejaVu Serif"));
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
     QCOMPARE(f.state().FontIndex, c.FontNameCombo->currentIndex() + 1);
 
     c.FontNameCombo->setCurrentIndex(0); // moved away without a choice
-    format.SelectFontInCombo(QStringLiteral("No Such Font"));
+    f.window().fontChoice().SelectFontInCombo(QStringLiteral("No Such Font"));
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
 }

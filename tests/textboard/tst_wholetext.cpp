@@ -2,12 +2,13 @@
 // clipboard in both formats with their confirmations, unload with its warnings and the
 // defaults restore, and printing to a PDF file.
 #include "support/MainWindowFixture.h"
+#include "fontmap/FontChoice.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/ColorResolve.h"
-#include "app/MainMenu.h"
-#include "app/ToolBar.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
 #include "app/rules/QBColors.h"
 #include "platform/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
@@ -218,14 +219,14 @@ void TestWholeText::unloadRestoresDefaults()
     QFETCH(bool, restore);
     const QString defaultFont = c().FontNameCombo->currentText();
     const int defaultSize = c().FontSizeSlider->value();
-    const int defaultColor = s().TBFontColorIndex;
+    const int defaultColor = m_f->window().textBoardFont().colorIndex();
     const int defaultAlignment = board()->Alignment();
     QString other;
     for (int i = 0; i < c().FontNameCombo->count() && other.isEmpty(); ++i) {
         if (c().FontNameCombo->itemText(i) != defaultFont)
             other = c().FontNameCombo->itemText(i);
     }
-    format().SelectFontInCombo(other);
+    m_f->window().fontChoice().SelectFontInCombo(other);
     format().ApplyTBFont();
     c().FontSizeSlider->setValue(defaultSize == 20 ? 22 : 20);
     c().FontFormatTB->setValue(QStringLiteral("Italic"), 1);
@@ -233,7 +234,7 @@ void TestWholeText::unloadRestoresDefaults()
     format().SetTBForeColor(QBColor(defaultColor == 9 ? 10 : 9));
     format().SetTBAlignment(defaultAlignment == 1 ? 2 : 1);
     const int changedSize = c().FontSizeSlider->value();
-    const int changedColor = s().TBFontColorIndex;
+    const int changedColor = m_f->window().textBoardFont().colorIndex();
     const int changedAlignment = board()->Alignment();
 
     setBoardText(kText, false);
@@ -243,7 +244,7 @@ void TestWholeText::unloadRestoresDefaults()
     QCOMPARE(c().FontNameCombo->currentText(), restore ? defaultFont : other);
     QCOMPARE(board()->font().family(), restore ? defaultFont : other);
     QCOMPARE(c().FontSizeSlider->value(), restore ? defaultSize : changedSize);
-    QCOMPARE(s().TBFontColorIndex, restore ? defaultColor : changedColor);
+    QCOMPARE(m_f->window().textBoardFont().colorIndex(), restore ? defaultColor : changedColor);
     QCOMPARE(foreColor(board()), QBColor(restore ? defaultColor : changedColor));
     QCOMPARE(board()->Alignment(), restore ? defaultAlignment : changedAlignment);
     QCOMPARE(format().textBoardStyle(TextBoardFormat::Italic), !restore);
@@ -268,7 +269,7 @@ void TestWholeText::printToPdf()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("board.pdf"));
 
-    format().SelectFontInCombo(QStringLiteral("DejaVu Serif"));
+    m_f->window().fontChoice().SelectFontInCombo(QStringLiteral("DejaVu Serif"));
     format().ApplyTBFont();
     setBoardText(QStringLiteral("Printed words here\r\nand the second line"), false);
     if (withSelection) {

@@ -3,7 +3,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"

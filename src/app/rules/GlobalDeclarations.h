@@ -2,6 +2,8 @@
 
 #include "fontmap/rules/FontRecordsTable.h"
 
+class FontMapColors;
+
 #include <QString>
 
 // The program-wide variables that several windows read and write directly.
@@ -25,6 +27,9 @@ struct GlobalDeclarations
     // Toggles that every window follows.
     bool gToolTips = true;
     bool gColorScheme = true;
+    // The FontMap's colours, which the message box and the colour dialogs take when
+    // gColorScheme is on; set by the main window while it exists.
+    const FontMapColors *gFontMapColors = nullptr;
 
     // Colour exchange between a caller and a colour dialog.
     int gColorIndex = 0;

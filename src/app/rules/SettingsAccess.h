@@ -2,7 +2,18 @@
 
 #include "app/rules/RegistryFunctions.h"
 
+#include <QList>
 #include <QVariant>
+
+struct Settings;
+
+// One value to write: its key below Software\Quorvil, its name and the value.
+struct SettingWrite
+{
+    QString key;
+    QString name;
+    QVariant value;
+};
 
 // Reads and writes the program's settings by key and name, with the type the settings
 // layout gives each value; everything goes through the registry operations.
@@ -14,7 +25,11 @@ public:
     explicit SettingsAccess(Registry &store) : m_reg(store) {}
 
     RegValue read(const QString &key, const QString &name);
+    // Reads the value into its member of `settings` (see SettingsLayout) and returns it as read.
+    RegValue readInto(Settings &settings, const QString &key, const QString &name);
     void write(const QString &key, const QString &name, const QVariant &value);
+    // Writes many values at once, for the writers that store many values together.
+    void writeMany(const QList<SettingWrite> &values);
     void remove(const QString &key, const QString &name);
 
     RegistryFunctions &functions() { return m_reg; }

@@ -2,88 +2,182 @@
 
 #include "app/rules/RegistryFunctions.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace SettingsLayout {
 
 namespace {
 
+using Get = std::function<QVariant(const Settings &)>;
+using Set = std::function<void(Settings &, const RegValue &)>;
+
+// How a member is bound: a number held to its range, an on/off word, a text, a colour.
+struct Binding
+{
+    Get get;
+    Set set;
+};
+
+Binding number(int Settings::*member, int low, int high)
+{
+    return {[member](const Settings &s) { return QVariant(s.*member); },
+            [member, low, high](Settings &s, const RegValue &v) {
+                s.*member = std::clamp(regToNumber(v).value_or(0), low, high);
+            }};
+}
+
+template<std::size_t N>
+Binding element(std::array<int, N> Settings::*member, int index, int low, int high)
+{
+    return {[member, index](const Settings &s) { return QVariant((s.*member)[index]); },
+            [member, index, low, high](Settings &s, const RegValue &v) {
+                (s.*member)[index] = std::clamp(regToNumber(v).value_or(0), low, high);
+            }};
+}
+
+// A number kept as its decimal text (the zoom size).
+Binding numberText(int Settings::*member, int low, int high)
+{
+    return {[member](const Settings &s) { return QVariant(QString::number(s.*member)); },
+            [member, low, high](Settings &s, const RegValue &v) {
+                s.*member = std::clamp(regToNumber(v).value_or(0), low, high);
+            }};
+}
+
+Binding onOff(bool Settings::*member)
+{
+    return {[member](const Settings &s) { return QVariant(s.*member); },
+            [member](Settings &s, const RegValue &v) { s.*member = regToBool(v).value_or(false); }};
+}
+
+Binding text(QString Settings::*member)
+{
+    return {[member](const Settings &s) { return QVariant(s.*member); },
+            [member](Settings &s, const RegValue &v) { s.*member = regToText(v); }};
+}
+
+template<std::size_t N>
+Binding textElement(std::array<QString, N> Settings::*member, int index)
+{
+    return {[member, index](const Settings &s) { return QVariant((s.*member)[index]); },
+            [member, index](Settings &s, const RegValue &v) { (s.*member)[index] = regToText(v); }};
+}
+
+// A colour keeps all 32 bits: a system colour is stored as the negative number with its bits.
+Binding color(ColorValue Settings::*member)
+{
+    return {[member](const Settings &s) { return QVariant(qint64(s.*member)); },
+            [member](Settings &s, const RegValue &v) { s.*member = ColorValue(quint32(regToNumber(v).value_or(0))); }};
+}
+
+constexpr int kAnyNumber = std::numeric_limits<int>::max();
+
 QList<Value> buildLayout()
 {
     using F = FirstRun;
+    using S = Settings;
     const auto s = [](const char *t) { return QString::fromUtf8(t); };
     QList<Value> v;
-    const auto sz = [&](const char *key, const QString &name, F f, const QVariant &value, const char *reader) {
-        v.append(Value{s(key), name, REG_SZ, f, value, s(reader)});
+    const auto sz = [&](const char *key, const QString &name, F f, const QVariant &value, const char *reader,
+                        const Binding &b = {}) {
+        v.append(Value{s(key), name, REG_SZ, f, value, s(reader), b.get, b.set});
     };
-    const auto dw = [&](const char *key, const QString &name, F f, const QVariant &value, const char *reader) {
-        v.append(Value{s(key), name, REG_DWORD, f, value, s(reader)});
+    const auto dw = [&](const char *key, const QString &name, F f, const QVariant &value, const char *reader,
+                        const Binding &b = {}) {
+        v.append(Value{s(key), name, REG_DWORD, f, value, s(reader), b.get, b.set});
     };
 
-    dw("", s("MV"), F::Literal, 300, "nothing");
-    dw("", s("SV"), F::Literal, 2, "nothing");
+    dw("", s("MV"), F::Literal, 300, "nothing", number(&S::MV, 0, kAnyNumber));
+    dw("", s("SV"), F::Literal, 2, "nothing", number(&S::SV, 0, kAnyNumber));
     for (int i = 1; i <= 9; ++i)
-        sz("MRU", QString::number(i), F::Literal, QString(), "LoadSettings");
+        sz("MRU", QString::number(i), F::Literal, QString(), "LoadSettings", textElement(&S::FileMRU, i - 1));
     for (int i = 1; i <= 5; ++i)
-        sz("CFMRU", QString::number(i), F::Literal, QString(), "LoadSettings");
+        sz("CFMRU", QString::number(i), F::Literal, QString(), "LoadSettings", textElement(&S::CFMRU, i - 1));
     for (int i = 1; i <= 40; ++i)
         dw("CustomColors", QString::number(i), F::CustomColor, i, "LoadSettings (presence), FMColorPalette");
     for (int i = 1; i <= 40; ++i)
         sz("CustomLabels", QString::number(i), F::CustomLabel, i, "LoadSettings (presence), FMColorPalette");
 
-    sz("TextBoard", s("FontName"), F::TextBoardFont, {}, "LoadTBSettings, Options");
-    dw("TextBoard", s("FontSize"), F::ScreenFontSize, {}, "LoadTBSettings, Options");
-    for (const char *style : {"Bold", "Italic", "Underline", "Strikeout"})
-        dw("TextBoard", s(style), F::Literal, 0, "LoadTBSettings, Options");
-    dw("TextBoard", s("Alignment"), F::Literal, 0, "LoadTBSettings, Options");
-    dw("TextBoard", s("FontColorIndex"), F::Literal, 0, "LoadTBSettings, Options");
-    sz("TextBoard", s("FontColorName"), F::Literal, s("Black"), "LoadTBSettings, Options");
+    sz("TextBoard", s("FontName"), F::TextBoardFont, {}, "LoadTBSettings, Options", text(&S::TBFontName));
+    dw("TextBoard", s("FontSize"), F::ScreenFontSize, {}, "LoadTBSettings, Options", number(&S::TBFontSize, 8, 36));
+    const char *styles[] = {"Bold", "Italic", "Underline", "Strikeout"};
+    for (int i = 0; i < 4; ++i)
+        dw("TextBoard", s(styles[i]), F::Literal, 0, "LoadTBSettings, Options", element(&S::TBFontStyle, i, 0, 1));
+    dw("TextBoard", s("Alignment"), F::Literal, 0, "LoadTBSettings, Options", number(&S::TBAlignment, 0, 2));
+    dw("TextBoard", s("FontColorIndex"), F::Literal, 0, "LoadTBSettings, Options",
+       number(&S::TBFontColorIndex, 0, 15));
+    sz("TextBoard", s("FontColorName"), F::Literal, s("Black"), "LoadTBSettings, Options",
+       text(&S::TBFontColorName));
 
-    dw("FontMap", s("ForeColor"), F::DesignedColor, {}, "LoadLastSettings, Options");
-    dw("FontMap", s("BackColor"), F::DesignedColor, {}, "LoadLastSettings, Options");
-    dw("FontMap", s("ForeColorIndex"), F::Literal, 8, "LoadLastSettings, Options");
-    dw("FontMap", s("BackColorIndex"), F::Literal, 5, "LoadLastSettings, Options");
-    sz("FontMap", s("ForeColorName"), F::Literal, s("Window Text"), "LoadLastSettings, Options");
-    sz("FontMap", s("BackColorName"), F::Literal, s("Window Background"), "LoadLastSettings, Options");
-    dw("FontMap", s("ForePaletteRef"), F::Literal, 1, "LoadLastSettings, Options");
-    dw("FontMap", s("BackPaletteRef"), F::Literal, 1, "LoadLastSettings, Options");
-    sz("FontMap", s("Hilite"), F::Literal, s("False"), "LoadLastSettings, Options");
-    dw("FontMap", s("Borders"), F::Literal, 1, "LoadLastSettings, Options");
-    dw("FontMap", s("SizeIndex"), F::ScreenSizeIndex, {}, "LoadLastSettings, Options");
-    sz("FontMap", s("InitMap"), F::Literal, s("False"), "LoadLastSettings, Options");
-    sz("FontMap", s("InitMapPath"), F::Literal, s("None"), "LoadLastSettings, Options");
+    // A colour index is a cell of one of the palette's tabs (48, 25 or 40 cells).
+    dw("FontMap", s("ForeColor"), F::DesignedColor, {}, "LoadLastSettings, Options", color(&S::FMForeColor));
+    dw("FontMap", s("BackColor"), F::DesignedColor, {}, "LoadLastSettings, Options", color(&S::FMBackColor));
+    dw("FontMap", s("ForeColorIndex"), F::Literal, 8, "LoadLastSettings, Options", number(&S::FMForeColorIndex, 0, 47));
+    dw("FontMap", s("BackColorIndex"), F::Literal, 5, "LoadLastSettings, Options", number(&S::FMBackColorIndex, 0, 47));
+    sz("FontMap", s("ForeColorName"), F::Literal, s("Window Text"), "LoadLastSettings, Options",
+       text(&S::FMForeColorName));
+    sz("FontMap", s("BackColorName"), F::Literal, s("Window Background"), "LoadLastSettings, Options",
+       text(&S::FMBackColorName));
+    dw("FontMap", s("ForePaletteRef"), F::Literal, 1, "LoadLastSettings, Options", number(&S::FMForePaletteRef, 0, 2));
+    dw("FontMap", s("BackPaletteRef"), F::Literal, 1, "LoadLastSettings, Options", number(&S::FMBackPaletteRef, 0, 2));
+    sz("FontMap", s("Hilite"), F::Literal, s("False"), "LoadLastSettings, Options", onOff(&S::Hilite));
+    dw("FontMap", s("Borders"), F::Literal, 1, "LoadLastSettings, Options", number(&S::Borders, 0, 1));
+    // Steps beyond any screen's largest are held here; the screen's own limit is the loader's.
+    dw("FontMap", s("SizeIndex"), F::ScreenSizeIndex, {}, "LoadLastSettings, Options", number(&S::SizeIndex, 1, 999));
+    sz("FontMap", s("InitMap"), F::Literal, s("False"), "LoadLastSettings, Options", onOff(&S::InitMap));
+    sz("FontMap", s("InitMapPath"), F::Literal, s("None"), "LoadLastSettings, Options", text(&S::InitMapPath));
 
-    for (const char *view : {"Zoom", "Code", "KeyStroke"})
-        sz("Views", s(view), F::Literal, s("True"), "LoadLastSettings, Options");
-    sz("Views", s("ZoomSize"), F::Literal, s("72"), "LoadLastSettings, Options");
+    sz("Views", s("Zoom"), F::Literal, s("True"), "LoadLastSettings, Options", onOff(&S::ZoomView));
+    sz("Views", s("Code"), F::Literal, s("True"), "LoadLastSettings, Options", onOff(&S::CodeView));
+    sz("Views", s("KeyStroke"), F::Literal, s("True"), "LoadLastSettings, Options", onOff(&S::KeyStrokeView));
+    sz("Views", s("ZoomSize"), F::Literal, s("72"), "LoadLastSettings, Options", numberText(&S::ZoomSize, 8, 72));
 
-    for (const char *option : {"TXTLoadSet", "QUFUnLoadSet", "CopyDialog", "ExitWarning", "OverwriteWarning",
-                               "ColorScheme", "ToolTips"})
-        sz("Options", s(option), F::Literal, s("True"), "LoadLastSettings, Options");
-    sz("Options", s("VCPosition"), F::Literal, s("L"), "LoadLastSettings, Options");
-    dw("Options", s("ZoomedLetter"), F::Literal, 65, "LoadLastSettings (presence), Options");
-    dw("Options", s("OFMapStart"), F::Literal, 60, "LoadLastSettings (presence), Options");
-    sz("Options", s("MaximizeTB"), F::NotWritten, {}, "Options");
+    const std::pair<const char *, bool S::*> options[] = {
+        {"TXTLoadSet", &S::TXTLoadSet},           {"QUFUnLoadSet", &S::QUFUnLoadSet},
+        {"CopyDialog", &S::CopyDialog},           {"ExitWarning", &S::ExitWarning},
+        {"OverwriteWarning", &S::OverwriteWarning}, {"ColorScheme", &S::ColorScheme},
+        {"ToolTips", &S::ToolTips},
+    };
+    for (const auto &[option, member] : options)
+        sz("Options", s(option), F::Literal, s("True"), "LoadLastSettings, Options", onOff(member));
+    sz("Options", s("VCPosition"), F::Literal, s("L"), "LoadLastSettings, Options", text(&S::VCPosition));
+    dw("Options", s("ZoomedLetter"), F::Literal, 65, "LoadLastSettings (presence), Options",
+       number(&S::ZoomedLetter, 0, 255));
+    dw("Options", s("OFMapStart"), F::Literal, 60, "LoadLastSettings (presence), Options",
+       number(&S::OFMapStart, 0, 255));
+    sz("Options", s("MaximizeTB"), F::NotWritten, {}, "Options", onOff(&S::MaximizeTB));
 
-    dw("CFMEditor", s("ListCols"), F::Literal, 10, "LoadLastSettings (presence), CFMEditor");
-    dw("CFMEditor", s("ShiftDir"), F::Literal, 0, "LoadLastSettings (presence), CFMEditor, Options");
+    dw("CFMEditor", s("ListCols"), F::Literal, 10, "LoadLastSettings (presence), CFMEditor",
+       number(&S::ListCols, 8, 30));
+    dw("CFMEditor", s("ShiftDir"), F::Literal, 0, "LoadLastSettings (presence), CFMEditor, Options",
+       number(&S::ShiftDir, 0, 1));
     sz("FB", s("SampleText"), F::Literal, s("The Quick Brown Fox Jumped Over the Lazy Dog."),
-       "LoadLastSettings (presence), FontBrowser, Options");
+       "LoadLastSettings (presence), FontBrowser, Options", text(&S::SampleText));
 
+    // Band widths and window sizes in twips; no screen is wider than this.
+    constexpr int kMaxTwips = 1'000'000;
     const int mainBands[] = {945, 6240, 2310, 1230};
     for (int i = 0; i < 4; ++i)
-        dw("Bars", QStringLiteral("MainBand%1Wdth").arg(i + 1), F::Literal, mainBands[i], "LoadLastSettings");
+        dw("Bars", QStringLiteral("MainBand%1Wdth").arg(i + 1), F::Literal, mainBands[i], "LoadLastSettings",
+           element(&S::MainBandWidth, i, 0, kMaxTwips));
     const int tbBands[] = {1920, 1575, 2055, 1230, 2880};
     for (int i = 0; i < 5; ++i)
-        dw("Bars", QStringLiteral("TBBand%1Wdth").arg(i + 1), F::Literal, tbBands[i], "LoadLastSettings");
-    dw("Bars", s("FMBand1Wdth"), F::Literal, 1635, "LoadLastSettings");
-    dw("Bars", s("FMBand2Wdth"), F::Literal, 5310, "LoadLastSettings");
-    dw("Bars", s("FMBand3Wdth"), F::DesignedSize, {}, "LoadLastSettings");
+        dw("Bars", QStringLiteral("TBBand%1Wdth").arg(i + 1), F::Literal, tbBands[i], "LoadLastSettings",
+           element(&S::TBBandWidth, i, 0, kMaxTwips));
+    dw("Bars", s("FMBand1Wdth"), F::Literal, 1635, "LoadLastSettings", element(&S::FMBandWidth, 0, 0, kMaxTwips));
+    dw("Bars", s("FMBand2Wdth"), F::Literal, 5310, "LoadLastSettings", element(&S::FMBandWidth, 1, 0, kMaxTwips));
+    dw("Bars", s("FMBand3Wdth"), F::DesignedSize, {}, "LoadLastSettings", element(&S::FMBandWidth, 2, 0, kMaxTwips));
 
-    dw("Last", s("FormTop"), F::CenteredWindow, {}, "LoadLastSettings");
-    dw("Last", s("FormLeft"), F::CenteredWindow, {}, "LoadLastSettings");
-    dw("Last", s("FormHeight"), F::DesignedSize, {}, "LoadLastSettings");
-    dw("Last", s("FormWidth"), F::DesignedSize, {}, "LoadLastSettings");
-    for (const char *path : {"LFLoadPath", "LFSavePath", "LMLoadPath", "LMSavePath"})
-        sz("Last", s(path), F::DocumentsFolder, {}, "LoadLastSettings");
+    dw("Last", s("FormTop"), F::CenteredWindow, {}, "LoadLastSettings", number(&S::FormTop, -kMaxTwips, kMaxTwips));
+    dw("Last", s("FormLeft"), F::CenteredWindow, {}, "LoadLastSettings", number(&S::FormLeft, -kMaxTwips, kMaxTwips));
+    dw("Last", s("FormHeight"), F::DesignedSize, {}, "LoadLastSettings", number(&S::FormHeight, 0, kMaxTwips));
+    dw("Last", s("FormWidth"), F::DesignedSize, {}, "LoadLastSettings", number(&S::FormWidth, 0, kMaxTwips));
+    const std::pair<const char *, QString S::*> folders[] = {
+        {"LFLoadPath", &S::LFLoadPath}, {"LFSavePath", &S::LFSavePath},
+        {"LMLoadPath", &S::LMLoadPath}, {"LMSavePath", &S::LMSavePath}};
+    for (const auto &[path, member] : folders)
+        sz("Last", s(path), F::DocumentsFolder, {}, "LoadLastSettings", text(member));
 
     for (const char *temp : {"TBFColorIndex", "FMFPaletteRef", "FMBPaletteRef", "FMFColorIndex", "FMBColorIndex"})
         dw("Temp", s(temp), F::NotWritten, {}, "nothing");
@@ -125,6 +219,27 @@ const QStringList &keys()
         QStringLiteral("Temp"),
     };
     return list;
+}
+
+Settings literalDefaults()
+{
+    Settings settings;
+    for (const Value &v : values()) {
+        if (v.firstRun != FirstRun::Literal || !v.set)
+            continue;
+        if (v.type == REG_DWORD)
+            v.set(settings, RegValue(qint32(v.value.toInt())));
+        else
+            v.set(settings, RegValue(v.value.toString()));
+    }
+    return settings;
+}
+
+int defaultNumber(const QString &key, const QString &name)
+{
+    const Value *v = find(key, name);
+    Q_ASSERT_X(v, "SettingsLayout::defaultNumber", qPrintable(key + QLatin1Char('\\') + name));
+    return v ? v->value.toInt() : 0;
 }
 
 } // namespace SettingsLayout

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "app/rules/RegistryFunctions.h"
+#include "app/rules/Settings.h"
+
 #include <QList>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 // Every value of the settings store under Software\Quorvil, in one table: its key, name,
-// type, first-run default and reader. The settings readers and writers take the type from
-// here, and the tests compare a first run's store with it.
+// type, first-run default, reader, and the member of Settings it is. The settings readers
+// and writers take the type and the member from here, and the tests compare a first run's
+// store with it.
 namespace SettingsLayout {
 
 // Where a value's first-run default comes from.
@@ -32,6 +38,11 @@ struct Value
     FirstRun firstRun;
     QVariant value;
     QString readBy;
+    // The member of Settings, as stored and back; a number read is held to the member's range
+    // and anything unreadable gives 0, False or the empty text. Empty for the values that
+    // Settings does not carry (the custom colours, the Temp values).
+    std::function<QVariant(const Settings &)> get;
+    std::function<void(Settings &, const RegValue &)> set;
 };
 
 // The whole layout, key by key in the order of the first-run writes.
@@ -42,5 +53,11 @@ const Value *find(const QString &key, const QString &name);
 QString keyPath(const QString &key);
 // The 13 subkeys, in the order they are created.
 const QStringList &keys();
+
+// Settings with every literal first-run default of the table; the defaults that follow the
+// screen, the fonts and the user's folders are the first run's to fill in.
+Settings literalDefaults();
+// A number's first-run default (a band width, say), from the table.
+int defaultNumber(const QString &key, const QString &name);
 
 } // namespace SettingsLayout

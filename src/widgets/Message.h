@@ -42,7 +42,3 @@ private:
 void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, bool ShowDontDisplay,
              int FocusButton);
 
-// Where the colour scheme comes from: the FontMap's fore and back colours. Until the
-// main window installs its own source, the designed FontMap colours are used.
-using MessageColorSource = std::function<std::pair<QColor, QColor>()>;
-void setMessageColorSource(MessageColorSource source);

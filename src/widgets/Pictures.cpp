@@ -1,6 +1,6 @@
-#include "app/Pictures.h"
+#include "widgets/Pictures.h"
 
-#include "app/ColorResolve.h"
+#include "widgets/ColorResolve.h"
 #include "app/rules/QBColors.h"
 
 #include <QHash>

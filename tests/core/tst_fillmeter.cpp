@@ -1,8 +1,9 @@
 // The counters' captions and the fill meter's rules, at the limit of 61,440 characters.
-#include "support/TestMain.h"
 
 #include "textboard/rules/FillMeter.h"
 #include "textboard/rules/TextBoardCounters.h"
+
+#include <QTest>
 
 namespace {
 
@@ -108,5 +109,5 @@ void TestFillMeter::width()
         QCOMPARE(*w, width);
 }
 
-QUORVIL_TEST_MAIN(TestFillMeter)
+QTEST_GUILESS_MAIN(TestFillMeter)
 #include "tst_fillmeter.moc"

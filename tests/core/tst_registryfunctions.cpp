@@ -1,8 +1,8 @@
-#include "support/TestMain.h"
-
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
 #include "platform/fakes/MemoryRegistry.h"
+
+#include <QTest>
 
 namespace {
 
@@ -275,5 +275,5 @@ void TestRegistryFunctions::conversions()
         QCOMPARE(*asBool, boolean.toBool());
 }
 
-QUORVIL_TEST_MAIN(TestRegistryFunctions)
+QTEST_GUILESS_MAIN(TestRegistryFunctions)
 #include "tst_registryfunctions.moc"

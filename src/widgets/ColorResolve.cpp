@@ -1,4 +1,4 @@
-#include "app/ColorResolve.h"
+#include "widgets/ColorResolve.h"
 
 #include <QApplication>
 #include <QPalette>

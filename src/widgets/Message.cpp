@@ -1,8 +1,11 @@
-#include "app/Message.h"
+#include "widgets/Message.h"
 
-#include "app/ColorResolve.h"
-#include "app/Twips.h"
+#include "widgets/ModalDialog.h"
+
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "fontmap/rules/FontMapColors.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,16 +22,11 @@ constexpr QRectF kButton1(2790, 1950, 1290, 330);
 constexpr QRectF kButton2(4140, 1950, 1290, 330);
 constexpr QRectF kDisplayAgainCheck(105, 1980, 2055, 270);
 
-MessageColorSource &colorSource()
-{
-    static MessageColorSource source;
-    return source;
-}
-
+// The FontMap's colours, or its designed colours while no main window shows a FontMap.
 std::pair<QColor, QColor> schemeColors()
 {
-    if (colorSource())
-        return colorSource()();
+    if (const FontMapColors *colors = globals().gFontMapColors)
+        return {resolveColor(colors->fore().color), resolveColor(colors->back().color)};
     return {resolveColor(kWindowText), resolveColor(kWindowBackground)};
 }
 
@@ -177,10 +175,6 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
 {
     Message box(QApplication::activeWindow());
     box.setup(Msg, Buttons, Title, ShowDontDisplay, FocusButton);
-    box.exec();
+    execModal(box);
 }
 
-void setMessageColorSource(MessageColorSource source)
-{
-    colorSource() = std::move(source);
-}

@@ -1,9 +1,10 @@
 // The paste room arithmetic and the text that travels between the TextBoard and the
 // clipboard.
-#include "support/TestMain.h"
 
 #include "textboard/rules/ClipboardText.h"
 #include "textboard/rules/PasteRoom.h"
+
+#include <QTest>
 
 class TestTextBoardEditingRules : public QObject
 {
@@ -104,5 +105,5 @@ void TestTextBoardEditingRules::fromClipboard()
     QCOMPARE(fromClipboardText(clipboard, symbol ? FontCharset::Symbol : FontCharset::Ansi), board);
 }
 
-QUORVIL_TEST_MAIN(TestTextBoardEditingRules)
+QTEST_GUILESS_MAIN(TestTextBoardEditingRules)
 #include "tst_textboardeditingrules.moc"

@@ -1,11 +1,11 @@
 // Broken and hostile RTF: the reader ends with an error result (never a crash, a hang or
 // a huge allocation), and whatever it does accept is a document the writer can write and
 // the reader read back unchanged.
-#include "support/TestMain.h"
 
 #include "textboard/rules/RtfReader.h"
 #include "textboard/rules/RtfWriter.h"
 
+#include <QTest>
 #include <QFile>
 
 #include <random>
@@ -234,5 +234,5 @@ void TestRtfMalformed::mutations()
     }
 }
 
-QUORVIL_TEST_MAIN(TestRtfMalformed)
+QTEST_GUILESS_MAIN(TestRtfMalformed)
 #include "tst_rtfmalformed.moc"

@@ -1,9 +1,9 @@
 // The RTF reader on files that word processors write and on the parts of RTF it has to
 // understand or skip.
-#include "support/TestMain.h"
 
 #include "textboard/rules/RtfReader.h"
 
+#include <QTest>
 #include <QFile>
 
 namespace {
@@ -209,5 +209,5 @@ void TestRtfReader::formats()
     QCOMPARE(describe(result.value()), expected);
 }
 
-QUORVIL_TEST_MAIN(TestRtfReader)
+QTEST_GUILESS_MAIN(TestRtfReader)
 #include "tst_rtfreader.moc"

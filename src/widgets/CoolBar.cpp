@@ -1,6 +1,6 @@
-#include "app/CoolBar.h"
+#include "widgets/CoolBar.h"
 
-#include "app/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QResizeEvent>
 

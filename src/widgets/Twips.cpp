@@ -1,4 +1,4 @@
-#include "app/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,13 +1,16 @@
-#include "app/MainMenu.h"
+#include "widgets/MainMenu.h"
+
+#include "widgets/ActionCollection.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
-MainMenu::MainMenu(QMenuBar *bar, QObject *parent)
+MainMenu::MainMenu(QMenuBar *bar, ActionCollection &commands, QObject *parent)
     : QObject(parent)
     , m_bar(bar)
+    , m_commands(commands)
 {
     const auto text = [](const char *s) { return QString::fromUtf8(s); };
 
@@ -127,22 +130,13 @@ QMenu *MainMenu::addMenu(QMenu *parent, const QString &name, const QString &capt
 QAction *MainMenu::addItem(QMenu *menu, const QString &name, const QString &caption, const QString &shortcut,
                            bool checkable)
 {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setCheckable(checkable);
+    QAction *action = m_commands.add(name, caption, checkable);
     if (!shortcut.isEmpty()) {
         action->setShortcut(QKeySequence(shortcut));
         action->setShortcutContext(Qt::WindowShortcut);
     }
+    menu->addAction(action);
     m_items.insert(name, action);
-    connect(action, &QAction::triggered, this, [this, name, action](bool checked) {
-        // Qt flips a checkable item before telling us; a classic menu item does not.
-        if (action->isCheckable()) {
-            const QSignalBlocker block(action);
-            action->setChecked(!checked);
-        }
-        Q_EMIT itemClicked(name);
-    });
     return action;
 }
 

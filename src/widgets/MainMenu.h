@@ -4,20 +4,22 @@
 #include <QObject>
 #include <QString>
 
+class ActionCollection;
 class QAction;
 class QMenu;
 class QMenuBar;
 
 // The main window's menu bar, built from one table: every menu, item, caption, access
-// key, shortcut and separator, each found by its name. Items behave as classic menu
-// items: a click does not change the check mark by itself; the handler decides.
+// key, shortcut and separator, each found by its name. Each item is the command of its
+// name (ActionCollection); a checkable item flips its mark before its handler runs.
 class MainMenu final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainMenu)
 
 public:
-    explicit MainMenu(QMenuBar *bar, QObject *parent = nullptr);
+    // The items' commands are created in `commands`, under the items' names.
+    MainMenu(QMenuBar *bar, ActionCollection &commands, QObject *parent = nullptr);
 
     QAction *item(const QString &name) const;   // items and separators
     QMenu *menu(const QString &name) const;     // top-level menus and submenus
@@ -29,7 +31,6 @@ public:
     void setVisible(const QString &name, bool visible);
 
 Q_SIGNALS:
-    void itemClicked(const QString &name);
     // A top-level menu or the submenu of that name is about to open.
     void menuOpening(const QString &name);
 
@@ -40,6 +41,7 @@ private:
     QAction *addSeparator(QMenu *menu, const QString &name);
 
     QMenuBar *m_bar = nullptr;
+    ActionCollection &m_commands;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
 };

@@ -1,9 +1,10 @@
 // The RTF writer against the reader: whatever the writer writes reads back as the same
 // document, and the bytes it writes are the ones word processors expect.
-#include "support/TestMain.h"
 
 #include "textboard/rules/RtfReader.h"
 #include "textboard/rules/RtfWriter.h"
+
+#include <QTest>
 
 namespace {
 
@@ -248,5 +249,5 @@ void TestRtfRoundTrip::sizeBetweenHalfPoints()
     QCOMPARE(roundTrip(doc).paragraphs.at(0).runs.at(0).format.size, 7.5);
 }
 
-QUORVIL_TEST_MAIN(TestRtfRoundTrip)
+QTEST_GUILESS_MAIN(TestRtfRoundTrip)
 #include "tst_rtfroundtrip.moc"

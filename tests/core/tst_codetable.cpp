@@ -1,6 +1,6 @@
-#include "support/TestMain.h"
-
 #include "fontmap/rules/CodeTable.h"
+
+#include <QTest>
 
 class TestCodeTable : public QObject
 {
@@ -57,5 +57,5 @@ void TestCodeTable::standardRow()
         QCOMPARE(table.at(code - 32, column), row.at(column));
 }
 
-QUORVIL_TEST_MAIN(TestCodeTable)
+QTEST_GUILESS_MAIN(TestCodeTable)
 #include "tst_codetable.moc"

@@ -1,4 +1,4 @@
-#include "platform/RegistryTree.h"
+#include "app/rules/RegistryTree.h"
 
 #include <algorithm>
 #include <utility>
