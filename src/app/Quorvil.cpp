@@ -23,6 +23,7 @@
 #include "widgets/CoolBar.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
+#include "widgets/ProgramStyle.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -35,7 +36,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyleFactory>
 
 namespace {
 
@@ -262,8 +262,11 @@ bool Quorvil::event(QEvent *event)
 void Quorvil::Form_Initialize()
 {
     // The program draws its controls in one consistent style on every desktop.
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(style);
+    QApplication::setStyle(new ProgramStyle);
+    // The menu bar stays in the window on every desktop: the window's layout rules place
+    // everything under it, and a global menu bar would leave a gap. It also spares the
+    // start-up the search for a global menu service.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 void Quorvil::Form_Load()

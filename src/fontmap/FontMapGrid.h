@@ -4,6 +4,8 @@
 #include "fontmap/rules/Charset.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QRectF>
 #include <QWidget>
 
@@ -22,6 +24,8 @@ struct FontMapCell
 // The FontMap container `FMapContainer`: the 224 cells `CharButton(0..223)` painted
 // as one widget (not 224 child controls). A hover or colour change repaints only the
 // cells it touches. The CoolBar `clbFontMap` is a child placed over its top edge.
+// Each caption is drawn as the glyphs of the cell font, looked up once for the font and
+// kept, so painting the grid lays out no text.
 class FontMapGrid final : public QWidget
 {
     Q_OBJECT
@@ -60,9 +64,20 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    // A caption's glyphs and how wide they are; empty until the cell is first painted.
+    struct CaptionGlyphs
+    {
+        QGlyphRun run;
+        qreal width = 0;
+        bool made = false;
+    };
+
     void paintCell(QPainter &painter, int index) const;
+    const CaptionGlyphs &glyphsOf(int index) const;
 
     std::array<FontMapCell, kCells> m_cells;
+    mutable std::array<CaptionGlyphs, kCells> m_glyphs;
     QFont m_font;
+    QRawFont m_rawFont;
     FontCharset m_charset = FontCharset::Ansi;
 };
