@@ -1,9 +1,9 @@
 // The TextBoard's text without its display: edits within the limit, line breaks kept
 // whole, the undo steps a user expects, and moving by words.
-#include "support/TestMain.h"
-
 #include "textboard/rules/TextBoardBuffer.h"
 #include "textboard/rules/WordRule.h"
+
+#include <QTest>
 
 using Kind = EditHistory::Kind;
 using Overflow = TextBoardBuffer::Overflow;
@@ -205,5 +205,5 @@ void TestTextBoardBuffer::words()
     QCOMPARE(end, wordEnd);
 }
 
-QUORVIL_TEST_MAIN(TestTextBoardBuffer)
+QTEST_GUILESS_MAIN(TestTextBoardBuffer)
 #include "tst_textboardbuffer.moc"

@@ -2,12 +2,11 @@
 // character 10 wide, 'W' 20, the second half of a surrogate pair nothing): words wrap at
 // blanks and hyphens, a run longer than a line breaks where the line is full, and a change
 // re-breaks to exactly what breaking the whole text afresh gives.
-#include "support/TestMain.h"
-
 #include "textboard/rules/BoardText.h"
 #include "textboard/rules/VisualLines.h"
 
 #include <QRandomGenerator>
+#include <QTest>
 
 namespace {
 
@@ -185,5 +184,5 @@ void TestTextBoardLines::changeRebreaksAsAWhole()
     }
 }
 
-QUORVIL_TEST_MAIN(TestTextBoardLines)
+QTEST_GUILESS_MAIN(TestTextBoardLines)
 #include "tst_textboardlines.moc"
