@@ -15,6 +15,15 @@ CharAdvances fakeAdvances()
     return CharAdvances([](QStringView ch) { return ch == u"W" ? 20.0 : 10.0; });
 }
 
+// The text broken at `width`, tab stops 80 apart, with the made-up advances.
+VisualLines laidOut(const QString &text, qreal width, const CharAdvances &advances)
+{
+    VisualLines lines;
+    lines.setGeometry(width, 80);
+    lines.layout(text, advances);
+    return lines;
+}
+
 QStringList linesOf(const QString &text, const VisualLines &lines)
 {
     QStringList out;
@@ -78,11 +87,7 @@ void TestTextBoardLines::breaks()
     QFETCH(QString, text);
     QFETCH(qreal, width);
     QFETCH(QStringList, lines);
-    const CharAdvances advances = fakeAdvances();
-    VisualLines v;
-    v.setGeometry(width, 80);
-    v.layout(text, advances);
-    QCOMPARE(linesOf(text, v), lines);
+    QCOMPARE(linesOf(text, laidOut(text, width, fakeAdvances())), lines);
 }
 
 void TestTextBoardLines::tabStops()
@@ -130,9 +135,7 @@ void TestTextBoardLines::carets()
     QFETCH(int, character);
     QFETCH(int, lastCaret);
     const CharAdvances advances = fakeAdvances();
-    VisualLines v;
-    v.setGeometry(70, 80);
-    v.layout(text, advances);
+    const VisualLines v = laidOut(text, 70, advances);
     QCOMPARE(v.caretAt(text, advances, line, x), caret);
     QCOMPARE(v.characterAt(text, advances, line, x), character);
     QCOMPARE(v.lastCaret(text, line), lastCaret);
@@ -162,9 +165,7 @@ void TestTextBoardLines::changeRebreaksAsAWhole()
     QFETCH(QString, text);
     QFETCH(qreal, width);
     const CharAdvances advances = fakeAdvances();
-    VisualLines incremental;
-    incremental.setGeometry(width, 80);
-    incremental.layout(text, advances);
+    VisualLines incremental = laidOut(text, width, advances);
     const QStringList pieces = {"a", " ", "W", "-", "\r\n", "xyz xyz", QString(40, QLatin1Char('q')), ""};
     QRandomGenerator random(7);
     for (int round = 0; round < 400; ++round) {
@@ -176,10 +177,7 @@ void TestTextBoardLines::changeRebreaksAsAWhole()
         text.replace(position, end - position, inserted);
         incremental.update(text, advances, position, end - position, inserted.size());
 
-        VisualLines whole;
-        whole.setGeometry(width, 80);
-        whole.layout(text, advances);
-        QVERIFY2(startsOf(incremental) == startsOf(whole),
+        QVERIFY2(startsOf(incremental) == startsOf(laidOut(text, width, advances)),
                  qPrintable(QStringLiteral("round %1: %2 characters at %3 replaced").arg(round).arg(end - position).arg(position)));
     }
 }
