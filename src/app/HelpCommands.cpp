@@ -3,38 +3,54 @@
 #include "widgets/ModalDialog.h"
 
 #include "app/About.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "app/Documents.h"
 #include "app/rules/ProductInfo.h"
 #include "platform/Shell.h"
 
 #include <QCoreApplication>
 
-HelpCommands::HelpCommands(Shell &shell, QWidget *window, QObject *parent)
+namespace {
+
+QStringList documentFolders()
+{
+    return Documents::folders(QCoreApplication::applicationDirPath());
+}
+
+} // namespace
+
+HelpCommands::HelpCommands(Shell &shell, FileChecks &checks, QWidget *window, QObject *parent)
     : QObject(parent)
     , m_shell(shell)
+    , m_checks(checks)
     , m_window(window)
 {
 }
 
-QString HelpCommands::helpFileName()
+QString HelpCommands::helpDocument() const
 {
-    // The help document is an HTML page shipped beside the program.
-    return globals().gAppName + QStringLiteral("300.html");
+    return Documents::find(m_checks, Documents::helpFileName(), documentFolders());
 }
 
-QString HelpCommands::programFolder()
+QString HelpCommands::readmeDocument() const
 {
-    return QCoreApplication::applicationDirPath();
+    return Documents::find(m_checks, Documents::readmeFileName(), documentFolders());
+}
+
+void HelpCommands::openDocument(const QString &path)
+{
+    // A missing document does nothing and says nothing, like any failed shell request.
+    if (!path.isEmpty())
+        m_shell.open(path);
 }
 
 void HelpCommands::HelpContents_Click()
 {
-    m_shell.open(programFolder() + QLatin1Char('/') + helpFileName());
+    openDocument(helpDocument());
 }
 
 void HelpCommands::HelpReadme_Click()
 {
-    m_shell.open(programFolder() + QStringLiteral("/Readme.html"));
+    openDocument(readmeDocument());
 }
 
 void HelpCommands::HelpCheckUpd_Click()

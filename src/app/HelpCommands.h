@@ -2,21 +2,23 @@
 
 #include <QObject>
 
+class FileChecks;
 class Shell;
 class QWidget;
 
-// The Help menu: the help document, the Readme, the web pages, feedback and About.
+// The Help menu: the user guide, the Readme, the web pages, feedback and About.
 class HelpCommands final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpCommands)
 
 public:
-    HelpCommands(Shell &shell, QWidget *window, QObject *parent = nullptr);
+    HelpCommands(Shell &shell, FileChecks &checks, QWidget *window, QObject *parent = nullptr);
 
-    // The help document ("Quorvil300" after the product name) and the Readme, in the program's folder.
-    static QString helpFileName();
-    static QString programFolder();
+    // The documents as the Help commands open them, looked up on each call; empty when
+    // the program has none. Help > Contents is offered only when helpDocument() is not empty.
+    QString helpDocument() const;
+    QString readmeDocument() const;
 
     void HelpContents_Click();
     void HelpReadme_Click();
@@ -26,6 +28,9 @@ public:
     void HelpAbout_Click();
 
 private:
+    void openDocument(const QString &path);
+
     Shell &m_shell;
+    FileChecks &m_checks;
     QWidget *m_window = nullptr;
 };

@@ -283,7 +283,10 @@ void buildFontMap(QuorvilControls &c, const ActionCollection &a, QWidget *client
     c.tlbCFMapName->addButton(QStringLiteral("CFMName"), QStringLiteral("Custom Map currently loaded"));
     c.tlbCFMapName->button(QStringLiteral("CFMName"))->setText(QStringLiteral("Custom Map currently loaded"));
     c.tlbCFMapName->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    c.lblCFMName = label(c.pbxCFMName, "lblCFMName", QString(), design(122, 3, 170, 16));
+    // The caption takes the room its font needs; the name follows it.
+    Twips::setWidth(c.tlbCFMapName, px(std::max(120, c.tlbCFMapName->sizeHint().width())));
+    c.lblCFMName = label(c.pbxCFMName, "lblCFMName", QString(),
+                         QRectF(Twips::width(c.tlbCFMapName) + px(2), px(3), px(170), px(16)));
     setTag(c.lblCFMName, "Currently loaded Custom FontMap file name");
     c.clbFontMap->addBand(c.pbxCFMName, px(761) - bandWidth("FMBand1Wdth") - bandWidth("FMBand2Wdth"));
     c.clbFontMap->setBandVisible(3, false);

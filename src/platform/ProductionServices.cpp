@@ -9,6 +9,7 @@
 #include "platform/FsFileChecks.h"
 #include "platform/PosixUserName.h"
 #include "platform/QtDisplay.h"
+#include "platform/XkbKeyboardLocks.h"
 
 struct ProductionServices::Impl
 {
@@ -21,6 +22,7 @@ struct ProductionServices::Impl
     FtCodePage codePage{fonts};
     QtCommonDialog dialog{fonts, shell};
     SystemClipboard clipboard;
+    XkbKeyboardLocks keyboardLocks;
 };
 
 ProductionServices::ProductionServices()
@@ -35,6 +37,7 @@ ProductionServices::ProductionServices()
     m_services.codePage = &m_impl->codePage;
     m_services.dialog = &m_impl->dialog;
     m_services.clipboard = &m_impl->clipboard;
+    m_services.keyboardLocks = &m_impl->keyboardLocks;
 }
 
 ProductionServices::~ProductionServices() = default;

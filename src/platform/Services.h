@@ -9,6 +9,7 @@ class FontCatalog;
 class CodePage;
 class CommonDialog;
 class Clipboard;
+class KeyboardLocks;
 
 // The operating-system services a window may call, handed down from the composition
 // root (main(), or a test with fakes). The bundle owns nothing.
@@ -23,4 +24,5 @@ struct Services
     CodePage *codePage = nullptr;
     CommonDialog *dialog = nullptr;
     Clipboard *clipboard = nullptr;
+    KeyboardLocks *keyboardLocks = nullptr;
 };

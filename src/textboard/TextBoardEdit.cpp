@@ -128,6 +128,12 @@ bool TextBoardEdit::setSelText(const QString &text)
     return true;
 }
 
+void TextBoardEdit::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    setAttribute(Qt::WA_InputMethodEnabled, !readOnly);
+}
+
 void TextBoardEdit::setAlignment(int code)
 {
     m_alignment = code;
@@ -249,6 +255,8 @@ void TextBoardEdit::applied(const std::optional<TextBoardBuffer::Change> &change
 
 bool TextBoardEdit::insertTyped(const QString &text)
 {
+    if (m_readOnly)
+        return false;
     // Typing beyond the maximum length is refused, as the classic box did.
     if (BoardText::withBoardBreaks(text).size() > m_buffer.room())
         return false;
@@ -259,13 +267,15 @@ bool TextBoardEdit::insertTyped(const QString &text)
 void TextBoardEdit::insertFromMimeData(const QMimeData *source)
 {
     // Drops and the box's own paste stay within the limit too (cut to the room left).
-    if (!source || !source->hasText())
+    if (m_readOnly || !source || !source->hasText())
         return;
     applied(m_buffer.insert(source->text(), EditHistory::Kind::Other, TextBoardBuffer::Overflow::Cut));
 }
 
 void TextBoardEdit::deleteBack(Unit unit)
 {
+    if (m_readOnly)
+        return;
     const QString &text = m_buffer.text();
     if (m_buffer.hasSelection()) {
         applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
@@ -279,6 +289,8 @@ void TextBoardEdit::deleteBack(Unit unit)
 
 void TextBoardEdit::deleteForward(Unit unit)
 {
+    if (m_readOnly)
+        return;
     const QString &text = m_buffer.text();
     if (m_buffer.hasSelection()) {
         applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
@@ -298,12 +310,14 @@ QString TextBoardEdit::plainTextOf(const QString &boardText) const
 
 void TextBoardEdit::undo()
 {
-    applied(m_buffer.undo());
+    if (!m_readOnly)
+        applied(m_buffer.undo());
 }
 
 void TextBoardEdit::redo()
 {
-    applied(m_buffer.redo());
+    if (!m_readOnly)
+        applied(m_buffer.redo());
 }
 
 void TextBoardEdit::copy() const
@@ -314,7 +328,7 @@ void TextBoardEdit::copy() const
 
 void TextBoardEdit::cut()
 {
-    if (!m_buffer.hasSelection())
+    if (m_readOnly || !m_buffer.hasSelection())
         return;
     copy();
     applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
@@ -599,7 +613,7 @@ bool TextBoardEdit::event(QEvent *event)
         const bool editing = isTypedText(key) || isEnter(key)
             || ((key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier
                 && (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab));
-        if (own || editing) {
+        if (own || (editing && !m_readOnly)) {
             key->accept();
             return true;
         }
@@ -631,7 +645,11 @@ void TextBoardEdit::keyPressEvent(QKeyEvent *event)
         selectAll();
     else if (navigate(event))
         ;
-    else if (event->matches(QKeySequence::DeleteStartOfWord))
+    else if (m_readOnly) {
+        // Keys that would edit go on to the window, as a read-only box leaves them.
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    } else if (event->matches(QKeySequence::DeleteStartOfWord))
         deleteBack(Unit::Word);
     else if (event->matches(QKeySequence::DeleteEndOfWord))
         deleteForward(Unit::Word);
@@ -703,7 +721,8 @@ void TextBoardEdit::mouseMoveEvent(QMouseEvent *event)
         data->setText(plainTextOf(dragged));
         auto *drag = new QDrag(this);
         drag->setMimeData(data);
-        const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+        const Qt::DropAction action =
+            m_readOnly ? drag->exec(Qt::CopyAction) : drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
         const bool movedOut = action == Qt::MoveAction && drag->target() != viewport() && drag->target() != this;
         if (movedOut && m_buffer.text().mid(start, dragged.size()) == dragged)
             applied(m_buffer.remove(start, start + dragged.size(), EditHistory::Kind::Other));
@@ -764,15 +783,18 @@ void TextBoardEdit::contextMenuEvent(QContextMenuEvent *event)
     QMenu menu(this);
     const bool selected = m_buffer.hasSelection();
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    menu.addAction(menuText("&Undo", QKeySequence::Undo), this, &TextBoardEdit::undo)->setEnabled(m_buffer.canUndo());
-    menu.addAction(menuText("&Redo", QKeySequence::Redo), this, &TextBoardEdit::redo)->setEnabled(m_buffer.canRedo());
+    const bool editable = !m_readOnly;
+    menu.addAction(menuText("&Undo", QKeySequence::Undo), this, &TextBoardEdit::undo)
+        ->setEnabled(editable && m_buffer.canUndo());
+    menu.addAction(menuText("&Redo", QKeySequence::Redo), this, &TextBoardEdit::redo)
+        ->setEnabled(editable && m_buffer.canRedo());
     menu.addSeparator();
-    menu.addAction(menuText("Cu&t", QKeySequence::Cut), this, &TextBoardEdit::cut)->setEnabled(selected);
+    menu.addAction(menuText("Cu&t", QKeySequence::Cut), this, &TextBoardEdit::cut)->setEnabled(editable && selected);
     menu.addAction(menuText("&Copy", QKeySequence::Copy), this, &TextBoardEdit::copy)->setEnabled(selected);
     menu.addAction(menuText("&Paste", QKeySequence::Paste), this, &TextBoardEdit::paste)
-        ->setEnabled(clipboard && clipboard->hasText());
+        ->setEnabled(editable && clipboard && clipboard->hasText());
     menu.addAction(menuText("Delete", QKeySequence::UnknownKey), this, [this] { deleteForward(Unit::Character); })
-        ->setEnabled(selected);
+        ->setEnabled(editable && selected);
     menu.addSeparator();
     menu.addAction(menuText("Select All", QKeySequence::SelectAll), this, &TextBoardEdit::selectAll)
         ->setEnabled(length() > 0);
@@ -783,7 +805,7 @@ void TextBoardEdit::contextMenuEvent(QContextMenuEvent *event)
 
 void TextBoardEdit::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasText())
+    if (!m_readOnly && event->mimeData()->hasText())
         event->acceptProposedAction();
 }
 
@@ -836,6 +858,10 @@ void TextBoardEdit::dropEvent(QDropEvent *event)
 
 void TextBoardEdit::inputMethodEvent(QInputMethodEvent *event)
 {
+    if (m_readOnly) {
+        event->ignore();
+        return;
+    }
     const QString &text = m_buffer.text();
     if (!event->commitString().isEmpty() || event->replacementLength() > 0) {
         if (event->replacementLength() > 0 || event->replacementStart() != 0) {

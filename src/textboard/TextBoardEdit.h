@@ -45,6 +45,12 @@ public:
     // false when nothing could be inserted because the box is full.
     bool setSelText(const QString &text);
 
+    // A read-only box shows its caret and lets the keys and the mouse move it and select,
+    // as a preview does; nothing typed, pasted, dropped or undone changes its text (code
+    // still sets it).
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
+
     // The alignment codes of the classic box: 0 left, 1 right, 2 centre.
     int Alignment() const { return m_alignment; }
     void setAlignment(int code);
@@ -136,6 +142,7 @@ private:
     TextBoardBuffer m_buffer;
     TextBoardLayout m_layout;
     int m_alignment = 0;
+    bool m_readOnly = false;
     bool m_upstream = false;      // the caret shows at the end of a wrapped line
     qreal m_goalX = -1;           // where Up and Down aim, kept over short lines
     bool m_caretShown = false;

@@ -10,6 +10,7 @@
 #include <QPixmapCache>
 
 #include <functional>
+#include <numbers>
 
 namespace {
 
@@ -81,14 +82,206 @@ Painter glyph(const QString &text, QColor ink, QFont::Weight weight = QFont::Bol
     };
 }
 
-Painter page(QColor ink, const QString &mark)
+// A point of `r` given as fractions of its width and height.
+QPointF at(const QRectF &r, double x, double y)
+{
+    return {r.left() + r.width() * x, r.top() + r.height() * y};
+}
+
+// A line width that grows with the picture, so lines stay visible at every scale.
+double strokeWidth(const QRectF &r)
+{
+    return std::max(1.0, r.width() / 14);
+}
+
+// A sheet of paper with `mark` drawn on it.
+Painter sheet(Painter mark)
 {
     return [=](QPainter &p, const QRectF &r) {
-        const QRectF sheet = r.adjusted(r.width() * 0.15, 0, -r.width() * 0.15, 0);
+        const QRectF paper = r.adjusted(r.width() * 0.15, 0, -r.width() * 0.15, 0);
         p.setPen(QPen(QColor(90, 90, 90), 1));
         p.setBrush(Qt::white);
-        p.drawRect(sheet);
-        glyph(mark, ink)(p, sheet);
+        p.drawRect(paper);
+        mark(p, paper);
+    };
+}
+
+Painter page(QColor ink, const QString &mark)
+{
+    return sheet(glyph(mark, ink));
+}
+
+// Lines of text on a sheet with a folded corner.
+Painter textFile(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        QPainterPath paper;
+        paper.moveTo(at(r, 0.15, 0));
+        paper.lineTo(at(r, 0.62, 0));
+        paper.lineTo(at(r, 0.85, 0.25));
+        paper.lineTo(at(r, 0.85, 1));
+        paper.lineTo(at(r, 0.15, 1));
+        paper.closeSubpath();
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(Qt::white);
+        p.drawPath(paper);
+        p.drawPolyline(QPolygonF{at(r, 0.62, 0), at(r, 0.62, 0.25), at(r, 0.85, 0.25)});
+        p.setPen(QPen(ink, strokeWidth(r)));
+        for (const double y : {0.42, 0.58, 0.74})
+            p.drawLine(at(r, 0.27, y), at(r, 0.73, y));
+        p.drawLine(at(r, 0.27, 0.26), at(r, 0.5, 0.26));
+    };
+}
+
+// Two crossed blades with round handles.
+Painter scissors(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        p.setPen(QPen(ink, strokeWidth(r) * 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        const double d = r.width() * 0.3;
+        p.drawEllipse(QRectF(at(r, 0.05, 0.66), QSizeF(d, d)));
+        p.drawEllipse(QRectF(at(r, 0.65, 0.66), QSizeF(d, d)));
+        p.drawLine(at(r, 0.3, 0.7), at(r, 0.8, 0.04));
+        p.drawLine(at(r, 0.7, 0.7), at(r, 0.2, 0.04));
+    };
+}
+
+Painter keyboard()
+{
+    return [=](QPainter &p, const QRectF &r) {
+        const QRectF body(at(r, 0, 0.22), at(r, 1, 0.82));
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(225, 228, 235));
+        p.drawRoundedRect(body, r.width() * 0.08, r.width() * 0.08);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 60, 60));
+        const double key = r.width() * 0.11;
+        for (int row = 0; row < 2; ++row) {
+            for (int col = 0; col < 6; ++col)
+                p.drawRect(QRectF(at(r, 0.1 + col * 0.14, 0.32 + row * 0.16), QSizeF(key, key)));
+        }
+        p.drawRect(QRectF(at(r, 0.24, 0.64), at(r, 0.76, 0.64 + 0.11)));
+    };
+}
+
+// A cog wheel: the usual picture of settings.
+Painter gear(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        constexpr int kTeeth = 8;
+        const QPointF c = r.center();
+        const double outer = r.width() * 0.5, inner = r.width() * 0.36;
+        QPainterPath wheel;
+        for (int i = 0; i < kTeeth * 4; ++i) {
+            // Each tooth: two points out, two points in.
+            const double angle = (i - 0.5) * std::numbers::pi / (kTeeth * 2);
+            const double radius = (i % 4 < 2) ? outer : inner;
+            const QPointF point(c.x() + radius * std::cos(angle), c.y() + radius * std::sin(angle));
+            if (i == 0)
+                wheel.moveTo(point);
+            else
+                wheel.lineTo(point);
+        }
+        wheel.closeSubpath();
+        wheel.addEllipse(c, r.width() * 0.14, r.width() * 0.14);
+        wheel.setFillRule(Qt::OddEvenFill);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawPath(wheel);
+    };
+}
+
+// A grid of 3 x 3 cells; `filled` lists the cells (row * 3 + column) drawn in `fill`.
+Painter cells(std::initializer_list<int> filled, QColor fill)
+{
+    const QList<int> marked(filled);
+    return [=](QPainter &p, const QRectF &r) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        const double s = r.width() / 3;
+        for (int i = 0; i < 9; ++i) {
+            p.setBrush(marked.contains(i) ? fill : QColor(Qt::white));
+            p.drawRect(QRectF(r.left() + (i % 3) * s, r.top() + (i / 3) * s, s, s));
+        }
+    };
+}
+
+// A letter over a coloured bar: the text's format.
+Painter letterOnBar(QColor ink, QColor bar)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        glyph(QStringLiteral("A"), ink)(p, QRectF(at(r, 0, 0), at(r, 1, 0.8)));
+        p.setPen(Qt::NoPen);
+        p.setBrush(bar);
+        p.drawRect(QRectF(at(r, 0.1, 0.82), at(r, 0.9, 1)));
+    };
+}
+
+Painter openBook(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        p.setPen(QPen(ink, strokeWidth(r), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF{at(r, 0.5, 0.22), at(r, 0.02, 0.1), at(r, 0.02, 0.84), at(r, 0.5, 0.96)});
+        p.drawPolygon(QPolygonF{at(r, 0.5, 0.22), at(r, 0.98, 0.1), at(r, 0.98, 0.84), at(r, 0.5, 0.96)});
+        p.setPen(QPen(ink, std::max(1.0, r.width() / 20)));
+        for (const double y : {0.36, 0.52, 0.68}) {
+            p.drawLine(at(r, 0.12, y - 0.03), at(r, 0.4, y + 0.03));
+            p.drawLine(at(r, 0.6, y + 0.03), at(r, 0.88, y - 0.03));
+        }
+    };
+}
+
+// Almost a full circle with an arrow head: fetching something anew.
+Painter circularArrow(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        const QRectF ring = r.adjusted(r.width() * 0.14, r.height() * 0.14, -r.width() * 0.14, -r.height() * 0.14);
+        p.setPen(QPen(ink, strokeWidth(r) * 1.5, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(ring, 90 * 16, -290 * 16);
+        // The head sits at the arc's start (the top), pointing along it.
+        const QPointF top(ring.center().x(), ring.top());
+        const double h = r.width() * 0.22;
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawPolygon(QPolygonF{top + QPointF(-h * 0.9, 0), top + QPointF(0, -h * 0.8), top + QPointF(0, h * 0.8)});
+    };
+}
+
+Painter globe(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        const QRectF ball = r.adjusted(1, 1, -1, -1);
+        p.setPen(QPen(ink, strokeWidth(r)));
+        p.setBrush(QColor(215, 232, 250));
+        p.drawEllipse(ball);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(ball.adjusted(ball.width() * 0.28, 0, -ball.width() * 0.28, 0));
+        p.drawLine(QPointF(ball.center().x(), ball.top()), QPointF(ball.center().x(), ball.bottom()));
+        p.drawLine(QPointF(ball.left(), ball.center().y()), QPointF(ball.right(), ball.center().y()));
+    };
+}
+
+Painter envelope(QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        const QRectF body(at(r, 0, 0.18), at(r, 1, 0.82));
+        p.setPen(QPen(ink, strokeWidth(r), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(255, 250, 225));
+        p.drawRect(body);
+        p.drawPolyline(QPolygonF{body.topLeft(), at(r, 0.5, 0.56), body.topRight()});
+    };
+}
+
+// A white letter on a filled disc.
+Painter badge(QColor disc, const QString &letter)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(disc);
+        p.drawEllipse(r);
+        glyph(letter, Qt::white)(p, r.adjusted(r.width() * 0.2, r.height() * 0.2, -r.width() * 0.2, -r.height() * 0.2));
     };
 }
 
@@ -224,17 +417,17 @@ const QHash<QString, Painter> &painters()
         QHash<QString, Painter> t;
         t.insert(QStringLiteral("Load"), page(blue, QStringLiteral("\u2191")));
         t.insert(QStringLiteral("Save"), page(green, QStringLiteral("\u2193")));
-        t.insert(QStringLiteral("Opt"), glyph(QStringLiteral("\u2699"), dark, QFont::Normal));
-        t.insert(QStringLiteral("KB"), glyph(QStringLiteral("\u2328"), dark, QFont::Normal));
+        t.insert(QStringLiteral("Opt"), gear(QColor(80, 86, 100)));
+        t.insert(QStringLiteral("KB"), keyboard());
         t.insert(QStringLiteral("FB"), glyph(QStringLiteral("Aa"), blue));
         t.insert(QStringLiteral("TT"), glyph(QStringLiteral("TT"), blue));
         t.insert(QStringLiteral("SF"), glyph(QStringLiteral("SF"), red));
         t.insert(QStringLiteral("TBClear"), page(red, QStringLiteral("\u00d7")));
         t.insert(QStringLiteral("TBCopy"), twoSheets(blue));
-        t.insert(QStringLiteral("TBCut"), page(red, QStringLiteral("\u2702")));
+        t.insert(QStringLiteral("TBCut"), sheet(scissors(red)));
         t.insert(QStringLiteral("TBPrint"), printer());
         t.insert(QStringLiteral("FullScr"), fullScreen());
-        t.insert(QStringLiteral("Cut"), glyph(QStringLiteral("\u2702"), red, QFont::Normal));
+        t.insert(QStringLiteral("Cut"), scissors(red));
         t.insert(QStringLiteral("Copy"), twoSheets(dark));
         t.insert(QStringLiteral("Paste"), clipboard(dark));
         t.insert(QStringLiteral("Find"), magnifier());
@@ -261,8 +454,48 @@ const QHash<QString, Painter> &painters()
         t.insert(QStringLiteral("FMapBC"), swatch(QColor(250, 230, 140)));
         t.insert(QStringLiteral("FMapH"), grid(true));
         t.insert(QStringLiteral("FMapG"), grid(false));
+        // Pictures of the menus only.
+        t.insert(QStringLiteral("TextFile"), textFile(blue));
+        t.insert(QStringLiteral("CustomMap"), cells({0, 4, 5, 7}, QColor(90, 130, 210)));
+        t.insert(QStringLiteral("FormatTB"), letterOnBar(dark, red));
+        t.insert(QStringLiteral("FormatFM"), cells({1, 3, 5, 7}, QColor(250, 230, 140)));
+        t.insert(QStringLiteral("HelpContents"), openBook(blue));
+        t.insert(QStringLiteral("Readme"), page(blue, QStringLiteral("i")));
+        t.insert(QStringLiteral("CheckUpd"), circularArrow(green));
+        t.insert(QStringLiteral("Visit"), globe(blue));
+        t.insert(QStringLiteral("Feedback"), envelope(dark));
+        t.insert(QStringLiteral("About"), badge(blue, QStringLiteral("i")));
         return t;
     }();
+    return table;
+}
+
+// The desktop icon theme's names for the pictures of standard actions.
+const QHash<QString, QString> &themeNames()
+{
+    static const QHash<QString, QString> table{
+        {QStringLiteral("Load"), QStringLiteral("document-open")},
+        {QStringLiteral("Save"), QStringLiteral("document-save")},
+        {QStringLiteral("Cut"), QStringLiteral("edit-cut")},
+        {QStringLiteral("Copy"), QStringLiteral("edit-copy")},
+        {QStringLiteral("Paste"), QStringLiteral("edit-paste")},
+        {QStringLiteral("Find"), QStringLiteral("edit-find")},
+        {QStringLiteral("TBPrint"), QStringLiteral("document-print")},
+        {QStringLiteral("TBClear"), QStringLiteral("edit-clear")},
+        {QStringLiteral("FullScr"), QStringLiteral("view-fullscreen")},
+        {QStringLiteral("Bold"), QStringLiteral("format-text-bold")},
+        {QStringLiteral("Italic"), QStringLiteral("format-text-italic")},
+        {QStringLiteral("Underline"), QStringLiteral("format-text-underline")},
+        {QStringLiteral("Strikethrough"), QStringLiteral("format-text-strikethrough")},
+        {QStringLiteral("Left"), QStringLiteral("format-justify-left")},
+        {QStringLiteral("Center"), QStringLiteral("format-justify-center")},
+        {QStringLiteral("Right"), QStringLiteral("format-justify-right")},
+        {QStringLiteral("FMap+"), QStringLiteral("zoom-in")},
+        {QStringLiteral("FMap-"), QStringLiteral("zoom-out")},
+        {QStringLiteral("HelpContents"), QStringLiteral("help-contents")},
+        {QStringLiteral("Feedback"), QStringLiteral("mail-message-new")},
+        {QStringLiteral("About"), QStringLiteral("help-about")},
+    };
     return table;
 }
 
@@ -276,9 +509,14 @@ QIcon icon(const QString &imageList, const QString &imageKey)
     const int number = imageKey.toInt(&numeric);
     if (numeric && imageList == QLatin1String("imlFontFormatTB"))
         return colorSwatch(number - 1);
-    if (const auto it = painters().constFind(imageKey); it != painters().cend())
-        return drawn(imageKey, *it);
-    return drawn(QStringLiteral("letters:") + imageKey.left(2), glyph(imageKey.left(2), QColor(40, 40, 40)));
+    const auto it = painters().constFind(imageKey);
+    const QIcon own = it != painters().cend()
+        ? drawn(imageKey, *it)
+        : drawn(QStringLiteral("letters:") + imageKey.left(2), glyph(imageKey.left(2), QColor(40, 40, 40)));
+    // A standard action looks as it does in every other program of the desktop.
+    if (const auto name = themeNames().constFind(imageKey); name != themeNames().cend())
+        return QIcon::fromTheme(*name, own);
+    return own;
 }
 
 QIcon colorSwatch(int index)
@@ -289,10 +527,12 @@ QIcon colorSwatch(int index)
 
 QIcon menuPicture(int index)
 {
-    static const char *const keys[] = {"Load", "CFMapLoad", "Cut", "Copy", "Paste", "Find", "Bold", "FMapG",
-                                       "TBCopy", "TBCut", "FullScr", "TBPrint", "TBClear", "FB", "KB", "Opt",
-                                       "Find", "Load", "Save", "FB", "Copy", "Opt"};
-    if (index < 1 || index > 22)
+    // The items that share a command with a toolbar button show the button's picture.
+    static const char *const keys[] = {"TextFile", "CustomMap", "Cut", "Copy", "Paste", "Find", "FormatTB",
+                                       "FormatFM", "TBCopy", "TBCut", "FullScr", "TBPrint", "TBClear", "FB",
+                                       "KB", "Opt", "HelpContents", "Readme", "CheckUpd", "Visit", "Feedback",
+                                       "About"};
+    if (index < 1 || index > int(std::size(keys)))
         return {};
     return icon(QString(), QString::fromLatin1(keys[index - 1]));
 }

@@ -3,9 +3,11 @@
 #include <QIcon>
 #include <QString>
 
-// The program's own pictures (toolbar buttons, menu items, font types), drawn as
-// vector shapes so they stay crisp at any screen scale. Pictures are found the way
-// image lists kept them: by list name and image key, or by 1-based index.
+// The program's pictures (toolbar buttons, menu items, font types), drawn as vector
+// shapes so they stay crisp at any screen scale; a picture that stands for a standard
+// action (open, save, cut, copy, paste, find, print, ...) is the desktop icon theme's
+// icon of that action when the theme has one. Pictures are found the way image lists
+// kept them: by list name and image key, or by 1-based index.
 namespace Pictures {
 
 QIcon icon(const QString &imageList, const QString &imageKey);

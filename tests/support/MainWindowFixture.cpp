@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/SettingsLayout.h"
 #include "platform/FontSubstitute.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -54,6 +55,7 @@ Services MainWindowFixture::services()
     s.fonts = m_fonts == Fonts::Fake ? static_cast<FontCatalog *>(&fakeFonts) : &fonts;
     s.codePage = m_fonts == Fonts::Fake ? static_cast<CodePage *>(&fakeCodePage) : &codePage;
     s.dialog = &dialog;
+    s.keyboardLocks = &keyboardLocks;
     return s;
 }
 
@@ -72,4 +74,10 @@ void chooseFont(MainWindowFixture &f, const QString &name)
     QVERIFY2(index >= 0, qPrintable(name));
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
+}
+
+void setSavedFont(MainWindowFixture &f, const QString &name)
+{
+    QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName"),
+                                RegData{REG_SZ, name.toUtf8()}));
 }

@@ -11,6 +11,7 @@
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFileChecks.h"
 #include "platform/fakes/FakeFontCatalog.h"
+#include "platform/fakes/FakeKeyboardLocks.h"
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeUserName.h"
 
@@ -44,6 +45,7 @@ public:
     FakeShell shell;
     FileRegistry registry;
     FakeClipboard clipboard;
+    FakeKeyboardLocks keyboardLocks;
     // The installed fonts (with any the test program added), and scripted common dialogs.
     FcFontCatalog fonts;
     FtCodePage codePage{fonts};
@@ -63,3 +65,6 @@ private:
 
 // The user picks the font of that name in the font box with the mouse.
 void chooseFont(MainWindowFixture &f, const QString &name);
+
+// The TextBoard font the store holds for the next start.
+void setSavedFont(MainWindowFixture &f, const QString &name);

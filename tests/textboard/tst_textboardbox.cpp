@@ -42,6 +42,7 @@ private Q_SLOTS:
     void inputMethodWithinTheLimit();
     void dropIsCutToTheRoom();
     void accessibleText();
+    void readOnlyMovesButNeverEdits();
 
 private:
     TextBoardEdit &box() { return *m_box; }
@@ -362,6 +363,30 @@ void TestTextBoardBox::accessibleText()
     QCOMPARE(box().length(), kLimit - 3);
     editable->insertText(0, QStringLiteral("abc"));
     QCOMPARE(box().Text().left(4), QStringLiteral("abcm"));
+}
+
+void TestTextBoardBox::readOnlyMovesButNeverEdits()
+{
+    const QString text = QStringLiteral("one two\r\nthree");
+    box().setText(text);
+    box().setReadOnly(true);
+    box().setSelStart(4);
+    QSignalSpy changes(&box(), &TextBoardEdit::Change);
+    keys(QStringLiteral("Shift+Right, Shift+Right, Shift+Right"));
+    QCOMPARE(box().SelText(), QStringLiteral("two"));
+    keys(QStringLiteral("x, Backspace, Del, Return, Ctrl+Z, Ctrl+V"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("\u00e9"));
+    QCoreApplication::sendEvent(&box(), &composed);
+    QMimeData data;
+    data.setText(QStringLiteral("dropped"));
+    QDragEnterEvent enter(pointBefore(1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box().viewport(), &enter);
+    QVERIFY(!enter.isAccepted());
+    QCOMPARE(box().Text(), text);
+    QVERIFY(changes.isEmpty());
+    keys(QStringLiteral("Ctrl+End"));
+    QCOMPARE(box().caretPosition(), text.size());
 }
 
 QUORVIL_TEST_MAIN(TestTextBoardBox)

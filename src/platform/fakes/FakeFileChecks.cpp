@@ -16,5 +16,7 @@ bool FakeFileChecks::FolderExists(const QString &folderName)
 
 bool FakeFileChecks::FileExists(const QString &fileName)
 {
+    if (const auto it = m_files.constFind(fileName); it != m_files.cend())
+        return *it;
     return FsFileChecks().FileExists(fileName);
 }

@@ -4,7 +4,8 @@
 
 #include <QHash>
 
-// The real file system, except for drives a test declares missing or not ready.
+// The real file system, except for drives a test declares missing or not ready and files
+// a test declares present or absent.
 class FakeFileChecks final : public FileChecks
 {
 public:
@@ -13,7 +14,9 @@ public:
     bool FileExists(const QString &fileName) override;
 
     void setDriveState(const QString &driveName, int state) { m_drives.insert(driveName, state); }
+    void setFileExists(const QString &fileName, bool exists) { m_files.insert(fileName, exists); }
 
 private:
     QHash<QString, int> m_drives;
+    QHash<QString, bool> m_files;
 };

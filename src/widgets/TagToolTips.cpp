@@ -1,0 +1,21 @@
+#include "widgets/TagToolTips.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+constexpr char kTag[] = "Tag";
+
+} // namespace
+
+void setTag(QWidget *widget, const QString &tag)
+{
+    widget->setProperty(kTag, tag);
+}
+
+void showTagToolTips(const QList<QWidget *> &widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        w->setToolTip(on ? w->property(kTag).toString() : QString());
+}
