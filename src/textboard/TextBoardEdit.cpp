@@ -272,33 +272,31 @@ void TextBoardEdit::insertFromMimeData(const QMimeData *source)
     applied(m_buffer.insert(source->text(), EditHistory::Kind::Other, TextBoardBuffer::Overflow::Cut));
 }
 
-void TextBoardEdit::deleteBack(Unit unit)
+void TextBoardEdit::removeSelection()
 {
-    if (m_readOnly)
-        return;
-    const QString &text = m_buffer.text();
-    if (m_buffer.hasSelection()) {
-        applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
-        return;
-    }
-    const qsizetype caret = m_buffer.caret();
-    const qsizetype from = unit == Unit::Word ? WordRule::previousWordStart(text, caret)
-                                              : BoardText::previousPosition(text, caret);
-    applied(m_buffer.remove(from, caret, EditHistory::Kind::DeletingBack));
+    applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
 }
 
-void TextBoardEdit::deleteForward(Unit unit)
+void TextBoardEdit::deleteFromCaret(Direction direction, Unit unit)
 {
     if (m_readOnly)
         return;
-    const QString &text = m_buffer.text();
+    // A selection goes whole, whichever way the key deletes.
     if (m_buffer.hasSelection()) {
-        applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
+        removeSelection();
         return;
     }
+    const QString &text = m_buffer.text();
     const qsizetype caret = m_buffer.caret();
-    const qsizetype to = unit == Unit::Word ? WordRule::nextWordStart(text, caret) : BoardText::nextPosition(text, caret);
-    applied(m_buffer.remove(caret, to, EditHistory::Kind::DeletingForward));
+    if (direction == Direction::Back) {
+        const qsizetype from = unit == Unit::Word ? WordRule::previousWordStart(text, caret)
+                                                  : BoardText::previousPosition(text, caret);
+        applied(m_buffer.remove(from, caret, EditHistory::Kind::DeletingBack));
+    } else {
+        const qsizetype to =
+            unit == Unit::Word ? WordRule::nextWordStart(text, caret) : BoardText::nextPosition(text, caret);
+        applied(m_buffer.remove(caret, to, EditHistory::Kind::DeletingForward));
+    }
 }
 
 QString TextBoardEdit::plainTextOf(const QString &boardText) const
@@ -331,7 +329,7 @@ void TextBoardEdit::cut()
     if (m_readOnly || !m_buffer.hasSelection())
         return;
     copy();
-    applied(m_buffer.remove(m_buffer.selectionStart(), m_buffer.selectionEnd(), EditHistory::Kind::Other));
+    removeSelection();
 }
 
 void TextBoardEdit::paste()
@@ -650,13 +648,13 @@ void TextBoardEdit::keyPressEvent(QKeyEvent *event)
         QAbstractScrollArea::keyPressEvent(event);
         return;
     } else if (event->matches(QKeySequence::DeleteStartOfWord))
-        deleteBack(Unit::Word);
+        deleteFromCaret(Direction::Back, Unit::Word);
     else if (event->matches(QKeySequence::DeleteEndOfWord))
-        deleteForward(Unit::Word);
+        deleteFromCaret(Direction::Forward, Unit::Word);
     else if (event->key() == Qt::Key_Backspace && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
-        deleteBack(Unit::Character);
+        deleteFromCaret(Direction::Back, Unit::Character);
     else if (event->matches(QKeySequence::Delete))
-        deleteForward(Unit::Character);
+        deleteFromCaret(Direction::Forward, Unit::Character);
     else if (isEnter(event))
         insertTyped(QStringLiteral("\r\n"));
     else if (isTypedText(event))
@@ -793,7 +791,7 @@ void TextBoardEdit::contextMenuEvent(QContextMenuEvent *event)
     menu.addAction(menuText("&Copy", QKeySequence::Copy), this, &TextBoardEdit::copy)->setEnabled(selected);
     menu.addAction(menuText("&Paste", QKeySequence::Paste), this, &TextBoardEdit::paste)
         ->setEnabled(editable && clipboard && clipboard->hasText());
-    menu.addAction(menuText("Delete", QKeySequence::UnknownKey), this, [this] { deleteForward(Unit::Character); })
+    menu.addAction(menuText("Delete", QKeySequence::UnknownKey), this, [this] { deleteFromCaret(Direction::Forward, Unit::Character); })
         ->setEnabled(editable && selected);
     menu.addSeparator();
     menu.addAction(menuText("Select All", QKeySequence::SelectAll), this, &TextBoardEdit::selectAll)
@@ -872,7 +870,7 @@ void TextBoardEdit::inputMethodEvent(QInputMethodEvent *event)
         insertTyped(event->commitString());
     } else if (!event->preeditString().isEmpty() && m_buffer.hasSelection()) {
         // Composing replaces the selection, as typing does.
-        deleteForward(Unit::Character);
+        deleteFromCaret(Direction::Forward, Unit::Character);
     }
     m_preedit = event->preeditString();
     m_preeditCaret = int(m_preedit.size());

@@ -113,13 +113,14 @@ protected:
 
 private:
     enum class Unit { Character, Word };
+    enum class Direction { Back, Forward };
 
     // Editing: every change of the text goes through applied().
     void applied(const std::optional<TextBoardBuffer::Change> &change);
     bool insertTyped(const QString &text);
     void insertFromMimeData(const QMimeData *source);
-    void deleteBack(Unit unit);
-    void deleteForward(Unit unit);
+    void deleteFromCaret(Direction direction, Unit unit);
+    void removeSelection();
     QString plainTextOf(const QString &boardText) const;
 
     // The caret and the selection.
