@@ -11,6 +11,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/PathParts.h"
 #include "app/rules/ProductInfo.h"
+#include "fontmap/CustomMap.h"
 #include "fontmap/CustomMapCommands.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontChoice.h"
@@ -226,6 +227,11 @@ void Quorvil::wireParts()
             [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
     connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
             [this](int index) { m_recentFiles->CFMRU_Click(index); });
+    connect(m_customMaps.get(), &CustomMapCommands::editorRequested, this, [this](const QString &path) {
+        showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontListEntries(),
+                            {path, m_s.CFMOpenName, m_s.FontIndex, m_tbFont.name(), double(m_tbFont.size())},
+                            m_s.CFMSaveFolder, this);
+    });
     // The "Load" button's list of recent text files runs the File menu's items.
     connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
         m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));

@@ -15,7 +15,31 @@ QString loadErrorTitle()
     return globals().gAppName + QStringLiteral(" Custom Map Load Error");
 }
 
+void showUnloadable(const QString &path)
+{
+    const QString appName = globals().gAppName;
+    const QString none;
+    QrvlMsgOK({none, path, QStringLiteral("This ") + appName + QStringLiteral(" Custom Map is unloadable."), none,
+               QStringLiteral("It has either become corrupt"), QStringLiteral("or has been manually edited."), none,
+               appName + QStringLiteral(" cannot load this Map.")},
+              loadErrorTitle());
+}
+
 } // namespace
+
+std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const QString &path)
+{
+    // The map is validated and used from the same bytes, read once: a file that changes
+    // after it was read cannot bring in anything that was not validated.
+    QString error;
+    const std::optional<QByteArray> bytes = slot.open(path, &error);
+    std::optional<CustomMapCells> cells = bytes ? QcmFormat::parse(*bytes).cells : std::nullopt;
+    if (!cells) {
+        slot.close();
+        showUnloadable(path);
+    }
+    return cells;
+}
 
 CustomMapLoader::CustomMapLoader(FontMapGrid &grid, FontMapState &state, CurrentCustomMap &map,
                                  CustomMapFileSlot &slot, CommonDialog &dialog, CommonDialogProperties &cmnDlg,
@@ -32,16 +56,9 @@ CustomMapLoader::CustomMapLoader(FontMapGrid &grid, FontMapState &state, Current
 
 void CustomMapLoader::LoadCFMap(const QString &path)
 {
-    // The map is validated and shown from the same bytes, read once: a file that changes
-    // after it was read cannot put anything on the FontMap that was not validated.
-    QString error;
-    const std::optional<QByteArray> bytes = m_slot.open(path, &error);
-    const std::optional<CustomMapCells> cells = bytes ? QcmFormat::parse(*bytes).cells : std::nullopt;
-    if (!cells) {
-        m_slot.close();
-        showUnloadable(path);
+    const std::optional<CustomMapCells> cells = readCustomMapFile(m_slot, path);
+    if (!cells)
         return;
-    }
     showMap(*cells);
     Q_EMIT mapFileUsed(path);
     m_map.setLoaded(m_s.CFMOpenPath, m_s.CFMOpenName);
@@ -80,15 +97,5 @@ void CustomMapLoader::showAlreadyLoaded() const
 {
     const QString none;
     QrvlMsgOK({none, none, none, m_map.path(), none, QStringLiteral("This Custom Map is already loaded.")},
-              loadErrorTitle());
-}
-
-void CustomMapLoader::showUnloadable(const QString &path) const
-{
-    const QString appName = globals().gAppName;
-    const QString none;
-    QrvlMsgOK({none, path, QStringLiteral("This ") + appName + QStringLiteral(" Custom Map is unloadable."), none,
-               QStringLiteral("It has either become corrupt"), QStringLiteral("or has been manually edited."), none,
-               appName + QStringLiteral(" cannot load this Map.")},
               loadErrorTitle());
 }

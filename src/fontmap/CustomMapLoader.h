@@ -5,12 +5,19 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class CommonDialog;
 class CurrentCustomMap;
 class CustomMapFileSlot;
 class FontMapGrid;
 struct CommonDialogProperties;
 struct FontMapState;
+
+// Reads the custom map at `path` through the slot and validates it: its cells, with the file
+// left open in the slot; or nothing, after the slot was closed and the load error was shown,
+// when the file cannot be read or holds no valid map.
+std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const QString &path);
 
 // Puts custom maps on the FontMap: reads a *.QCM file once through the custom map file slot,
 // validates it and, when it is good, shows its characters in the cells in the FontMap's
@@ -41,7 +48,6 @@ Q_SIGNALS:
 
 private:
     void showMap(const CustomMapCells &cells);
-    void showUnloadable(const QString &path) const;
 
     FontMapGrid &m_grid;
     FontMapState &m_s;

@@ -1,3 +1,4 @@
+#include "support/CustomMapFixture.h"
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -299,8 +300,15 @@ void TestCustomMapCommands::failedLoadKeepsTheMap()
     // The slot is closed, and Edit still opens the map on the FontMap.
     QVERIFY(!isOpenHere(good));
     QVERIFY(!isOpenHere(bad));
+    QString edited;
+    ModalEditorDriver editor([&edited](CustomMap &e) {
+        edited = e.mapPath();
+        e.close();
+    });
     f.window().commands().trigger(QStringLiteral("FileCFMEdit"));
     QCOMPARE(f.state().CFMOpenPath, good);
+    QCOMPARE(editor.shown(), 1);
+    QCOMPARE(edited, good);
 }
 
 void TestCustomMapCommands::unloadRestoresTheStandardMap()
