@@ -15,12 +15,14 @@ constexpr int kEscape = 27;
 
 } // namespace
 
-SizeNumberEdit::SizeNumberEdit(QLabel *number, QLineEdit *edit, QSlider *slider, std::function<void()> closed)
+SizeNumberEdit::SizeNumberEdit(QLabel *number, QLineEdit *edit, QSlider *slider, std::function<void()> closed,
+                               Parse parse)
     : QObject(number)
     , m_number(number)
     , m_edit(edit)
     , m_slider(slider)
     , m_closed(std::move(closed))
+    , m_parse(parse ? std::move(parse) : Parse(&FontSizeRules::sizeFromEditText))
 {
     m_number->installEventFilter(this);
     m_edit->installEventFilter(this);
@@ -42,7 +44,7 @@ void SizeNumberEdit::keyPress(int keyAscii)
     const QString text = m_edit->text();
     m_edit->hide();
     if (keyAscii == kEnter) {
-        if (const auto size = FontSizeRules::sizeFromEditText(text)) {
+        if (const auto size = m_parse(text)) {
             m_slider->setValue(*size);
             m_number->setText(QString::number(*size));
         }

@@ -1,12 +1,13 @@
-// The FontMap grid draws each caption from the cell font's own glyphs, looked up once:
-// exactly where and as a centred line of text in that font is drawn, a symbol font's codes
-// and characters the font lacks (its missing-glyph box) included, and again so after the
-// font or a caption changes.
+// The FontMap grid paints each cell's glyph inside the cell, however large the font; it
+// draws each caption from the cell font's own glyphs, looked up once: exactly where and as a
+// centred line of text in that font is drawn, a symbol font's codes and characters the font
+// lacks (its missing-glyph box) included, and again so after the font or a caption changes.
 #include "support/TestMain.h"
 
 #include "fontmap/FontMapGrid.h"
 #include "widgets/ColorResolve.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QRawFont>
 
@@ -52,9 +53,53 @@ class TestFontMapGrid : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void glyphStaysInItsCell_data();
+    void glyphStaysInItsCell();
     void captionsLookAsText_data();
     void captionsLookAsText();
 };
+
+void TestFontMapGrid::glyphStaysInItsCell_data()
+{
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<int>("cell");
+    QTest::newRow("36 points, inside") << 36 << 30;
+    QTest::newRow("72 points, inside") << 72 << 100;
+    QTest::newRow("72 points, corner") << 72 << 0;
+    QTest::newRow("72 points, last") << 72 << 223;
+}
+
+void TestFontMapGrid::glyphStaysInItsCell()
+{
+    QFETCH(int, pointSize);
+    QFETCH(int, cell);
+    FontMapGrid grid;
+    grid.resize(761, 245);
+    grid.setCellGeometries(MapSizeSteps::designedCells());
+    grid.setCellFont(QFont(QStringLiteral("DejaVu Sans"), pointSize), FontCharset::Ansi);
+    for (int i = 0; i < FontMapGrid::kCells; ++i)
+        grid.setBorderStyle(i, 0);
+    // A glyph far larger than its 28-pixel cell, with ink on every side.
+    grid.setCaption(cell, QStringLiteral("\u00C5"));
+
+    const QImage image = grid.grab().toImage();
+    const QRect own = grid.cellRect(cell);
+    const QRgb background = image.pixel(grid.cellRect(cell == 0 ? 1 : 0).topLeft() + QPoint(1, 1));
+    int inked = 0;
+    for (int i = 0; i < FontMapGrid::kCells; ++i) {
+        const QRect r = grid.cellRect(i);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const bool differs = image.pixel(x, y) != background;
+                if (own.contains(x, y))
+                    inked += differs ? 1 : 0;
+                else
+                    QVERIFY2(!differs, qPrintable(QStringLiteral("cell %1 at %2,%3").arg(i).arg(x).arg(y)));
+            }
+        }
+    }
+    QVERIFY(inked > 0);
+}
 
 void TestFontMapGrid::captionsLookAsText_data()
 {
@@ -73,11 +118,10 @@ void TestFontMapGrid::captionsLookAsText()
     QFETCH(int, points);
     QFETCH(FontCharset, charset);
     FontMapGrid grid;
-    grid.resize(760, 260);
-    for (int i = 0; i < FontMapGrid::kCells; ++i) {
-        grid.setCellGeometry(i, QRectF(405.0 * (i % 28), 375.0 + 405.0 * (i / 28), 420, 420));
+    grid.resize(761, 245);
+    grid.setCellGeometries(MapSizeSteps::designedCells());
+    for (int i = 0; i < FontMapGrid::kCells; ++i)
         grid.setCaption(i, QString(charForCode(quint8(i + 32), charset)));
-    }
     grid.setCellFont(QFont(QStringLiteral("DejaVu Sans"), 10), FontCharset::Ansi);
     QCOMPARE(drawn(grid), drawnAsText(grid));
 
