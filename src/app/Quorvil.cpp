@@ -9,6 +9,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
 #include "fontmap/FontChoice.h"
+#include "fontmap/FontMapColorCommands.h"
 #include "fontmap/FontMapCommands.h"
 #include "fontmap/FontMapGrid.h"
 #include "platform/DisplayService.h"
@@ -20,6 +21,7 @@
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
 #include "textboard/TextBoardFormat.h"
+#include "textboard/TextColorCommand.h"
 #include "textboard/WholeTextTools.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
@@ -96,12 +98,14 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_c = buildQuorvilControls(this, *m_commands);
     m_settings = std::make_unique<SettingsStore>(*m_services.registry, *m_services.userName);
     m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s, m_fmColors, m_views);
+    m_fmColorCommands = std::make_unique<FontMapColorCommands>(m_c, m_c.SampleText, m_s, m_fmColors, *m_commands);
     m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, m_tbFont);
     m_textBoardRTF = std::make_unique<RichTextBox>();
     m_find = std::make_unique<FindCommands>(m_c, m_s, *m_commands, *m_textBoardRTF);
     m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_commands, *m_services.clipboard, *m_find, m_tbFont);
     m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
                                                    m_cmnDlg);
+    m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, this);
     m_tbFiles = std::make_unique<TextBoardFiles>(
         m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
         TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this});
@@ -196,8 +200,9 @@ void Quorvil::wireParts()
     connect(m_fontMap.get(), &FontMapCommands::contextMenuRequested, this,
             [this](const QPoint &at) { m_c.menu->menu(QStringLiteral("FormatFM"))->popup(at); });
     connect(m_fontChoice.get(), &FontChoice::fontApplyRequested, m_tbFormat.get(), &TextBoardFormat::ApplyTBFont);
-    connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this,
-            [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); });
+    const auto focusTextBoard = [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); };
+    connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this, focusTextBoard);
+    connect(m_fmColorCommands.get(), &FontMapColorCommands::textBoardFocusRequested, this, focusTextBoard);
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
@@ -300,6 +305,7 @@ void Quorvil::Form_Load()
     m_tbFormat->ApplyTBFont();
     if (m_s.AbortStartup)
         return EndProgram();
+    m_fmColorCommands->loadPalette(*m_services.registry, *m_services.dialog, this);
     UpdateFMapSize();
     ApplyTBSettings();
     ApplyViewSettings();
@@ -413,6 +419,7 @@ void Quorvil::Form_Unload()
 {
     m_unloaded = true;
     hide();
+    m_fmColorCommands->unloadPalette();
     m_settings->DeleteTempColors();
     m_settings->SaveLastSettings(lastSettings(), !isMinimized() && !isMaximized());
 }
@@ -638,6 +645,8 @@ void Quorvil::ApplyTBSettings()
 
 void Quorvil::ApplyViewSettings()
 {
+    m_fmColorCommands->SetFMapColors(true, m_fmColors.fore().color, true, m_fmColors.back().color);
+    m_fmColorCommands->SetFMapBorders(m_fmColors.borders() ? 1 : 0);
     // Start-up draws the fill meter once.
     m_editing->UpdateProgress();
     SetToolTips(m_c, m_tbFont.colorName());

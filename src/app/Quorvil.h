@@ -19,6 +19,7 @@
 class ActionCollection;
 class FindCommands;
 class FontChoice;
+class FontMapColorCommands;
 class FontMapCommands;
 class FullScreenPreview;
 class HelpCommands;
@@ -29,6 +30,7 @@ class SettingsStore;
 class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFormat;
+class TextColorCommand;
 class WholeTextTools;
 
 // The main window, the program's composition root: it owns the controls of its regions, the
@@ -125,11 +127,13 @@ private:
     CommonDialogProperties m_cmnDlg;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<FontMapCommands> m_fontMap;
+    std::unique_ptr<FontMapColorCommands> m_fmColorCommands;
     std::unique_ptr<FontChoice> m_fontChoice;
     std::unique_ptr<RichTextBox> m_textBoardRTF;  // the TextBoard's hidden rich-text twin
     std::unique_ptr<FindCommands> m_find;
     std::unique_ptr<TextBoardEditing> m_editing;
     std::unique_ptr<TextBoardFormat> m_tbFormat;
+    std::unique_ptr<TextColorCommand> m_textColor;
     std::unique_ptr<TextBoardFiles> m_tbFiles;
     std::unique_ptr<WholeTextTools> m_wholeText;
     std::unique_ptr<FullScreenPreview> m_fullScreen;

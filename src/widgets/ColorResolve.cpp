@@ -64,26 +64,72 @@ namespace {
 constexpr char kFore[] = "ForeColor";
 constexpr char kBack[] = "BackColor";
 
+// Shows the widget's fore and back colour values through its palette, resolving system
+// colours against the desktop's palette as it is now.
+void showColors(QWidget *widget)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette p = widget->palette();
+    const QVariant fore = widget->property(kFore);
+    if (fore.isValid()) {
+        const QColor c = resolveColor(fore.value<ColorValue>(), desktop);
+        p.setColor(QPalette::WindowText, c);
+        p.setColor(QPalette::Text, c);
+    }
+    const QVariant back = widget->property(kBack);
+    if (back.isValid()) {
+        const QColor c = resolveColor(back.value<ColorValue>(), desktop);
+        p.setColor(QPalette::Window, c);
+        p.setColor(QPalette::Base, c);
+    }
+    if (p != widget->palette() || p.resolveMask() != widget->palette().resolveMask())
+        widget->setPalette(p);
+}
+
+// A widget's palette keeps the colours it was given, so a change of the desktop's palette
+// would leave a resolved system colour behind. The application hears of every such change;
+// each widget that shows a colour value then resolves it again.
+class SystemColorFollower final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            const QWidgetList widgets = QApplication::allWidgets();
+            for (QWidget *widget : widgets) {
+                if (widget->property(kFore).isValid() || widget->property(kBack).isValid())
+                    showColors(widget);
+            }
+        }
+        return false;
+    }
+};
+
+void setColorProperty(QWidget *widget, const char *property, ColorValue color)
+{
+    widget->setProperty(property, color);
+    static const QString followerName = QStringLiteral("quorvilSystemColorFollower");
+    if (!qApp->findChild<QObject *>(followerName, Qt::FindDirectChildrenOnly)) {
+        auto *follower = new SystemColorFollower(qApp);
+        follower->setObjectName(followerName);
+        qApp->installEventFilter(follower);
+    }
+    showColors(widget);
+}
+
 } // namespace
 
 void setForeColor(QWidget *widget, ColorValue color)
 {
-    widget->setProperty(kFore, color);
-    QPalette p = widget->palette();
-    const QColor c = resolveColor(color, QApplication::palette());
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    widget->setPalette(p);
+    setColorProperty(widget, kFore, color);
 }
 
 void setBackColor(QWidget *widget, ColorValue color)
 {
-    widget->setProperty(kBack, color);
-    QPalette p = widget->palette();
-    const QColor c = resolveColor(color, QApplication::palette());
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Base, c);
-    widget->setPalette(p);
+    setColorProperty(widget, kBack, color);
 }
 
 ColorValue foreColor(const QWidget *widget)

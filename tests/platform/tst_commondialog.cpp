@@ -1,4 +1,5 @@
 #include "support/TestMain.h"
+#include "support/WhenModal.h"
 
 #include "app/rules/QBColors.h"
 #include "platform/CommonDialogQt.h"
@@ -33,27 +34,6 @@ const FcFontCatalog &catalog()
     static const FcFontCatalog instance;
     return instance;
 }
-
-// Runs `act` on the top modal window once one of type T is up, from inside its event loop;
-// act returns false to wait for a later one. Stops when the guard goes out of scope.
-class WhenModal final
-{
-public:
-    template<typename T>
-    static std::unique_ptr<QTimer> run(std::function<bool(T *)> act)
-    {
-        auto timer = std::make_unique<QTimer>();
-        timer->setInterval(10);
-        QTimer *t = timer.get();
-        QObject::connect(t, &QTimer::timeout, t, [t, act] {
-            auto *w = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (w && act(w))
-                t->stop();
-        });
-        timer->start();
-        return timer;
-    }
-};
 
 // The user types a path into the file name field and confirms.
 void typeFileName(QFileDialog *d, const QString &path)
