@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
+#include "fontmap/FMColorPalette.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapColorCommands.h"
 #include "fontmap/FontMapCommands.h"
@@ -23,11 +24,13 @@
 #include "textboard/TextBoardFormat.h"
 #include "textboard/TextColorCommand.h"
 #include "textboard/WholeTextTools.h"
+#include "tools/OptionsDialog.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -144,6 +147,7 @@ void Quorvil::wireCommands()
     a.onTriggered(QStringLiteral("HelpFeedback"), m_help.get(), &HelpCommands::HelpFeedback_Click);
     a.onTriggered(QStringLiteral("HelpAbout"), m_help.get(), &HelpCommands::HelpAbout_Click);
     a.onTriggered(QStringLiteral("ToolsFS"), m_fullScreen.get(), &FullScreenPreview::ToolsFS_Click);
+    a.onTriggered(QStringLiteral("ToolsOpt"), this, &Quorvil::ToolsOpt_Click);
     a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
 }
 
@@ -217,6 +221,15 @@ void Quorvil::wireParts()
     connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
             [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
     connect(m_services.display, &DisplayService::displayChanged, this, &Quorvil::SysInfo_DisplayChanged);
+}
+
+void Quorvil::ToolsOpt_Click()
+{
+    // The dialog sets the defaults for the next start; nothing of the running window changes.
+    if (FMColorPalette *palette = m_fmColorCommands->palette()) {
+        OptionsDialog options(m_services, *palette, this);
+        execModal(options);
+    }
 }
 
 void Quorvil::runCommand(const QString &name)

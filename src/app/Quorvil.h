@@ -107,6 +107,8 @@ private:
     void UpdateMapCtrls(int mode);
     QString GetCommandLine();
 
+    void ToolsOpt_Click();
+
     void wireCommands();
     void wireState();
     void wireParts();

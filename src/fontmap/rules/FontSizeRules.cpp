@@ -22,6 +22,11 @@ int roundHalfEven(double value)
 
 std::optional<int> sizeFromEditText(const QString &text)
 {
+    return sizeFromEditText(text, kMin, kMax);
+}
+
+std::optional<int> sizeFromEditText(const QString &text, int min, int max)
+{
     const QString trimmed = text.trimmed();
     bool ok = false;
     double value = QLocale().toDouble(trimmed, &ok);
@@ -30,7 +35,7 @@ std::optional<int> sizeFromEditText(const QString &text)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     // Clamp before rounding so that huge numbers cannot overflow the conversion.
-    return roundHalfEven(qBound<double>(kMin, value, kMax));
+    return roundHalfEven(qBound<double>(min, value, max));
 }
 
 } // namespace FontSizeRules

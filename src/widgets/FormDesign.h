@@ -1,0 +1,52 @@
+#pragma once
+
+#include "widgets/Twips.h"
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QSlider;
+
+// Building a window's controls at their designed places. A design is drawn in pixels of
+// 15 twips; the controls keep their places in twips (see Twips).
+namespace FormDesign {
+
+constexpr double px(double pixels)
+{
+    return pixels * Twips::kPerQtUnit;
+}
+
+inline QRectF design(double x, double y, double w, double h)
+{
+    return QRectF(px(x), px(y), px(w), px(h));
+}
+
+// A control of type W named `name`, placed at `twips` unless that is null.
+template<typename W>
+W *make(QWidget *parent, const char *name, const QRectF &twips = {})
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    if (!twips.isNull())
+        Twips::place(w, twips);
+    return w;
+}
+
+// A label of plain text.
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRectF &twips,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+QSlider *slider(QWidget *parent, const char *name, const QRectF &twips, int min, int max, int large);
+// A frameless edit, hidden until it is shown over the number label it edits.
+QLineEdit *inlineEdit(QWidget *parent, const char *name, const QRectF &twips);
+
+// A control's tag text: what its tooltip shows while tooltips are on.
+void setTag(QWidget *w, const char *tag);
+QString tag(const QWidget *w);
+// Each control's tooltip := its tag text when `on`, the empty text otherwise.
+void showTagToolTips(const QList<QWidget *> &controls, bool on);
+
+} // namespace FormDesign
