@@ -5,6 +5,7 @@
 
 #include "tools/FontMapSampleRow.h"
 #include "tools/rules/OptionDefaults.h"
+#include "widgets/ColorResolve.h"
 #include "widgets/FormDesign.h"
 #include "widgets/Twips.h"
 
@@ -165,7 +166,9 @@ void buildTextBoardTab(OptionsControls &c, QTabWidget *tabs)
     sampleRow->addWidget(plain(p, "Sample:"), 0, Qt::AlignTop);
     c.OTBSample = field(p, "OTBSample", "TextBoard sample");
     c.OTBSample->setText(text("Quorvil TextBoard text sample"));
+    // The sample stands on the TextBoard's own background.
     c.OTBSample->setAutoFillBackground(true);
+    setBackColor(c.OTBSample, kWindowBackground);
     c.OTBSample->setFixedSize(440, 64);
     sampleRow->addWidget(c.OTBSample);
     sampleRow->addStretch(1);
@@ -254,6 +257,7 @@ void buildViewsTab(OptionsControls &c, QTabWidget *tabs)
     positionLayout->addWidget(c.OVCOnR);
     grid->addWidget(position, 1, 0);
 
+    auto *right = new QVBoxLayout;
     QGroupBox *zoom = frame(p, "Zoom Size:");
     auto *zoomLayout = new QHBoxLayout(zoom);
     c.OZoomSizeSlider = slider(zoom, "OZoomSizeSlider", {}, 8, 72, 8);
@@ -261,7 +265,7 @@ void buildViewsTab(OptionsControls &c, QTabWidget *tabs)
     zoomLayout->addWidget(c.OZoomSizeSlider, 1);
     zoomLayout->addWidget(inlineNumber(zoom, c.OZoomSizeNumber, "OZoomSizeNumber", "Zoom size (click to change)",
                                        c.OZoomSizeEdit, "OZoomSizeEdit", "Enter zoom size"));
-    grid->addWidget(zoom, 0, 1);
+    right->addWidget(zoom);
 
     auto *sample = new QHBoxLayout;
     c.OTextZoom = label(p, "OTextZoom", QString(), {}, Qt::AlignCenter);
@@ -273,7 +277,9 @@ void buildViewsTab(OptionsControls &c, QTabWidget *tabs)
     QLabel *hint = plain(p, "Click on any letter below for it to be displayed here");
     hint->setWordWrap(true);
     sample->addWidget(hint, 1);
-    grid->addLayout(sample, 1, 1, 2, 1);
+    right->addLayout(sample);
+    right->addStretch(1);
+    grid->addLayout(right, 0, 1, 3, 1);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 }
