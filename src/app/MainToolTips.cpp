@@ -3,6 +3,7 @@
 #include "app/QuorvilControls.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
+#include "widgets/TagToolTips.h"
 #include "widgets/ToolBar.h"
 
 #include <QComboBox>
@@ -42,9 +43,9 @@ void SetToolTips(const QuorvilControls &c, const QString &textColorName)
             bar->setButtonToolTip(key, text);
         }
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             c.ZoomSizeNumber, c.ZoomSizeEdit, c.ZoomSizeSlider, c.TextZoom, c.FontNameCombo, c.FontSizeNumber,
-             c.FontSizeEdit, c.FontSizeSlider, c.NoOfChars, c.ProgressBack, c.PercFilled, c.CVACover, c.KVACover,
-             c.SplitBar, c.tbxSetFMapSizeNumber, c.lblSetFMapSizeNumber, c.sldSetFMapSize, c.lblCFMName})
-        w->setToolTip(on ? w->property("Tag").toString() : QString());
+    showTagToolTips({c.ZoomSizeNumber, c.ZoomSizeEdit, c.ZoomSizeSlider, c.TextZoom, c.FontNameCombo, c.FontSizeNumber,
+                     c.FontSizeEdit, c.FontSizeSlider, c.NoOfChars, c.ProgressBack, c.PercFilled, c.CVACover,
+                     c.KVACover, c.SplitBar, c.tbxSetFMapSizeNumber, c.lblSetFMapSizeNumber, c.sldSetFMapSize,
+                     c.lblCFMName},
+                    on);
 }

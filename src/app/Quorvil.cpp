@@ -1,13 +1,19 @@
 #include "app/Quorvil.h"
 
+#include "app/CheckFilePath.h"
 #include "app/HelpCommands.h"
 #include "app/LockPanels.h"
 #include "app/MainToolTips.h"
 #include "app/MenuPictures.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
+#include "app/rules/CommandLine.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/PathParts.h"
 #include "app/rules/ProductInfo.h"
+#include "fontmap/CustomMap.h"
+#include "fontmap/CustomMapCommands.h"
+#include "fontmap/CustomMapLoader.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapColorCommands.h"
@@ -25,9 +31,11 @@
 #include "textboard/TextColorCommand.h"
 #include "textboard/WholeTextTools.h"
 #include "tools/OptionsDialog.h"
+#include "tools/ToolWindows.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
+#include "widgets/FormFrame.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
@@ -38,6 +46,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,11 +55,6 @@
 #include <QStyleFactory>
 
 namespace {
-
-// A classic window's size counted its caption and borders; ours leaves them to the
-// window manager, so the rules' outer sizes carry this allowance (in pixels).
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 30;
 
 const QString &cr()
 {
@@ -118,7 +122,20 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_fullScreen = std::make_unique<FullScreenPreview>(*m_c.TextBoard, m_tbFont, *m_services.display, this);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
     m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);
-    m_recentFiles = std::make_unique<RecentFilesMenu>(*m_c.menu, m_s);
+    m_recentFiles = std::make_unique<RecentFilesMenu>(
+        *m_c.menu, m_s, *m_commands, *m_services.fileChecks,
+        RecentFilesMenu::Loaders{[this](const QString &path) { return m_tbFiles->CheckLoadedFile(path); },
+                                 [this](const QString &path) { LoadTBFile(path); },
+                                 [this](const QString &path) {
+                                     LoadCFMap(path);
+                                     UpdateMapCtrls(1);
+                                 }});
+    m_cfmLoader = std::make_unique<CustomMapLoader>(*m_c.FMapContainer, m_s, m_customMap, m_cfmSlot,
+                                                    *m_services.dialog, m_cmnDlg);
+    m_customMaps = std::make_unique<CustomMapCommands>(
+        m_c, m_s, *m_commands, m_customMap,
+        CustomMapCommands::Parts{*m_cfmLoader, *m_fontMap, m_cfmSlot, m_s.CFMRUList});
+    m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
     // The window's designed size; the FontMap sizing replaces it with the saved one.
     setFormWidth(780 * 15);
     setFormHeight(592 * 15);
@@ -210,6 +227,15 @@ void Quorvil::wireParts()
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
+    connect(m_cfmLoader.get(), &CustomMapLoader::mapFileUsed, this,
+            [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
+    connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
+            [this](int index) { m_recentFiles->CFMRU_Click(index); });
+    connect(m_customMaps.get(), &CustomMapCommands::editorRequested, this, [this](const QString &path) {
+        showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontListEntries(),
+                            {path, m_s.CFMOpenName, m_s.FontIndex, m_tbFont.name(), double(m_tbFont.size())},
+                            m_s.CFMSaveFolder, this);
+    });
     // The "Load" button's list of recent text files runs the File menu's items.
     connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
         m_recentFiles->LoadSaveTB_ButtonDropDown(m_c.LoadSaveTB->buttonMenu(key));
@@ -249,22 +275,22 @@ double Quorvil::formTop() const
 
 double Quorvil::formWidth() const
 {
-    return (width() + kFrameWidth) * Twips::kPerQtUnit;
+    return (width() + FormFrame::kWidth) * Twips::kPerQtUnit;
 }
 
 double Quorvil::formHeight() const
 {
-    return (height() + kFrameHeight) * Twips::kPerQtUnit;
+    return (height() + FormFrame::kHeight) * Twips::kPerQtUnit;
 }
 
 void Quorvil::setFormWidth(double twips)
 {
-    resize(Twips::toQt(twips) - kFrameWidth, height());
+    resize(Twips::toQt(twips) - FormFrame::kWidth, height());
 }
 
 void Quorvil::setFormHeight(double twips)
 {
-    resize(width(), Twips::toQt(twips) - kFrameHeight);
+    resize(width(), Twips::toQt(twips) - FormFrame::kHeight);
 }
 
 bool Quorvil::start()
@@ -377,9 +403,7 @@ void Quorvil::Form_Activate()
 
     const QString path = GetCommandLine();
     if (!path.isEmpty()) {
-        const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
-        const QString folder = path.left(cut);
-        const QString name = path.mid(cut);
+        const auto [folder, name] = splitPath(path);
         const QString extension = path.right(3).toUpper();
         if (extension == QLatin1String("QCM")) {
             m_s.CFMLoadFolder = folder;
@@ -467,50 +491,12 @@ void Quorvil::EndProgram()
 
 QString Quorvil::GetCommandLine()
 {
-    // The whole tail is one path; one quote is removed at each end.
-    QString s = m_arguments.mid(1).join(QLatin1Char(' '));
-    if (s.isEmpty() && m_s.InitMap)
-        s = m_s.InitMapPath;
-    if (s.startsWith(QLatin1Char('"')))
-        s.remove(0, 1);
-    if (s.endsWith(QLatin1Char('"')))
-        s.chop(1);
-    if (s.isEmpty())
-        return s;
-
-    const qsizetype cut = s.lastIndexOf(QLatin1Char('/')) + 1;
-    const QString folder = s.left(cut);
-    const QString file = s.mid(cut);
-    const QString drive = driveOf(s);
+    const QString path =
+        commandLinePath(m_arguments, m_s.InitMap, m_s.InitMapPath, QDir::currentPath());
+    if (path.isEmpty())
+        return path;
     const QString title = globals().gAppName + QStringLiteral(" Startup File Load Error");
-    const QString blank4 = cr() + cr() + cr() + cr();
-    FileChecks &checks = *m_services.fileChecks;
-    switch (checks.DriveState(drive)) {
-    case 0:
-        QrvlMsg(blank4 + QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist."), QStringLiteral("OK"),
-                title, false, 1);
-        return QString();
-    case 1:
-        QrvlMsg(blank4 + QStringLiteral("There is no disk in Drive ") + drive, QStringLiteral("OK"), title, false, 1);
-        return QString();
-    default:
-        break;
-    }
-    if (!checks.FolderExists(folder)) {
-        QrvlMsg(QStringList{QString(), QString(), QStringLiteral("Folder"), QString(), folder, QString(),
-                            QStringLiteral("does not exist.")}
-                    .join(cr()),
-                QStringLiteral("OK"), title, false, 1);
-        return QString();
-    }
-    if (!checks.FileExists(s)) {
-        QrvlMsg(QStringList{QString(), QString(), QStringLiteral("File '") + file + QLatin1Char('\''), QString(),
-                            QStringLiteral("does not exist in"), QString(), folder}
-                    .join(cr()),
-                QStringLiteral("OK"), title, false, 1);
-        return QString();
-    }
-    return s;
+    return CheckFilePath(*m_services.fileChecks, path, title) ? path : QString();
 }
 
 void Quorvil::SetupToolbars()
@@ -679,11 +665,18 @@ void Quorvil::SetTabOrder(bool findFrameShown)
         chainTabOrder({m_c.TextBoard, m_c.ZoomSizeSlider, m_c.FontNameCombo, m_c.FontSizeSlider, m_c.sldSetFMapSize});
 }
 
-void Quorvil::LoadCFMap(const QString &) {}
+void Quorvil::LoadCFMap(const QString &path)
+{
+    m_cfmLoader->LoadCFMap(path);
+}
 
 void Quorvil::LoadTBFile(const QString &path)
 {
     m_tbFiles->LoadTBFile(path);
 }
 
-void Quorvil::UpdateMapCtrls(int) {}
+void Quorvil::UpdateMapCtrls(int mode)
+{
+    if (mode == 1)
+        m_customMaps->UpdateMapCtrls();
+}

@@ -8,6 +8,7 @@
 #include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/ViewSettings.h"
 #include "platform/CommonDialog.h"
+#include "platform/QcmFile.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
 
@@ -17,6 +18,8 @@
 #include <memory>
 
 class ActionCollection;
+class CustomMapCommands;
+class CustomMapLoader;
 class FindCommands;
 class FontChoice;
 class FontMapColorCommands;
@@ -31,6 +34,7 @@ class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFormat;
 class TextColorCommand;
+class ToolWindows;
 class WholeTextTools;
 
 // The main window, the program's composition root: it owns the controls of its regions, the
@@ -142,6 +146,10 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<LockPanels> m_lockPanels;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
+    CustomMapFileSlot m_cfmSlot;  // shared with the custom map editor
+    std::unique_ptr<CustomMapLoader> m_cfmLoader;
+    std::unique_ptr<CustomMapCommands> m_customMaps;
+    ToolWindows *m_tools = nullptr;  // owned by the window
     bool m_ended = false;
     bool m_unloaded = false;
 };

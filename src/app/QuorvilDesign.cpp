@@ -7,6 +7,8 @@
 
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/FormDesign.h"
+#include "widgets/TagToolTips.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
@@ -24,65 +26,14 @@
 #include <QSlider>
 #include <QStatusBar>
 
-namespace {
+using namespace FormDesign;
 
-constexpr double px(double pixels)
-{
-    return pixels * 15;
-}
+namespace {
 
 // A band's designed width, the first-run default of its stored width.
 int bandWidth(const char *name)
 {
     return SettingsLayout::defaultNumber(QStringLiteral("Bars"), QString::fromLatin1(name));
-}
-
-QRectF design(double x, double y, double w, double h)
-{
-    return QRectF(px(x), px(y), px(w), px(h));
-}
-
-template<typename W>
-W *make(QWidget *parent, const char *name, const QRectF &twips = {})
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    if (!twips.isNull())
-        Twips::place(w, twips);
-    return w;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QRectF &twips,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *l = make<QLabel>(parent, name, twips);
-    l->setText(text);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(align);
-    return l;
-}
-
-void setTag(QWidget *w, const char *tag)
-{
-    w->setProperty("Tag", QString::fromUtf8(tag));
-}
-
-QSlider *slider(QWidget *parent, const char *name, const QRectF &twips, int min, int max, int large)
-{
-    auto *s = make<QSlider>(parent, name, twips);
-    s->setOrientation(Qt::Horizontal);
-    s->setRange(min, max);
-    s->setSingleStep(1);
-    s->setPageStep(large);
-    return s;
-}
-
-QLineEdit *inlineEdit(QWidget *parent, const char *name, const QRectF &twips)
-{
-    auto *e = make<QLineEdit>(parent, name, twips);
-    e->hide();
-    e->setFrame(false);
-    return e;
 }
 
 void buildTopBar(QuorvilControls &c, const ActionCollection &a, QWidget *client)
@@ -283,7 +234,10 @@ void buildFontMap(QuorvilControls &c, const ActionCollection &a, QWidget *client
     c.tlbCFMapName->addButton(QStringLiteral("CFMName"), QStringLiteral("Custom Map currently loaded"));
     c.tlbCFMapName->button(QStringLiteral("CFMName"))->setText(QStringLiteral("Custom Map currently loaded"));
     c.tlbCFMapName->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    c.lblCFMName = label(c.pbxCFMName, "lblCFMName", QString(), design(122, 3, 170, 16));
+    // The caption takes the room its font needs; the name follows it.
+    Twips::setWidth(c.tlbCFMapName, px(std::max(120, c.tlbCFMapName->sizeHint().width())));
+    c.lblCFMName = label(c.pbxCFMName, "lblCFMName", QString(),
+                         QRectF(Twips::width(c.tlbCFMapName) + px(2), px(3), px(170), px(16)));
     setTag(c.lblCFMName, "Currently loaded Custom FontMap file name");
     c.clbFontMap->addBand(c.pbxCFMName, px(761) - bandWidth("FMBand1Wdth") - bandWidth("FMBand2Wdth"));
     c.clbFontMap->setBandVisible(3, false);

@@ -1,24 +1,52 @@
 #include "app/RecentFilesMenu.h"
 
-#include "widgets/MainMenu.h"
+#include "app/CheckFilePath.h"
+#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/MainState.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/MainMenu.h"
 
 #include <QAction>
 #include <QMenu>
 
-RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state)
+namespace {
+
+// The folder of the newest entry, without its trailing separator.
+template<int Max>
+QString newestFolder(const RecentFileList<Max> &list)
+{
+    QString folder = list(1).folder;
+    folder.chop(1);
+    return folder;
+}
+
+} // namespace
+
+RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
+                                 Loaders loaders)
     : m_menu(menu)
     , m_s(state)
+    , m_checks(checks)
+    , m_loaders(std::move(loaders))
 {
+    for (int i = 1; i <= m_s.FileMRUList.kMax; ++i)
+        commands.onTriggered(QStringLiteral("FileMRU(%1)").arg(i), &m_menu, [this, i] { FileMRU_Click(i); });
+    for (int i = 1; i <= m_s.CFMRUList.kMax; ++i)
+        commands.onTriggered(QStringLiteral("CFMRU(%1)").arg(i), &m_menu, [this, i] { CFMRU_Click(i); });
 }
 
 void RecentFilesMenu::UpdateFileMRU(const QString &path)
 {
     pushRecentFile(m_s.FileMRUList, path);
-    QString folder = m_s.FileMRUList(1).folder;
-    folder.chop(1);
-    m_s.TBLoadFolder = folder;
+    m_s.TBLoadFolder = newestFolder(m_s.FileMRUList);
     showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
+}
+
+void RecentFilesMenu::UpdateCFMRU(const QString &path)
+{
+    pushRecentFile(m_s.CFMRUList, path);
+    m_s.CFMLoadFolder = newestFolder(m_s.CFMRUList);
+    showList(m_s.CFMRUList, QStringLiteral("CFMRU"), QStringLiteral("FileSep2"));
 }
 
 void RecentFilesMenu::LoadSaveTB_ButtonDropDown(QMenu *dropDown) const
@@ -39,8 +67,34 @@ void RecentFilesMenu::showList(const RecentFileList<Max> &list, const QString &i
 {
     for (int i = 1; i <= Max && list(i).inUse(); ++i) {
         QAction *item = m_menu.item(QStringLiteral("%1(%2)").arg(itemName).arg(i));
-        item->setText(QStringLiteral("&%1 %2").arg(i).arg(list(i).name));
+        item->setText(recentFileCaption(i, list(i).name));
         item->setVisible(true);
     }
     m_menu.setVisible(separator, m_menu.item(itemName + QStringLiteral("(1)"))->isVisible());
+}
+
+void RecentFilesMenu::FileMRU_Click(int index)
+{
+    const RecentFile entry = m_s.FileMRUList(index);
+    const QString path = entry.path();
+    if (!m_loaders.checkLoadedFile(path))
+        return;
+    if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" File Load Error")))
+        return;
+    m_s.TBLoadFolder = entry.folder;
+    m_s.TBOpenPath = path;
+    m_s.TBOpenName = entry.name;
+    m_loaders.loadTextFile(path);
+}
+
+void RecentFilesMenu::CFMRU_Click(int index)
+{
+    const RecentFile entry = m_s.CFMRUList(index);
+    const QString path = entry.path();
+    if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" Custom Map Load Error")))
+        return;
+    m_s.CFMLoadFolder = entry.folder;
+    m_s.CFMOpenPath = path;
+    m_s.CFMOpenName = entry.name;
+    m_loaders.loadCustomMap(path);
 }

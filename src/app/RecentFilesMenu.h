@@ -5,52 +5,49 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <algorithm>
+#include <functional>
 
+class ActionCollection;
+class FileChecks;
 class MainMenu;
 class QMenu;
 struct MainState;
 
-// Moves a path to the top of a recent-file list, newest first: an entry already in the
-// list (same folder and name, letter case counting) moves up, a new one pushes the others
-// down and, in a full list, drops the oldest. Returns whether the path was in the list.
-template<int Max>
-bool pushRecentFile(RecentFileList<Max> &list, const QString &path)
-{
-    // Before start-up has read the list its count may still be 0; the first free rank is 1.
-    const int count = std::max(list.count, 1);
-    int found = 0;
-    if (count >= 2) {
-        for (int i = 1; i <= count && !found; ++i) {
-            if (!list(i).name.isEmpty() && list(i).folder + list(i).name == path)
-                found = i;
-        }
-    }
-    for (int j = (found ? found : count) - 1; j >= 1; --j)
-        list(j + 1) = list(j);
-    const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
-    list(1) = RecentFile{path.left(cut), path.mid(cut)};
-    list.count = found ? count : std::min(count + 1, Max);
-    return found != 0;
-}
-
-// The File > Text File list of the main window: its table in MainState and its menu items
-// FileMRU(1) to FileMRU(9) with the separator FileSep3.
+// The two recent-file lists of the main window, newest first: File > Text File with its items
+// FileMRU(1) to FileMRU(9) and the separator FileSep3, and File > Custom FontMap with CFMRU(1)
+// to CFMRU(5) and FileSep2. A click on an item checks that the file is still there and loads it.
 class RecentFilesMenu final
 {
     Q_DISABLE_COPY_MOVE(RecentFilesMenu)
 
 public:
-    RecentFilesMenu(MainMenu &menu, MainState &state);
+    // What a click on an entry runs once the file has been found.
+    struct Loaders
+    {
+        // Whether a text file may be loaded when it is the one on the TextBoard already.
+        std::function<bool(const QString &path)> checkLoadedFile;
+        // TBOpenPath and TBOpenName, or CFMOpenPath and CFMOpenName, are set first.
+        std::function<void(const QString &path)> loadTextFile;
+        std::function<void(const QString &path)> loadCustomMap;
+    };
 
-    // After a text file was loaded or saved: the path goes to rank 1, TBLoadFolder becomes
-    // its folder (without the trailing separator) and the menu shows the list.
+    RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
+                    Loaders loaders);
+
+    // After a text file was loaded or saved, or a custom map loaded: the path goes to rank 1,
+    // the list's load folder becomes its folder (without the trailing separator) and the menu
+    // shows the list.
     void UpdateFileMRU(const QString &path);
+    void UpdateCFMRU(const QString &path);
     // Both lists' entries in use as their menu items, with their separators.
     void showLists();
     // The "Load" button's drop-down: one entry per text file in use, its menu item's caption
     // without the access key and number ("&1 notes.txt" gives "notes.txt").
     void LoadSaveTB_ButtonDropDown(QMenu *dropDown) const;
+
+    // The entry of that rank is loaded again, after its drive, folder and file are found.
+    void FileMRU_Click(int index);
+    void CFMRU_Click(int index);
 
 private:
     template<int Max>
@@ -58,4 +55,6 @@ private:
 
     MainMenu &m_menu;
     MainState &m_s;
+    FileChecks &m_checks;
+    Loaders m_loaders;
 };

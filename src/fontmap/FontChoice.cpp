@@ -1,40 +1,21 @@
 #include "fontmap/FontChoice.h"
 
 #include "widgets/Message.h"
-#include "widgets/Pictures.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontMapState.h"
-#include "fontmap/rules/FontSizeRules.h"
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QSlider>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-
-const QString kTrueTypeImage = QStringLiteral("TT");
-const QString kOtherImage = QStringLiteral("SF");
-
-bool isLetter(int keyAscii)
-{
-    return (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
-}
-
-} // namespace
 
 FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Services &services,
                        TextBoardFont &font, QObject *parent)
@@ -46,67 +27,35 @@ FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Ser
 {
     connect(&m_font, &TextBoardFont::sizeChanged, this, &FontChoice::showSize);
     connect(m_c.FontNameCombo, &QComboBox::activated, this, &FontChoice::FontNameCombo_Click);
-    m_c.FontNameCombo->installEventFilter(this);
+    new FontNameKeyPress(m_c.FontNameCombo, [this](int keyAscii) { FontNameCombo_KeyPress(keyAscii); });
     // Dragging the thumb only shows the number; the size changes when the thumb is let go.
     m_c.FontSizeSlider->setTracking(false);
     connect(m_c.FontSizeSlider, &QSlider::sliderMoved, this, &FontChoice::FontSizeSlider_Scroll);
     connect(m_c.FontSizeSlider, &QSlider::valueChanged, this, &FontChoice::FontSizeSlider_Change);
-    m_c.FontSizeNumber->installEventFilter(this);
-    m_c.FontSizeEdit->installEventFilter(this);
+    m_sizeEdit = new SizeNumberEdit(m_c.FontSizeNumber, m_c.FontSizeEdit, m_c.FontSizeSlider,
+                                    [this] { Q_EMIT textBoardFocusRequested(); });
 }
 
 void FontChoice::LoadFonts(QListWidget *list)
 {
+    m_entries = enumerateFonts(*m_services.fonts);
     list->clear();
-    GlobalDeclarations &g = globals();
-    g.gFontCount = 0;
-    g.gFontLF.clear();
-    g.gFontTM.clear();
-    m_services.fonts->enumFontFamilies([this, list](const EnumLogFont &lf, const NewTextMetric &tm, int type) {
-        return EnumFontFamProc(lf, tm, type, list);
-    });
-}
-
-int FontChoice::EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric &textMetric, int fontType,
-                                QListWidget *list)
-{
-    GlobalDeclarations &g = globals();
-    const int n = g.gFontCount;
-    if (n >= kMaxFonts)
-        return 0;
-    auto *entry = new QListWidgetItem(logFont.faceName() + QString::number(fontType), list);
-    entry->setData(kFontNumberRole, n);
-    g.gFontLF.resize(n + 1);
-    g.gFontTM.resize(n + 1);
-    g.gFontLF.setColumn(n, logFont);
-    g.gFontTM.setColumn(n, textMetric);
-    g.gFontCount = n + 1;
-    return 1;
+    for (const FontListEntry &entry : std::as_const(m_entries)) {
+        auto *item = new QListWidgetItem(entry.text, list);
+        item->setData(kFontNumberRole, entry.fontNumber);
+    }
 }
 
 bool FontChoice::InitFonts()
 {
     LoadFonts(m_c.FontList);
-    GlobalDeclarations &g = globals();
-    g.gTTFontCount = 0;
-    g.gSysFontCount = 0;
+    const GlobalDeclarations &g = globals();
     QComboBox *combo = m_c.FontNameCombo;
-    combo->clear();
-    bool matched = false;
-    for (int i = 0; i < g.gFontCount; ++i) {
-        const QString entry = m_c.FontList->item(i)->text();
-        const bool trueType = entry.endsWith(QLatin1Char('4'));
-        const QString &image = trueType ? kTrueTypeImage : kOtherImage;
-        ++(trueType ? g.gTTFontCount : g.gSysFontCount);
-        const QString face = entry.chopped(1);
-        combo->addItem(Pictures::icon(QStringLiteral("imlMainTBIcons"), image), face);
-        combo->setItemData(i, image, kImageKeyRole);
-        if (!matched && face == m_s.TBFontName) {
-            m_s.FontIndex = i + 1;
-            matched = true;
-        }
-    }
-    if (matched) {
+    FontNameBox::fill(combo, m_entries);
+    const auto matched = std::find_if(m_entries.cbegin(), m_entries.cend(),
+                                      [this](const FontListEntry &e) { return e.faceName() == m_s.TBFontName; });
+    if (matched != m_entries.cend()) {
+        m_s.FontIndex = int(matched - m_entries.cbegin()) + 1;
         combo->setCurrentIndex(m_s.FontIndex - 1);
         showChosenFace();
         return true;
@@ -126,6 +75,21 @@ bool FontChoice::InitFonts()
     m_s.FontIndex = 1;
     showChosenFace();
     return true;
+}
+
+int FontChoice::fontIndex() const
+{
+    return m_s.FontIndex;
+}
+
+const QString &FontChoice::chosenName() const
+{
+    return m_s.TBFontName;
+}
+
+QString FontChoice::boxText() const
+{
+    return m_c.FontNameCombo->currentText();
 }
 
 void FontChoice::showChosenFace()
@@ -199,19 +163,12 @@ void FontChoice::selectLastFont()
 void FontChoice::FontNameCombo_KeyPress(int keyAscii)
 {
     QComboBox *combo = m_c.FontNameCombo;
-    if (!isLetter(keyAscii)) {
+    if (!isInitialLetter(keyAscii)) {
         combo->setCurrentIndex(m_s.FontIndex - 1);
         return;
     }
-    const QChar typed = QChar(keyAscii).toUpper();
-    const int count = std::min(globals().gFontCount, combo->count());
-    for (int i = 1; i <= count; ++i) {
-        const QString text = combo->itemText(i - 1);
-        if (!text.isEmpty() && text.at(0).toUpper() == typed) {
-            combo->setCurrentIndex(i - 1);
-            break;
-        }
-    }
+    if (const int item = FontNameBox::initialLetterItem(combo, globals().gFontCount, keyAscii); item >= 0)
+        combo->setCurrentIndex(item);
     FontNameCombo_Click();
 }
 
@@ -234,70 +191,4 @@ void FontChoice::showSize(int size)
     cells.setPointSize(size);
     m_c.FMapContainer->setCellFont(cells, m_c.FMapContainer->charset());
     m_c.FontSizeNumber->setText(QString::number(size));
-}
-
-void FontChoice::FontSizeNumber_Click()
-{
-    QLineEdit *edit = m_c.FontSizeEdit;
-    edit->setText(m_c.FontSizeNumber->text());
-    edit->show();
-    edit->raise();
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-}
-
-void FontChoice::FontSizeEdit_KeyPress(int keyAscii)
-{
-    if (keyAscii != kEnter && keyAscii != kEscape)
-        return;
-    const QString text = m_c.FontSizeEdit->text();
-    m_c.FontSizeEdit->hide();
-    if (keyAscii == kEnter) {
-        // Text that is no number leaves the size as it was.
-        if (const auto size = FontSizeRules::sizeFromEditText(text)) {
-            m_c.FontSizeSlider->setValue(*size);
-            m_c.FontSizeNumber->setText(QString::number(*size));
-        }
-    }
-    Q_EMIT textBoardFocusRequested();
-}
-
-void FontChoice::FontSizeEdit_LostFocus()
-{
-    m_c.FontSizeEdit->hide();
-}
-
-bool FontChoice::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_c.FontNameCombo && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false;
-        const QChar ch = key->text().at(0);
-        FontNameCombo_KeyPress(ch.unicode());
-        // A printable character is the jump's alone; Enter and Esc still reach the box.
-        return ch.isPrint();
-    }
-    if (watched == m_c.FontSizeNumber && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_c.FontSizeNumber->rect().contains(mouse->position().toPoint()))
-            FontSizeNumber_Click();
-        return false;
-    }
-    if (watched == m_c.FontSizeEdit) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                FontSizeEdit_KeyPress(kEnter);
-                return true;
-            }
-            if (key == Qt::Key_Escape) {
-                FontSizeEdit_KeyPress(kEscape);
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            FontSizeEdit_LostFocus();
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }

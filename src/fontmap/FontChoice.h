@@ -1,10 +1,13 @@
 #pragma once
 
-#include "fontmap/rules/FontRecordsTable.h"
+#include "fontmap/FontEnumeration.h"
+#include "fontmap/FontNameBox.h"
+#include "fontmap/rules/FontListEntry.h"
 
 #include <QObject>
 
 class QListWidget;
+class SizeNumberEdit;
 class TextBoardFont;
 struct FontMapControls;
 struct FontMapState;
@@ -23,9 +26,8 @@ public:
     // Item data roles: a FontList entry's font number (its column of gFontLF and gFontTM), and a
     // FontNameCombo item's picture key ("TT" or "SF").
     static constexpr int kFontNumberRole = Qt::UserRole;
-    static constexpr int kImageKeyRole = Qt::UserRole + 1;
-    // gFontCount is a 16-bit count: the enumeration stops at this many fonts.
-    static constexpr int kMaxFonts = 32767;
+    static constexpr int kImageKeyRole = FontNameBox::kImageKeyRole;
+    static constexpr int kMaxFonts = ::kMaxFonts;
 
     // `font` is the TextBoard's: its name is the face the box shows, its size the slider's.
     FontChoice(FontMapControls &controls, FontMapState &state, const Services &services, TextBoardFont &font,
@@ -34,8 +36,13 @@ public:
     // Fills the list with one entry per family (face name and type digit, data the font number)
     // and the font table; gFontCount counts them.
     void LoadFonts(QListWidget *list);
-    int EnumFontFamProc(const EnumLogFont &logFont, const NewTextMetric &textMetric, int fontType,
-                        QListWidget *list);
+    // The font list's entries, as the windows that list the fonts too are handed them.
+    const FontListEntries &fontListEntries() const { return m_entries; }
+    // FontIndex and TBFontName: the current font's item (from 1) and the face last chosen.
+    int fontIndex() const;
+    const QString &chosenName() const;
+    // The face FontNameCombo shows.
+    QString boxText() const;
     // Lists the fonts in FontNameCombo and selects TBFontName; when it is not installed, asks
     // whether to go on with the first font. False when the answer was No: start-up ends.
     bool InitFonts();
@@ -62,19 +69,12 @@ public:
 
     void FontSizeSlider_Scroll();
     void FontSizeSlider_Change();
-    void FontSizeNumber_Click();
-    // Enter (13) applies the edit within 8..36, Esc (27) drops it; other keys type.
-    void FontSizeEdit_KeyPress(int keyAscii);
-    void FontSizeEdit_LostFocus();
 
 Q_SIGNALS:
     // The face in the box is to be applied to the TextBoard and the FontMap.
     void fontApplyRequested();
     // The size controls are done with: the typing goes back to the TextBoard.
     void textBoardFocusRequested();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showSize(int size);
@@ -84,4 +84,7 @@ private:
     FontMapState &m_s;
     const Services &m_services;
     TextBoardFont &m_font;
+    FontListEntries m_entries;
+    // The size number's inline edit.
+    SizeNumberEdit *m_sizeEdit = nullptr;
 };

@@ -19,9 +19,10 @@ struct FontMapCell
     QRectF twips;         // Left, Top, Width, Height relative to the container
 };
 
-// The FontMap container `FMapContainer`: the 224 cells `CharButton(0..223)` painted
-// as one widget (not 224 child controls). A hover or colour change repaints only the
-// cells it touches. The CoolBar `clbFontMap` is a child placed over its top edge.
+// A grid of 224 cells painted as one widget (not 224 child controls): the FontMap container
+// `FMapContainer` with its cells `CharButton(0..223)` (the CoolBar `clbFontMap` is a child
+// placed over its top edge), and the custom map editor's template `imgCMMFMapHolder` with its
+// cells `lblCFMap(0..223)`. A hover or colour change repaints only the cells it touches.
 class FontMapGrid final : public QWidget
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "tools/rules/OptionDefaults.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/FormDesign.h"
+#include "widgets/TagToolTips.h"
 #include "widgets/Twips.h"
 
 #include <QCheckBox>

@@ -9,8 +9,8 @@
 #include "tools/OptionsViewsTab.h"
 #include "tools/rules/OptionDefaults.h"
 #include "tools/rules/OptionsChangeTest.h"
-#include "widgets/FormDesign.h"
 #include "widgets/Message.h"
+#include "widgets/TagToolTips.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -139,10 +139,10 @@ void OptionsDialog::SetupOptToolTips()
     // Read once: the dialog's own "Show ToolTips" box is a default for the next start.
     QList<QWidget *> tagged;
     for (QWidget *w : findChildren<QWidget *>()) {
-        if (!FormDesign::tag(w).isEmpty())
+        if (!tag(w).isEmpty())
             tagged.append(w);
     }
-    FormDesign::showTagToolTips(tagged, globals().gToolTips);
+    showTagToolTips(tagged, globals().gToolTips);
 }
 
 QList<QList<QWidget *>> OptionsDialog::tabStops(int tab) const

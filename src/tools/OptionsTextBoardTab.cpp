@@ -3,13 +3,13 @@
 #include "app/rules/QBColors.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CommonDialog.h"
 #include "platform/FontCatalog.h"
 #include "textboard/TBColorPicker.h"
 #include "tools/OptionsControls.h"
 #include "widgets/ColorResolve.h"
-#include "widgets/InlineNumberEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -58,10 +58,8 @@ OptionsTextBoardTab::OptionsTextBoardTab(OptionsControls &controls, OptionsSampl
 {
     connect(m_c.ChgFont, &QPushButton::clicked, this, &OptionsTextBoardTab::ChgFont_Click);
     connect(m_c.OFontSizeSlider, &QSlider::valueChanged, this, &OptionsTextBoardTab::OFontSizeSlider_Change);
-    m_sizeEdit = new InlineNumberEdit(
-        m_c.OFontSizeNumber, m_c.OFontSizeEdit, m_c.OFontSizeSlider,
-        [](const QString &text) { return FontSizeRules::sizeFromEditText(text); },
-        [this] { m_c.OFontSizeSlider->setFocus(Qt::OtherFocusReason); }, this);
+    new SizeNumberEdit(m_c.OFontSizeNumber, m_c.OFontSizeEdit, m_c.OFontSizeSlider,
+                       [this] { m_c.OFontSizeSlider->setFocus(Qt::OtherFocusReason); });
     const auto checks = styleChecks(m_c);
     for (Style s : kStyles)
         connect(checks[s], &QCheckBox::toggled, this, [this, s](bool on) { style_Click(s, on); });
@@ -73,8 +71,6 @@ OptionsTextBoardTab::OptionsTextBoardTab(OptionsControls &controls, OptionsSampl
     }
     connect(m_c.ChgTBFColor, &QPushButton::clicked, this, &OptionsTextBoardTab::ChgTBFColor_Click);
 }
-
-OptionsTextBoardTab::~OptionsTextBoardTab() = default;
 
 void OptionsTextBoardTab::load(const Settings &stored)
 {

@@ -7,7 +7,6 @@
 
 class CommonDialog;
 class FontCatalog;
-class InlineNumberEdit;
 class QWidget;
 class SettingsAccess;
 struct CommonDialogProperties;
@@ -29,7 +28,6 @@ public:
     OptionsTextBoardTab(OptionsControls &controls, OptionsSamples &samples, const FontCatalog &fonts,
                         CommonDialog &dialog, CommonDialogProperties &cmnDlg, SettingsAccess &settings, QWidget *owner,
                         QObject *parent = nullptr);
-    ~OptionsTextBoardTab() override;
 
     void load(const Settings &stored);
     // The tab's values as Set would save them.
@@ -56,7 +54,6 @@ private:
     CommonDialogProperties &m_cmnDlg;
     SettingsAccess &m_settings;
     QWidget *m_owner;
-    InlineNumberEdit *m_sizeEdit = nullptr;
     int m_tbfColorIndex = 0;  // TBFColorIndex
     int m_alignment = 0;      // the sample's
 };

@@ -1,11 +1,10 @@
 #include "tools/OptionsViewsTab.h"
 
 #include "app/rules/Settings.h"
-#include "fontmap/rules/FontSizeRules.h"
+#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/ViewSettings.h"
 #include "tools/OptionsControls.h"
 #include "tools/OptionsSamples.h"
-#include "widgets/InlineNumberEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,15 +18,10 @@ OptionsViewsTab::OptionsViewsTab(OptionsControls &controls, OptionsSamples &samp
     , m_samples(samples)
 {
     connect(m_c.OZoomSizeSlider, &QSlider::valueChanged, this, &OptionsViewsTab::OZoomSizeSlider_Change);
-    m_zoomEdit = new InlineNumberEdit(
-        m_c.OZoomSizeNumber, m_c.OZoomSizeEdit, m_c.OZoomSizeSlider,
-        [](const QString &text) {
-            return FontSizeRules::sizeFromEditText(text, ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
-        },
-        [this] { m_c.OZoomSizeSlider->setFocus(Qt::OtherFocusReason); }, this);
+    auto *zoomEdit = new SizeNumberEdit(m_c.OZoomSizeNumber, m_c.OZoomSizeEdit, m_c.OZoomSizeSlider,
+                                        [this] { m_c.OZoomSizeSlider->setFocus(Qt::OtherFocusReason); });
+    zoomEdit->setRange(ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
 }
-
-OptionsViewsTab::~OptionsViewsTab() = default;
 
 void OptionsViewsTab::load(const Settings &stored)
 {

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class InlineNumberEdit;
 class OptionsSamples;
 struct OptionsControls;
 struct Settings;
@@ -16,7 +15,6 @@ class OptionsViewsTab final : public QObject
 
 public:
     OptionsViewsTab(OptionsControls &controls, OptionsSamples &samples, QObject *parent = nullptr);
-    ~OptionsViewsTab() override;
 
     void load(const Settings &stored);
     // The tab's values as Set would save them.
@@ -27,5 +25,4 @@ public:
 private:
     OptionsControls &m_c;
     OptionsSamples &m_samples;
-    InlineNumberEdit *m_zoomEdit = nullptr;
 };

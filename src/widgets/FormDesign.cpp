@@ -3,15 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
-#include <QVariant>
 
 namespace FormDesign {
-
-namespace {
-
-constexpr char kTag[] = "Tag";
-
-} // namespace
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRectF &twips, Qt::Alignment align)
 {
@@ -38,22 +31,6 @@ QLineEdit *inlineEdit(QWidget *parent, const char *name, const QRectF &twips)
     e->hide();
     e->setFrame(false);
     return e;
-}
-
-void setTag(QWidget *w, const char *tag)
-{
-    w->setProperty(kTag, QString::fromUtf8(tag));
-}
-
-QString tag(const QWidget *w)
-{
-    return w->property(kTag).toString();
-}
-
-void showTagToolTips(const QList<QWidget *> &controls, bool on)
-{
-    for (QWidget *w : controls)
-        w->setToolTip(on ? tag(w) : QString());
 }
 
 } // namespace FormDesign

@@ -2,7 +2,6 @@
 
 #include "widgets/Twips.h"
 
-#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -42,11 +41,5 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QRec
 QSlider *slider(QWidget *parent, const char *name, const QRectF &twips, int min, int max, int large);
 // A frameless edit, hidden until it is shown over the number label it edits.
 QLineEdit *inlineEdit(QWidget *parent, const char *name, const QRectF &twips);
-
-// A control's tag text: what its tooltip shows while tooltips are on.
-void setTag(QWidget *w, const char *tag);
-QString tag(const QWidget *w);
-// Each control's tooltip := its tag text when `on`, the empty text otherwise.
-void showTagToolTips(const QList<QWidget *> &controls, bool on);
 
 } // namespace FormDesign

@@ -178,3 +178,7 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
     execModal(box);
 }
 
+void QrvlMsgOK(const QStringList &lines, const QString &Title)
+{
+    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), Title, false, 1);
+}

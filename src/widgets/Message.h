@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 #include <utility>
@@ -41,4 +42,7 @@ private:
 
 void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, bool ShowDontDisplay,
              int FocusButton);
+// The plain report: an "OK" box without the "Do not display again" box, its lines joined by
+// carriage returns.
+void QrvlMsgOK(const QStringList &lines, const QString &Title);
 

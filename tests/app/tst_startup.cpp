@@ -4,15 +4,21 @@
 
 #include "widgets/MainMenu.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardEdit.h"
 
 #include "platform/FileChecks.h"
+#include "app/rules/SettingsLayout.h"
+#include "widgets/CoolBar.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 class TestStartup : public QObject
 {
@@ -27,6 +33,8 @@ private Q_SLOTS:
     void extensionDispatch();
     void commandLineChecks_data();
     void commandLineChecks();
+    void commandLineMaps_data();
+    void commandLineMaps();
     void aboutBoxCloses_data();
     void aboutBoxCloses();
     void helpItemsOpenThroughTheShell();
@@ -130,7 +138,11 @@ void TestStartup::extensionDispatch()
     QFETCH(QString, loads);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
-    QFile(path).open(QIODevice::WriteOnly);
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    if (loads == QLatin1String("map"))
+        out.write(QcmFormat::serialize(CustomMapCells{'A'}));
+    out.close();
 
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     MessageDriver driver;
@@ -147,6 +159,7 @@ void TestStartup::extensionDispatch()
     } else if (loads == QLatin1String("map")) {
         QCOMPARE(f.state().CFMOpenPath, path);
         QCOMPARE(f.state().CFMOpenName, file);
+        QCOMPARE(f.window().customMap().path(), path);
         QCOMPARE(driver.count(), 0);
     } else {
         QCOMPARE(driver.count(), 1);
@@ -188,6 +201,64 @@ void TestStartup::commandLineChecks()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
     QCOMPARE(driver.last().text, text);
     QVERIFY(f.state().TBOpenPath.isEmpty());
+}
+
+void TestStartup::commandLineMaps_data()
+{
+    QTest::addColumn<QString>("tail");        // %1 stands for a folder holding the map Greek.QCM
+    QTest::addColumn<QString>("initMapPath"); // the start-up map, with InitMap on; empty: InitMap off
+    QTest::addColumn<QString>("loaded");      // the map loaded at the first activation
+    QTest::addColumn<QString>("message");     // the one message shown, if any
+    const QString noFile = QStringLiteral("\r\rFile '%2'\r\rdoes not exist in\r\r%1/");
+    QTest::newRow("relative path") << "Greek.QCM" << "" << "%1/Greek.QCM" << "";
+    QTest::newRow("relative path, quoted") << "\"Greek.QCM\"" << "" << "%1/Greek.QCM" << "";
+    QTest::newRow("quote at the start only") << "\"%1/Greek.QCM" << "" << "%1/Greek.QCM" << "";
+    QTest::newRow("quote at the end only") << "%1/Greek.QCM\"" << "" << "%1/Greek.QCM" << "";
+    QTest::newRow("folder named a.QCM") << "%1/a.QCM" << "" << "" << noFile.arg("%1", "a.QCM");
+    QTest::newRow("FIFO named x.qcm") << "%1/x.qcm" << "" << "" << noFile.arg("%1", "x.qcm");
+    QTest::newRow("start-up map") << "" << "%1/Greek.QCM" << "%1/Greek.QCM" << "";
+    QTest::newRow("command line over start-up map") << "%1/Greek.QCM" << "%1/a.QCM" << "%1/Greek.QCM" << "";
+    QTest::newRow("start-up map None") << "" << "None" << "" << "";
+    QTest::newRow("start-up map deleted") << "" << "%1/gone.QCM" << "" << noFile.arg("%1", "gone.QCM");
+}
+
+void TestStartup::commandLineMaps()
+{
+    QFETCH(QString, tail);
+    QFETCH(QString, initMapPath);
+    QFETCH(QString, loaded);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const auto at = [&dir](QString text) { return text.replace(QStringLiteral("%1"), dir.path()); };
+    QFile map(dir.filePath(QStringLiteral("Greek.QCM")));
+    QVERIFY(map.open(QIODevice::WriteOnly));
+    map.write(QcmFormat::serialize(CustomMapCells{'A', 'B'}));
+    map.close();
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("a.QCM")));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("x.qcm"))).constData(), 0600), 0);
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+
+    MainWindowFixture f;
+    const QString fontMap = SettingsLayout::keyPath(QStringLiteral("FontMap"));
+    const bool initMap = !initMapPath.isEmpty();
+    QVERIFY(f.registry.setValue(fontMap, QStringLiteral("InitMap"), RegData{REG_SZ, initMap ? "True" : "False"}));
+    QVERIFY(f.registry.setValue(fontMap, QStringLiteral("InitMapPath"),
+                                RegData{REG_SZ, at(initMapPath).toUtf8()}));
+    MessageDriver driver;
+    driver.ok();
+    const bool started = f.start(tail.isEmpty() ? QStringList{} : QStringList{at(tail)});
+    QDir::setCurrent(here);
+    QVERIFY(started);
+    QCOMPARE(f.window().customMap().path(), at(loaded));
+    QCOMPARE(f.controls().clbFontMap->isBandVisible(3), !loaded.isEmpty());
+    if (message.isEmpty()) {
+        QCOMPARE(driver.count(), 0);
+    } else {
+        QCOMPARE(driver.count(), 1);
+        QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
+        QCOMPARE(driver.last().text, at(message));
+    }
 }
 
 void TestStartup::aboutBoxCloses_data()

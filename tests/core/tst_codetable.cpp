@@ -11,6 +11,8 @@ private Q_SLOTS:
     void bin();
     void standardRow_data();
     void standardRow();
+    void customMapRows_data();
+    void customMapRows();
 };
 
 void TestCodeTable::bin_data()
@@ -55,6 +57,44 @@ void TestCodeTable::standardRow()
     table.fillRow(code - 32, code, standardKeyStroke(code, caption));
     for (int column = 0; column < CodeTable::kColumns; ++column)
         QCOMPARE(table.at(code - 32, column), row.at(column));
+}
+
+using CellCodes = QList<QPair<int, int>>; // cell, code
+
+void TestCodeTable::customMapRows_data()
+{
+    QTest::addColumn<CellCodes>("placed");
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QStringList>("row");
+    const int ansi = int(FontCharset::Ansi);
+    const CellCodes ctrlPair{{3, 128}, {10, 127}};
+    QTest::newRow("128 in cell 3 first") << ctrlPair << ansi << 3 << QStringList{"128", "80", "200", "10000000", "Ctrl+1"};
+    QTest::newRow("127 in cell 10 second") << ctrlPair << ansi << 10 << QStringList{"127", "7F", "177", "1111111", "Ctrl+2"};
+    QTest::newRow("128 alone") << CellCodes{{200, 128}} << ansi << 200 << QStringList{"128", "80", "200", "10000000", "Ctrl+1"};
+    QTest::newRow("empty cell between") << ctrlPair << ansi << 5 << QStringList{"", "", "", "", ""};
+    QTest::newRow("129 as Alt") << CellCodes{{0, 129}} << ansi << 0 << QStringList{"129", "81", "201", "10000001", "Alt+0129"};
+    QTest::newRow("space") << CellCodes{{223, 32}} << ansi << 223 << QStringList{"32", "20", "40", "100000", "Space Bar"};
+    QTest::newRow("quote") << CellCodes{{1, 34}} << ansi << 1 << QStringList{"34", "22", "42", "100010", "\""};
+    QTest::newRow("symbol font labels with its character")
+        << CellCodes{{7, 65}} << int(FontCharset::Symbol) << 7
+        << QStringList{"65", "41", "101", "1000001", QString(QChar(0xF041))};
+}
+
+void TestCodeTable::customMapRows()
+{
+    QFETCH(CellCodes, placed);
+    QFETCH(int, charset);
+    QFETCH(int, cell);
+    QFETCH(QStringList, row);
+    CodeTable table;
+    table.fillRow(cell, 65, QStringLiteral("left over from the last map"));
+    CustomMapCells cells{};
+    for (const auto &[index, code] : placed)
+        cells[index] = quint8(code);
+    table.fillCustomMap(cells, FontCharset(charset));
+    for (int column = 0; column < CodeTable::kColumns; ++column)
+        QCOMPARE(table.at(cell, column), row.at(column));
 }
 
 QTEST_GUILESS_MAIN(TestCodeTable)

@@ -5,10 +5,8 @@
 
 #include "widgets/ToolBar.h"
 #include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsLayout.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapGrid.h"
-#include "app/rules/Registry.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 
@@ -24,12 +22,6 @@ namespace {
 
 const QString kBoldOnly = QStringLiteral("Quorvil Bold Only");
 const QString kSymbol = QStringLiteral("Quorvil Symbol Test");
-
-void setSavedFont(MainWindowFixture &f, const QString &name)
-{
-    QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName"),
-                                RegData{REG_SZ, name.toUtf8()}));
-}
 
 // A catalog with more families than a 16-bit count can hold.
 class ManyFamilies final : public FontCatalog

@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/SettingsLayout.h"
 #include "platform/FontSubstitute.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -73,4 +74,10 @@ void chooseFont(MainWindowFixture &f, const QString &name)
     QVERIFY2(index >= 0, qPrintable(name));
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
+}
+
+void setSavedFont(MainWindowFixture &f, const QString &name)
+{
+    QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName"),
+                                RegData{REG_SZ, name.toUtf8()}));
 }

@@ -65,3 +65,6 @@ private:
 
 // The user picks the font of that name in the font box with the mouse.
 void chooseFont(MainWindowFixture &f, const QString &name);
+
+// The TextBoard font the store holds for the next start.
+void setSavedFont(MainWindowFixture &f, const QString &name);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/rules/PathParts.h"
+
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 // One entry of a recent-file list: the folder with its trailing separator, and the file name.
@@ -10,6 +13,7 @@ struct RecentFile
     QString folder;
     QString name;
     bool inUse() const { return !folder.isEmpty(); }
+    QString path() const { return folder + name; }
 };
 
 // A recent-file list, newest first: nine text files or five custom maps.
@@ -36,8 +40,8 @@ RecentFileList<Max> recentListFromPaths(const std::array<QString, std::size_t(Ma
             list.count = i;
             return list;
         }
-        const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
-        list(i) = RecentFile{path.left(cut), path.mid(cut)};
+        const PathParts parts = splitPath(path);
+        list(i) = RecentFile{parts.folder, parts.name};
     }
     list.count = Max;
     return list;
@@ -49,7 +53,34 @@ std::array<QString, std::size_t(Max)> pathsOf(const RecentFileList<Max> &list)
     std::array<QString, std::size_t(Max)> paths;
     for (int i = 1; i <= Max; ++i) {
         const RecentFile &f = list(i);
-        paths[i - 1] = f.folder.isEmpty() ? QString() : f.folder + f.name;
+        paths[i - 1] = f.inUse() ? f.path() : QString();
     }
     return paths;
 }
+
+// Moves a path to the top of a recent-file list, newest first: an entry already in the
+// list (same folder and name, letter case counting) moves up, a new one pushes the others
+// down and, in a full list, drops the oldest. Returns whether the path was in the list.
+template<int Max>
+bool pushRecentFile(RecentFileList<Max> &list, const QString &path)
+{
+    // Before start-up has read the list its count may still be 0; the first free rank is 1.
+    const int count = std::max(list.count, 1);
+    int found = 0;
+    if (count >= 2) {
+        for (int i = 1; i <= count && !found; ++i) {
+            if (!list(i).name.isEmpty() && list(i).path() == path)
+                found = i;
+        }
+    }
+    for (int j = (found ? found : count) - 1; j >= 1; --j)
+        list(j + 1) = list(j);
+    const PathParts parts = splitPath(path);
+    list(1) = RecentFile{parts.folder, parts.name};
+    list.count = found ? count : std::min(count + 1, Max);
+    return found != 0;
+}
+
+// The menu caption of the entry at `rank`: "&", the rank (its access key), a space and the
+// file name, with any "&" in the name doubled so that it shows as written.
+QString recentFileCaption(int rank, const QString &name);

@@ -40,6 +40,21 @@ void CodeTable::fillRow(int cell, int code, const QString &keyStroke)
     row[KeyStroke] = keyStroke;
 }
 
+void CodeTable::fillCustomMap(const CustomMapCells &cells, FontCharset charset)
+{
+    clear();
+    int ctrl = 1;
+    for (int i = 0; i < kCells; ++i) {
+        const int code = cells[i];
+        if (code == 0)
+            continue;
+        const QString keyStroke = code == 127 || code == 128
+                                      ? QStringLiteral("Ctrl+") + QString::number(ctrl++)
+                                      : standardKeyStroke(code, QString(charForCode(quint8(code), charset)));
+        fillRow(i, code, keyStroke);
+    }
+}
+
 QString standardKeyStroke(int code, const QString &caption)
 {
     if (code == 32)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "fontmap/rules/Charset.h"
+#include "fontmap/rules/QcmFormat.h"
+
 #include <QString>
 
 #include <array>
@@ -24,6 +27,12 @@ public:
     // Fills row `cell` for the character of 8-bit code `code`; `caption` is that
     // character as the cell shows it; `keyStroke` the label for the last column.
     void fillRow(int cell, int code, const QString &keyStroke);
+
+    // The table of a custom map: the rows of empty cells are empty; a placed code has the
+    // standard map's texts, except that codes 127 and 128, typed with Ctrl, are labelled
+    // "Ctrl+1" and "Ctrl+2" in the order of the cells that hold them. `charset` turns a
+    // code into the character that labels it.
+    void fillCustomMap(const CustomMapCells &cells, FontCharset charset);
 
 private:
     std::array<std::array<QString, kColumns>, kCells> m_rows;

@@ -1,4 +1,6 @@
-#include "widgets/InlineNumberEdit.h"
+#include "fontmap/SizeNumberEdit.h"
+
+#include "fontmap/rules/FontSizeRules.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -6,20 +8,33 @@
 #include <QMouseEvent>
 #include <QSlider>
 
-InlineNumberEdit::InlineNumberEdit(QLabel *number, QLineEdit *edit, QSlider *slider, Parse parse,
-                                   std::function<void()> done, QObject *parent)
-    : QObject(parent)
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+
+} // namespace
+
+SizeNumberEdit::SizeNumberEdit(QLabel *number, QLineEdit *edit, QSlider *slider, std::function<void()> closed)
+    : QObject(number)
     , m_number(number)
     , m_edit(edit)
     , m_slider(slider)
-    , m_parse(std::move(parse))
-    , m_done(std::move(done))
+    , m_closed(std::move(closed))
+    , m_min(FontSizeRules::kMin)
+    , m_max(FontSizeRules::kMax)
 {
     m_number->installEventFilter(this);
     m_edit->installEventFilter(this);
 }
 
-void InlineNumberEdit::numberClicked()
+void SizeNumberEdit::setRange(int min, int max)
+{
+    m_min = min;
+    m_max = max;
+}
+
+void SizeNumberEdit::open()
 {
     m_edit->setText(m_number->text());
     m_edit->show();
@@ -28,44 +43,48 @@ void InlineNumberEdit::numberClicked()
     m_edit->selectAll();
 }
 
-void InlineNumberEdit::enter()
+void SizeNumberEdit::keyPress(int keyAscii)
 {
+    if (keyAscii != kEnter && keyAscii != kEscape)
+        return;
     const QString text = m_edit->text();
     m_edit->hide();
-    if (const auto value = m_parse(text)) {
-        m_slider->setValue(*value);
-        m_number->setText(QString::number(*value));
+    if (keyAscii == kEnter) {
+        if (const auto size = FontSizeRules::sizeFromEditText(text, m_min, m_max)) {
+            m_slider->setValue(*size);
+            m_number->setText(QString::number(*size));
+        }
     }
-    m_done();
+    if (m_closed)
+        m_closed();
 }
 
-void InlineNumberEdit::escape()
+void SizeNumberEdit::lostFocus()
 {
     m_edit->hide();
-    m_done();
 }
 
-bool InlineNumberEdit::eventFilter(QObject *watched, QEvent *event)
+bool SizeNumberEdit::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_number && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && m_number->rect().contains(mouse->position().toPoint()))
-            numberClicked();
+            open();
         return false;
     }
     if (watched == m_edit) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                enter();
+                keyPress(kEnter);
                 return true;
             }
             if (key == Qt::Key_Escape) {
-                escape();
+                keyPress(kEscape);
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut) {
-            m_edit->hide();
+            lostFocus();
         }
     }
     return QObject::eventFilter(watched, event);

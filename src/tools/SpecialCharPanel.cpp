@@ -1,0 +1,103 @@
+#include "tools/SpecialCharPanel.h"
+
+#include "tools/CharacterCell.h"
+
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kHeadingHeight = 22;
+constexpr int kRows = (KeyboardLayout::kSpecialCodes + SpecialCharPanel::kColumns - 1) / SpecialCharPanel::kColumns;
+
+} // namespace
+
+SpecialCharPanel::SpecialCharPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picSplChar"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    m_heading = new QLabel(QStringLiteral("Special Characters:"), this);
+    m_heading->setObjectName(QStringLiteral("lblSplCharHeading"));
+    m_heading->setTextFormat(Qt::PlainText);
+    m_heading->move(kMargin, 2);
+    m_heading->resize(300, kHeadingHeight - 2);
+}
+
+void SpecialCharPanel::setCaptions(const std::array<QString, KeyboardLayout::kSpecialCodes> &captions)
+{
+    if (m_labels.setCaptions(captions))
+        update();
+}
+
+void SpecialCharPanel::setLabelFont(const QFont &font)
+{
+    m_labels.setFont(font);
+    update();
+}
+
+void SpecialCharPanel::setToolTipsShown(bool on)
+{
+    m_toolTips = on;
+}
+
+QRect SpecialCharPanel::cellRect(int i) const
+{
+    Q_ASSERT(i >= 1 && i <= KeyboardLayout::kSpecialCodes);
+    // Whole pixels for every cell alike, so that equal characters look alike in every cell.
+    const int w = (width() - 2 * kMargin) / kColumns;
+    const int h = (height() - kHeadingHeight - kMargin) / kRows;
+    const int left = (width() - w * kColumns) / 2;
+    return QRect(left + (i - 1) % kColumns * w, kHeadingHeight + (i - 1) / kColumns * h, w, h);
+}
+
+int SpecialCharPanel::cellAt(const QPoint &pos) const
+{
+    for (int i = 1; i <= KeyboardLayout::kSpecialCodes; ++i) {
+        if (cellRect(i).contains(pos))
+            return i;
+    }
+    return 0;
+}
+
+QString SpecialCharPanel::toolTipAt(const QPoint &pos) const
+{
+    const int i = m_toolTips ? cellAt(pos) : 0;
+    return i == 0 ? QString() : KeyboardLayout::specialKeystroke(i);
+}
+
+bool SpecialCharPanel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this, cellRect(cellAt(help->pos())));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void SpecialCharPanel::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QColor grid = palette().color(QPalette::Mid);
+    const QColor ink = palette().color(QPalette::Text);
+    for (int i = 1; i <= KeyboardLayout::kSpecialCodes; ++i) {
+        const QRect r = cellRect(i);
+        if (!event->region().intersects(r))
+            continue;
+        painter.setPen(grid);
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        painter.setPen(ink);
+        drawCharacterCell(painter, r.adjusted(1, 1, -1, -1), m_labels.font(), m_labels.caption(i - 1));
+    }
+}
