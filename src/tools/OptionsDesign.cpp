@@ -42,12 +42,10 @@ W *control(QWidget *parent, const char *name, const char *caption, const char *t
     return w;
 }
 
+// Enter presses the button that has the focus (the dialog keeps it from any other).
 QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *tag)
 {
-    auto *b = control<QPushButton>(parent, name, caption, tag);
-    // Enter presses the button that has the focus, never one that has not.
-    b->setAutoDefault(false);
-    return b;
+    return control<QPushButton>(parent, name, caption, tag);
 }
 
 QLabel *plain(QWidget *parent, const char *caption)

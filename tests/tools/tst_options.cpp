@@ -106,8 +106,8 @@ private Q_SLOTS:
     void boldOnlyFontDisablesBold();
     void inlineEdits_data();
     void inlineEdits();
-    void escape_data();
-    void escape();
+    void keys_data();
+    void keys();
     void keyboardOrderPerTab_data();
     void keyboardOrderPerTab();
     void selectedOptionTakesTheTabStop();
@@ -463,22 +463,30 @@ void TestOptions::inlineEdits()
         QCOMPARE(c.OTBSample->font().pointSize(), now);
 }
 
-void TestOptions::escape_data()
+void TestOptions::keys_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("focus");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("on a check box") << 0 << "OFFontBold" << true;
-    QTest::newRow("on the size slider") << 0 << "OFontSizeSlider" << true;
-    QTest::newRow("on Set") << 0 << "cmdOK" << true;
-    QTest::newRow("in the sample text") << 4 << "oSampleText" << false;
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("outcome"); // "open", "cancelled" or a message's title after the product name
+
+    const int esc = Qt::Key_Escape;
+    const int enter = Qt::Key_Return;
+    QTest::newRow("Esc on a check box") << 0 << "OFFontBold" << esc << "cancelled";
+    QTest::newRow("Esc on the size slider") << 0 << "OFontSizeSlider" << esc << "cancelled";
+    QTest::newRow("Esc on Set") << 0 << "cmdOK" << esc << "cancelled";
+    QTest::newRow("Esc in the sample text") << 4 << "oSampleText" << esc << "open";
+    QTest::newRow("Enter on a check box") << 0 << "OFFontBold" << enter << "open";
+    QTest::newRow("Enter in the sample text") << 4 << "oSampleText" << enter << "open";
+    QTest::newRow("Enter on Set") << 0 << "cmdOK" << enter << " Default Settings Changed";
 }
 
-void TestOptions::escape()
+void TestOptions::keys()
 {
     QFETCH(int, tab);
     QFETCH(QString, focus);
-    QFETCH(bool, closes);
+    QFETCH(int, key);
+    QFETCH(QString, outcome);
 
     const QByteArray before = storeBytes();
     const auto d = open();
@@ -486,10 +494,20 @@ void TestOptions::escape()
     d->controls().ODisplayCS->click();
     auto *w = d->findChild<QWidget *>(focus);
     w->setFocus();
-    QTest::keyClick(w, Qt::Key_Escape);
-    QCOMPARE(!d->isVisible(), closes);
-    if (closes)
+    MessageDriver driver;
+    driver.ok();
+    QTest::keyClick(w, Qt::Key(key));
+    if (outcome == QLatin1String("open")) {
+        QVERIFY(d->isVisible());
+        QCOMPARE(driver.count(), 0);
+    } else if (outcome == QLatin1String("cancelled")) {
+        QVERIFY(!d->isVisible());
         QCOMPARE(d->result(), int(QDialog::Rejected));
+    } else {
+        QCOMPARE(driver.count(), 1);
+        QCOMPARE(driver.last().title, globals().gAppName + outcome);
+        return;
+    }
     QCOMPARE(storeBytes(), before);
 }
 
@@ -771,7 +789,8 @@ void TestOptions::sampleTextOfBlanks()
     const auto d = open();
     const OptionsControls &c = d->controls();
     c.SSTabOption->setCurrentIndex(4);
-    c.oSampleText->setFocus();
+    QTest::mouseClick(c.oSampleText, Qt::LeftButton);
+    QTRY_COMPARE(c.oSampleText->selectedText(), c.oSampleText->text());
     c.oSampleText->setText(QStringLiteral("   "));
     c.ooptShiftDir[1]->setFocus();
     QCOMPARE(c.oSampleText->text(), QString());
