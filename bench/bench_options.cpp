@@ -13,6 +13,7 @@
 #include "platform/FtCodePage.h"
 #include "platform/Services.h"
 #include "platform/fakes/FakeCommonDialog.h"
+#include "platform/fakes/MemoryRegistry.h"
 #include "tools/OptionsDialog.h"
 #include "tools/rules/OptionDefaults.h"
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void initTestCase();
     void open();
     void set();
+    void setWithoutTheDisk();
 
 private:
     QTemporaryDir m_dir;
@@ -75,6 +77,20 @@ void BenchOptions::set()
     QBENCHMARK {
         copyDialog->click();
         SettingsAccess(*m_store).writeMany(OptionDefaults::writes(options.chosen()));
+    }
+}
+
+// The dialog's own part of Set: the change test's values and the writes, into a store in memory.
+void BenchOptions::setWithoutTheDisk()
+{
+    OptionsDialog options(m_services, *m_palette);
+    QCheckBox *copyDialog = options.controls().ODisplayCD;
+    MemoryRegistry memory;
+    for (const QString &key : SettingsLayout::keys())
+        memory.createKey(SettingsLayout::keyPath(key));
+    QBENCHMARK {
+        copyDialog->click();
+        SettingsAccess(memory).writeMany(OptionDefaults::writes(options.chosen()));
     }
 }
 
