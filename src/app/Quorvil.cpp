@@ -1,14 +1,17 @@
 #include "app/Quorvil.h"
 
 #include "app/CheckFilePath.h"
+#include "app/FontMapSizing.h"
 #include "app/HelpCommands.h"
 #include "app/LockPanels.h"
+#include "app/MainLayout.h"
 #include "app/MainToolTips.h"
 #include "app/MenuPictures.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SettingsStore.h"
 #include "app/rules/CommandLine.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/LayoutRules.h"
 #include "app/rules/PathParts.h"
 #include "app/rules/ProductInfo.h"
 #include "fontmap/CustomMap.h"
@@ -19,6 +22,7 @@
 #include "fontmap/FontMapColorCommands.h"
 #include "fontmap/FontMapCommands.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/FontMapViews.h"
 #include "platform/DisplayService.h"
 #include "platform/FileChecks.h"
 #include "platform/RichTextBox.h"
@@ -50,11 +54,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QStyleFactory>
 
+#include <algorithm>
+
 namespace {
+
+// A classic window's outer height counted its menu bar too, as this many pixels; ours lies
+// inside the window at the height its font gives it. The layout rules place the regions in the
+// client area under the menu bar, so the outer size is counted from that area.
+constexpr int kClassicMenuBarHeight = 22;
 
 const QString &cr()
 {
@@ -136,9 +149,13 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
         m_c, m_s, *m_commands, m_customMap,
         CustomMapCommands::Parts{*m_cfmLoader, *m_fontMap, m_cfmSlot, m_s.CFMRUList});
     m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
-    // The window's designed size; the FontMap sizing replaces it with the saved one.
-    setFormWidth(780 * 15);
-    setFormHeight(592 * 15);
+    m_layout = std::make_unique<MainLayout>(*this, m_c, m_s, *m_commands, *m_services.display);
+    m_sizing = std::make_unique<FontMapSizing>(*this, m_c, m_s, *m_commands, *m_services.display, *m_layout, m_views);
+    m_mapViews = std::make_unique<FontMapViews>(m_c, m_views, *m_commands, *m_c.menu);
+    // The window's designed size, before anything is laid out: no resize handler runs for it.
+    // Start-up sizes the window for the FontMap's saved step.
+    resize(qtSizeOf(LayoutRules::standardWindowSize(0, Twips::kPerQtUnit, Twips::kPerQtUnit)));
+    m_laidOutSize = size();
     wireCommands();
     wireState();
     wireParts();
@@ -166,6 +183,12 @@ void Quorvil::wireCommands()
     a.onTriggered(QStringLiteral("ToolsFS"), m_fullScreen.get(), &FullScreenPreview::ToolsFS_Click);
     a.onTriggered(QStringLiteral("ToolsOpt"), this, &Quorvil::ToolsOpt_Click);
     a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
+    for (const QString &side : {QStringLiteral("L"), QStringLiteral("R")}) {
+        a.onTriggered(QStringLiteral("VCOn") + side, this, [this, side] {
+            m_views.setPosition(side);
+            m_layout->SetVCSide(m_views.position());
+        });
+    }
 }
 
 void Quorvil::wireState()
@@ -224,6 +247,7 @@ void Quorvil::wireParts()
     const auto focusTextBoard = [this] { m_c.TextBoard->setFocus(Qt::OtherFocusReason); };
     connect(m_fontChoice.get(), &FontChoice::textBoardFocusRequested, this, focusTextBoard);
     connect(m_fmColorCommands.get(), &FontMapColorCommands::textBoardFocusRequested, this, focusTextBoard);
+    connect(m_mapViews.get(), &FontMapViews::textBoardFocusRequested, this, focusTextBoard);
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
@@ -243,9 +267,6 @@ void Quorvil::wireParts()
     connect(m_c.LoadSaveTB, &ToolBar::buttonMenuClick, this, [this](const QString &, int index) {
         m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
     });
-    // The FontMap size number follows its slider.
-    connect(m_c.sldSetFMapSize, &QSlider::valueChanged, this,
-            [this](int value) { m_c.lblSetFMapSizeNumber->setText(QString::number(value)); });
     connect(m_services.display, &DisplayService::displayChanged, this, &Quorvil::SysInfo_DisplayChanged);
 }
 
@@ -280,17 +301,51 @@ double Quorvil::formWidth() const
 
 double Quorvil::formHeight() const
 {
-    return (height() + FormFrame::kHeight) * Twips::kPerQtUnit;
+    return (height() - menuBar()->sizeHint().height() + FormFrame::kHeight + kClassicMenuBarHeight)
+           * Twips::kPerQtUnit;
 }
 
-void Quorvil::setFormWidth(double twips)
+QSize Quorvil::qtSizeOf(const QSizeF &twips) const
 {
-    resize(Twips::toQt(twips) - FormFrame::kWidth, height());
+    return QSize(Twips::toQt(twips.width()) - FormFrame::kWidth,
+                 Twips::toQt(twips.height()) - FormFrame::kHeight - kClassicMenuBarHeight
+                     + menuBar()->sizeHint().height());
 }
 
-void Quorvil::setFormHeight(double twips)
+bool Quorvil::setFormSize(const QSizeF &twips)
 {
-    resize(width(), Twips::toQt(twips) - FormFrame::kHeight);
+    const QSize before = size();
+    resize(qtSizeOf(twips));
+    if (size() == before)
+        return false;
+    // A shown window has had its resize event, and the handler, by now; a hidden one gets the
+    // event only when it is shown.
+    if (size() != m_laidOutSize)
+        Form_Resize();
+    return true;
+}
+
+void Quorvil::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (size() != m_laidOutSize)
+        Form_Resize();
+}
+
+void Quorvil::Form_Resize()
+{
+    m_laidOutSize = size();
+    const int screenWidth = m_services.display->screenWidth();
+    if (screenWidth == m_s.LastScreenWidth) {
+        m_layout->followWindowSize();
+    } else {
+        m_sizing->followScreenWidth(screenWidth);
+        // The first resize on a new screen can be one that a rebuild of the map raised: the
+        // widths still follow the rebuilt map.
+        if (m_s.FMResizing)
+            m_layout->followWindowSize();
+    }
+    UpdateMapCtrls(2);
 }
 
 bool Quorvil::start()
@@ -299,6 +354,9 @@ bool Quorvil::start()
     if (m_ended)
         return false;
     show();
+    // The first showing is a resize of its own, whatever size the window already has: it
+    // puts the split bar over the FontMap and the box and the status bar under it.
+    Form_Resize();
     // The first activation follows the first showing.
     QMetaObject::invokeMethod(this, &Quorvil::Form_Activate, Qt::QueuedConnection);
     return true;
@@ -338,6 +396,12 @@ void Quorvil::Form_Load()
         return EndProgram();
     m_fontMap->SetupFMapCodes();
     SetupToolbars();
+    if (m_s.SizeIndex > 1) {
+        m_sizing->ResizeFMap(m_s.SizeIndex - 1, true);
+        if (m_s.MaxSizeIndex == m_s.SizeIndex)
+            m_commands->setEnabled(QStringLiteral("FMLarger"), false);
+        m_commands->setEnabled(QStringLiteral("FMSmaller"), true);
+    }
     m_s.AbortStartup = !m_fontChoice->InitFonts();
     if (m_s.AbortStartup)
         return EndProgram();
@@ -552,15 +616,17 @@ void Quorvil::loadSettings()
     m_s.SettingsReset = result.reset;
     m_s.MaxSizeIndex = result.maxSizeIndex;
     applySettings(settings);
-    if (result.sizeTooLarge) {
+    // A step the screen cannot hold (a smaller screen than last time, or a hand-edited store)
+    // is brought down to the largest it can before the map is built: the map is never built
+    // wider than the screen. The first resize then sets the limits anew.
+    m_s.SizeIndex = std::clamp(m_s.SizeIndex, 1, std::max(1, m_s.MaxSizeIndex));
+    if (result.sizeTooLarge)
         m_s.LastScreenWidth = 0;
-    } else {
-        m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
-        m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
-        if (m_s.MaxSizeIndex > 1)
-            m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
-        m_c.sldSetFMapSize->setValue(m_s.SizeIndex);
-    }
+    m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
+    m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
+    if (m_s.MaxSizeIndex > 1)
+        m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
+    m_c.sldSetFMapSize->setValue(m_s.SizeIndex);
 }
 
 void Quorvil::applySettings(const Settings &settings)
@@ -634,7 +700,10 @@ Settings Quorvil::lastSettings() const
     return s;
 }
 
-void Quorvil::UpdateFMapSize() {}
+void Quorvil::UpdateFMapSize()
+{
+    m_sizing->SetFMapSizeLimits();
+}
 
 void Quorvil::ApplyTBSettings()
 {
@@ -644,11 +713,19 @@ void Quorvil::ApplyTBSettings()
 
 void Quorvil::ApplyViewSettings()
 {
+    m_mapViews->SetZoomView(m_views.isShown(ViewSettings::Zoom));
+    m_mapViews->SetCodeView(m_views.isShown(ViewSettings::Code));
+    m_mapViews->SetKeyStrokeView(m_views.isShown(ViewSettings::KeyStroke));
+    m_mapViews->setZoomLetterSize(m_c.ZoomSizeSlider->value());
+    m_layout->SetVCSide(m_views.position());
     m_fmColorCommands->SetFMapColors(true, m_fmColors.fore().color, true, m_fmColors.back().color);
+    // gColorScheme follows the DisplayCS item through Toggles.
+    UpdateMapCtrls(1);
     m_fmColorCommands->SetFMapBorders(m_fmColors.borders() ? 1 : 0);
-    // Start-up draws the fill meter once.
-    m_editing->UpdateProgress();
+    if (m_s.FirstActivate)
+        m_editing->UpdateProgress();
     SetToolTips(m_c, m_tbFont.colorName());
+    SetTabOrder(!m_c.FindFrame->isHidden());
 }
 
 void Quorvil::SetupMenusAndHelp()
@@ -679,4 +756,6 @@ void Quorvil::UpdateMapCtrls(int mode)
 {
     if (mode == 1)
         m_customMaps->UpdateMapCtrls();
+    else if (mode == 2)
+        m_layout->UpdateSizeCtrls();
 }

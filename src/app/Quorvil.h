@@ -13,6 +13,7 @@
 #include "textboard/rules/TextBoardFont.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 
 #include <memory>
@@ -24,9 +25,12 @@ class FindCommands;
 class FontChoice;
 class FontMapColorCommands;
 class FontMapCommands;
+class FontMapSizing;
+class FontMapViews;
 class FullScreenPreview;
 class HelpCommands;
 class LockPanels;
+class MainLayout;
 class RecentFilesMenu;
 class RichTextBox;
 class SettingsStore;
@@ -65,14 +69,20 @@ public:
     CurrentCustomMap &customMap() { return m_customMap; }
     FontChoice &fontChoice() { return *m_fontChoice; }
     TextBoardFormat &textBoardFormat() { return *m_tbFormat; }
+    MainLayout &layout() { return *m_layout; }
+    FontMapSizing &mapSizing() { return *m_sizing; }
+    FontMapViews &mapViews() { return *m_mapViews; }
 
-    // The window's outer size in twips, as a classic window counted it (frame included).
+    // The window's outer size in twips, as a classic window counted it (caption, menu bar and
+    // borders included). The layout rules place the regions in the client area under the menu
+    // bar, which is exactly that size less the classic caption, menu bar and borders.
     double formLeft() const;
     double formTop() const;
     double formWidth() const;
     double formHeight() const;
-    void setFormWidth(double twips);
-    void setFormHeight(double twips);
+    // Sizes the window; the resize handler runs once when the size changed, whether or not the
+    // window is shown. True when it ran.
+    bool setFormSize(const QSizeF &twips);
 
     // Runs a command's routine by its name, as a click on its menu item or button does.
     void runCommand(const QString &name);
@@ -83,6 +93,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Initialize();
@@ -91,6 +102,8 @@ private:
     bool Form_QueryUnload();
     void Form_Unload();
     void SysInfo_DisplayChanged();
+    void Form_Resize();
+    QSize qtSizeOf(const QSizeF &twips) const;
     void EndProgram();
     void InitLayoutMetrics();
     bool screenTooNarrow();
@@ -150,6 +163,12 @@ private:
     std::unique_ptr<CustomMapLoader> m_cfmLoader;
     std::unique_ptr<CustomMapCommands> m_customMaps;
     ToolWindows *m_tools = nullptr;  // owned by the window
+    std::unique_ptr<MainLayout> m_layout;
+    std::unique_ptr<FontMapSizing> m_sizing;
+    std::unique_ptr<FontMapViews> m_mapViews;
+    // The window's size when the resize handler last ran: it runs once for each new size,
+    // however Qt delivers the change.
+    QSize m_laidOutSize;
     bool m_ended = false;
     bool m_unloaded = false;
 };

@@ -4,6 +4,7 @@
 #include "app/QuorvilControls.h"
 
 #include "app/rules/SettingsLayout.h"
+#include "fontmap/rules/LabelRow.h"
 
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
@@ -17,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +27,10 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 using namespace FormDesign;
 
@@ -70,6 +76,60 @@ void buildTopBar(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.CoolBarCM->addBand(c.QrvlDefTB, bandWidth("MainBand4Wdth"));
 }
 
+// A caption of the views and the value it explains, with every text the value shows.
+struct ViewPair
+{
+    QLabel *caption;
+    QLabel *value;
+    QStringList values;
+};
+using ViewRow = QList<ViewPair>;
+
+// Where a row's labels go in the views container (from 3 to 133 pixels) with `font`; nothing
+// when the row does not fit.
+std::optional<QList<LabelRow::Place>> placeViewRow(const ViewRow &row, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    // A pixel more than the text's advance, for the glyphs' overhang.
+    const auto textWidth = [&metrics](const QString &text) { return std::ceil(metrics.horizontalAdvance(text)) + 1; };
+    QList<LabelRow::Pair> pairs;
+    for (const ViewPair &p : row) {
+        double widest = 0;
+        for (const QString &v : p.values)
+            widest = std::max(widest, textWidth(v));
+        pairs.append({px(textWidth(p.caption->text())), px(widest)});
+    }
+    return LabelRow::place(pairs, px(3), px(130), px(1), px(3));
+}
+
+// The views' captions and values in one font, the design's own or, where a row of them would
+// not fit the container's width in it, the largest half-point smaller size at which every row
+// fits: no caption runs into its value, no value into the next caption, nothing wraps.
+void fitViewRows(const QList<ViewRow> &rows)
+{
+    QFont font = rows.first().first().caption->font();
+    const auto fitsAll = [&rows](const QFont &f) {
+        return std::all_of(rows.begin(), rows.end(), [&f](const ViewRow &row) { return placeViewRow(row, f).has_value(); });
+    };
+    while (!fitsAll(font) && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    for (const ViewRow &row : rows) {
+        const std::optional<QList<LabelRow::Place>> places = placeViewRow(row, font);
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const ViewPair &p = row[i];
+            const LabelRow::Place at = places ? places->at(i) : LabelRow::Place{};
+            const QRectF captionRect = Twips::rect(p.caption);
+            const QRectF valueRect = Twips::rect(p.value);
+            p.caption->setFont(font);
+            p.value->setFont(font);
+            if (!places)
+                continue;
+            Twips::place(p.caption, QRectF(at.captionLeft, captionRect.top(), at.captionWidth, captionRect.height()));
+            Twips::place(p.value, QRectF(at.valueLeft, valueRect.top(), at.valueWidth, valueRect.height()));
+        }
+    }
+}
+
 void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
 {
     c.ViewsContainer = make<QFrame>(client, "ViewsContainer", design(7, 34, 134, 242));
@@ -97,19 +157,33 @@ void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.ZoomSizeSlider = slider(vc, "ZoomSizeSlider", design(2, 177, 130, 18), 8, 72, 5);
     setTag(c.ZoomSizeSlider, "Set Zoom Size");
 
-    label(vc, "AscCodeCaption", QStringLiteral("Dec:"), design(3, 197, 24, 14));
+    QLabel *decCaption = label(vc, "AscCodeCaption", QStringLiteral("Dec:"), design(3, 197, 24, 14));
     c.AscCode = label(vc, "AscCode", QString(), design(27, 197, 20, 14));
-    label(vc, "HexCodeCaption", QStringLiteral("Hex:"), design(48, 197, 24, 14));
+    QLabel *hexCaption = label(vc, "HexCodeCaption", QStringLiteral("Hex:"), design(48, 197, 24, 14));
     c.HexCode = label(vc, "HexCode", QString(), design(72, 197, 18, 14));
-    label(vc, "OctCodeCaption", QStringLiteral("Oct:"), design(91, 197, 22, 14));
+    QLabel *octCaption = label(vc, "OctCodeCaption", QStringLiteral("Oct:"), design(91, 197, 22, 14));
     c.OctCode = label(vc, "OctCode", QString(), design(112, 197, 21, 14));
-    label(vc, "BinCodeCaption", QStringLiteral("Bin"), design(3, 211, 24, 14));
+    QLabel *binCaption = label(vc, "BinCodeCaption", QStringLiteral("Bin"), design(3, 211, 24, 14));
     c.BinCode = label(vc, "BinCode", QString(), design(27, 211, 106, 14));
+    QLabel *ksCaption = label(vc, "KSCaption", QStringLiteral("Keystroke:"), design(3, 226, 60, 14));
+    c.KS = label(vc, "KS", QString(), design(63, 226, 70, 14));
+
+    const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
+    fitViewRows({{{c.ZoomSizeLabel, c.ZoomSizeNumber, {QStringLiteral("72"), QStringLiteral("Off")}}},
+                 {{decCaption, c.AscCode, QStringList{QStringLiteral("255")} + onOff},
+                  {hexCaption, c.HexCode, QStringList{QStringLiteral("FF")} + onOff},
+                  {octCaption, c.OctCode, QStringList{QStringLiteral("377")} + onOff}},
+                 {{binCaption, c.BinCode, QStringList{QStringLiteral("11111111")} + onOff}},
+                 {{ksCaption, c.KS,
+                   QStringList{QStringLiteral("Alt+0255"), QStringLiteral("Space Bar"), QStringLiteral("Ctrl+2")}
+                       + onOff}}});
+    // The edit opens over the number it edits.
+    Twips::place(c.ZoomSizeEdit, Twips::rect(c.ZoomSizeNumber));
+    c.ZoomSizeEdit->setFont(c.ZoomSizeNumber->font());
+
+    // The covers lie over the views' labels and catch their right-clicks.
     c.CVACover = label(vc, "CVACover", QString(), design(0, 196, 134, 29));
     setTag(c.CVACover, "Code View Area");
-
-    label(vc, "KSCaption", QStringLiteral("Keystroke:"), design(3, 226, 60, 14));
-    c.KS = label(vc, "KS", QString(), design(63, 226, 70, 14));
     c.KVACover = label(vc, "KVACover", QString(), design(0, 225, 134, 16));
     setTag(c.KVACover, "Keystroke View Area");
 }
@@ -242,13 +316,7 @@ void buildFontMap(QuorvilControls &c, const ActionCollection &a, QWidget *client
     c.clbFontMap->addBand(c.pbxCFMName, px(761) - bandWidth("FMBand1Wdth") - bandWidth("FMBand2Wdth"));
     c.clbFontMap->setBandVisible(3, false);
 
-    // The 224 cells at their designed places: 420 twips square, 405 twips apart, so
-    // neighbours share their border line; the first row sits under the CoolBar.
-    for (int i = 0; i < FontMapGrid::kCells; ++i) {
-        const int row = i / FontMapGrid::kColumns;
-        const int col = i % FontMapGrid::kColumns;
-        c.FMapContainer->setCellGeometry(i, QRectF(405.0 * col, 375.0 + 405.0 * row, 420, 420));
-    }
+    c.FMapContainer->setCellGeometries(MapSizeSteps::designedCells());
 }
 
 void buildBottom(QuorvilControls &c, QWidget *client)

@@ -27,8 +27,6 @@ using namespace FormDesign;
 
 namespace {
 
-constexpr double kCellSize = 420;
-constexpr double kCellPitch = 405;
 constexpr double kClientWidth = 773;
 constexpr double kClientHeight = 475;
 
@@ -81,15 +79,12 @@ void buildMenus(CustomMapControls &c, QDialog *window)
 
 void buildTemplate(CustomMapControls &c, QWidget *client)
 {
+    // The FontMap's designed cells, with no CoolBar above them.
+    const MapSizeSteps::Cells cells = MapSizeSteps::designedCells(0);
     c.imgCMMFMapHolder = make<FontMapGrid>(client, "imgCMMFMapHolder",
-                                           QRectF(px(8), px(8), kCellPitch * (CustomMapModel::kColumns - 1) + kCellSize,
-                                                  kCellPitch * (CustomMapModel::kRows - 1) + kCellSize));
+                                           QRectF(QPointF(px(8), px(8)), QSizeF(cells.back().right(), cells.back().bottom())));
     c.imgCMMFMapHolder->setFocusPolicy(Qt::StrongFocus);
-    for (int i = 0; i < CustomMapModel::kCells; ++i) {
-        const int row = i / CustomMapModel::kColumns;
-        const int column = i % CustomMapModel::kColumns;
-        c.imgCMMFMapHolder->setCellGeometry(i, QRectF(kCellPitch * column, kCellPitch * row, kCellSize, kCellSize));
-    }
+    c.imgCMMFMapHolder->setCellGeometries(cells);
 }
 
 void buildListAndViews(CustomMapControls &c, QWidget *client)

@@ -49,11 +49,19 @@ void FontMapGrid::setBorderStyle(int index, int style)
     update(cellRect(index));
 }
 
-void FontMapGrid::setCellGeometry(int index, const QRectF &twips)
+MapSizeSteps::Cells FontMapGrid::cellGeometries() const
 {
-    update(cellRect(index));
-    m_cells[index].twips = twips;
-    update(cellRect(index));
+    MapSizeSteps::Cells twips;
+    for (int i = 0; i < kCells; ++i)
+        twips[i] = m_cells[i].twips;
+    return twips;
+}
+
+void FontMapGrid::setCellGeometries(const MapSizeSteps::Cells &twips)
+{
+    for (int i = 0; i < kCells; ++i)
+        m_cells[i].twips = twips[i];
+    update();
 }
 
 void FontMapGrid::setCellFont(const QFont &font, FontCharset charset)

@@ -2,6 +2,7 @@
 
 #include "app/rules/ColorValue.h"
 #include "fontmap/rules/Charset.h"
+#include "fontmap/rules/MapSizeSteps.h"
 
 #include <QFont>
 #include <QRectF>
@@ -29,8 +30,8 @@ class FontMapGrid final : public QWidget
     Q_DISABLE_COPY_MOVE(FontMapGrid)
 
 public:
-    static constexpr int kCells = 224;
-    static constexpr int kColumns = 28;
+    static constexpr int kCells = MapSizeSteps::kCells;
+    static constexpr int kColumns = MapSizeSteps::kColumns;
 
     explicit FontMapGrid(QWidget *parent = nullptr);
 
@@ -39,7 +40,10 @@ public:
     void setForeColor(int index, ColorValue color);
     void setBackColor(int index, ColorValue color);
     void setBorderStyle(int index, int style);
-    void setCellGeometry(int index, const QRectF &twips);
+    // Every cell's place in twips, relative to the container. The cells are placed all at
+    // once, as a change of the map's size step moves every one of them.
+    MapSizeSteps::Cells cellGeometries() const;
+    void setCellGeometries(const MapSizeSteps::Cells &twips);
 
     // All cells always share one font; the styles are never set on cells.
     // The charset of that font decides which character each code stands for.

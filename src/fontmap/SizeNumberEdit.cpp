@@ -15,23 +15,17 @@ constexpr int kEscape = 27;
 
 } // namespace
 
-SizeNumberEdit::SizeNumberEdit(QLabel *number, QLineEdit *edit, QSlider *slider, std::function<void()> closed)
+SizeNumberEdit::SizeNumberEdit(QLabel *number, QLineEdit *edit, QSlider *slider, std::function<void()> closed,
+                               Parse parse)
     : QObject(number)
     , m_number(number)
     , m_edit(edit)
     , m_slider(slider)
     , m_closed(std::move(closed))
-    , m_min(FontSizeRules::kMin)
-    , m_max(FontSizeRules::kMax)
+    , m_parse(parse ? std::move(parse) : Parse(&FontSizeRules::sizeFromEditText))
 {
     m_number->installEventFilter(this);
     m_edit->installEventFilter(this);
-}
-
-void SizeNumberEdit::setRange(int min, int max)
-{
-    m_min = min;
-    m_max = max;
 }
 
 void SizeNumberEdit::open()
@@ -50,7 +44,7 @@ void SizeNumberEdit::keyPress(int keyAscii)
     const QString text = m_edit->text();
     m_edit->hide();
     if (keyAscii == kEnter) {
-        if (const auto size = FontSizeRules::sizeFromEditText(text, m_min, m_max)) {
+        if (const auto size = m_parse(text)) {
             m_slider->setValue(*size);
             m_number->setText(QString::number(*size));
         }

@@ -3,8 +3,9 @@
 #include <QObject>
 #include <QRectF>
 
-// The screen as the layout rules see it: its width in physical pixels, the twips per
-// pixel (15 at 96 dots per inch, 12 at a scale of 1.25), and the desktop work area.
+// The screen as the layout rules see it: its width in pixels, the twips per pixel and the
+// desktop work area. The program's pixel is Qt's device-independent pixel at every scale, so
+// a 2560-pixel screen at scale 2 is 1280 pixels wide and a pixel is 15 twips.
 class DisplayService : public QObject
 {
     Q_OBJECT
@@ -12,7 +13,7 @@ class DisplayService : public QObject
 public:
     using QObject::QObject;
 
-    // Horizontal resolution of the current display mode, in physical pixels.
+    // Width of the screen, in (device-independent) pixels.
     virtual int screenWidth() const = 0;
     virtual double twipsPerPixelX() const = 0;
     virtual int twipsPerPixelY() const = 0;

@@ -3,8 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <cmath>
-
 namespace {
 
 QScreen *primary()
@@ -12,11 +10,9 @@ QScreen *primary()
     return QGuiApplication::primaryScreen();
 }
 
-double pixelRatio()
-{
-    QScreen *screen = primary();
-    return screen ? screen->devicePixelRatio() : 1.0;
-}
+// The program's pixel is Qt's device-independent pixel at every scale: the layout rules keep
+// their proportions when Qt scales the window, and a pixel is 15 twips.
+constexpr double kTwipsPerPixel = 15;
 
 } // namespace
 
@@ -44,17 +40,17 @@ int QtDisplay::screenWidth() const
     QScreen *screen = primary();
     if (!screen)
         return 0;
-    return int(std::lround(screen->geometry().width() * screen->devicePixelRatio()));
+    return screen->geometry().width();
 }
 
 double QtDisplay::twipsPerPixelX() const
 {
-    return 1440.0 / (96.0 * pixelRatio());
+    return kTwipsPerPixel;
 }
 
 int QtDisplay::twipsPerPixelY() const
 {
-    return int(std::lround(1440.0 / (96.0 * pixelRatio())));
+    return int(kTwipsPerPixel);
 }
 
 QRectF QtDisplay::workArea() const
@@ -62,7 +58,7 @@ QRectF QtDisplay::workArea() const
     QScreen *screen = primary();
     if (!screen)
         return {};
-    // A Qt coordinate is 1/96 inch, that is 15 twips, whatever the scale.
     const QRect area = screen->availableGeometry();
-    return QRectF(area.x() * 15.0, area.y() * 15.0, area.width() * 15.0, area.height() * 15.0);
+    return QRectF(area.x() * kTwipsPerPixel, area.y() * kTwipsPerPixel, area.width() * kTwipsPerPixel,
+                  area.height() * kTwipsPerPixel);
 }

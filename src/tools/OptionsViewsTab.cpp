@@ -2,6 +2,7 @@
 
 #include "app/rules/Settings.h"
 #include "fontmap/SizeNumberEdit.h"
+#include "fontmap/rules/EditedNumber.h"
 #include "fontmap/rules/ViewSettings.h"
 #include "tools/OptionsControls.h"
 #include "tools/OptionsSamples.h"
@@ -18,9 +19,12 @@ OptionsViewsTab::OptionsViewsTab(OptionsControls &controls, OptionsSamples &samp
     , m_samples(samples)
 {
     connect(m_c.OZoomSizeSlider, &QSlider::valueChanged, this, &OptionsViewsTab::OZoomSizeSlider_Change);
-    auto *zoomEdit = new SizeNumberEdit(m_c.OZoomSizeNumber, m_c.OZoomSizeEdit, m_c.OZoomSizeSlider,
-                                        [this] { m_c.OZoomSizeSlider->setFocus(Qt::OtherFocusReason); });
-    zoomEdit->setRange(ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
+    new SizeNumberEdit(
+        m_c.OZoomSizeNumber, m_c.OZoomSizeEdit, m_c.OZoomSizeSlider,
+        [this] { m_c.OZoomSizeSlider->setFocus(Qt::OtherFocusReason); },
+        [](const QString &text) {
+            return numberFromEditText(text, ViewSettings::kMinZoomSize, ViewSettings::kMaxZoomSize);
+        });
 }
 
 void OptionsViewsTab::load(const Settings &stored)

@@ -7,6 +7,8 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -80,4 +82,18 @@ void setSavedFont(MainWindowFixture &f, const QString &name)
 {
     QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName"),
                                 RegData{REG_SZ, name.toUtf8()}));
+}
+
+void editInPlace(QLabel *number, QLineEdit *edit, const QString &typed, Qt::Key key)
+{
+    const QString shown = number->text();
+    QTest::mouseClick(number, Qt::LeftButton);
+    QVERIFY(!edit->isHidden());
+    QCOMPARE(edit->geometry(), number->geometry());
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->selectedText(), shown);
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, key);
+    QVERIFY(edit->isHidden());
 }

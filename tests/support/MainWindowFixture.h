@@ -17,6 +17,9 @@
 
 #include <QStringList>
 
+class QLabel;
+class QLineEdit;
+
 #include <memory>
 
 // A main window over fake platform services, for tests that drive the real window.
@@ -68,3 +71,8 @@ void chooseFont(MainWindowFixture &f, const QString &name);
 
 // The TextBoard font the store holds for the next start.
 void setSavedFont(MainWindowFixture &f, const QString &name);
+
+// The user clicks a number that edits in place, checks that its edit opened over it with the
+// number all selected, types `typed` over it and ends with `key` (Enter or Esc); the edit has
+// closed.
+void editInPlace(QLabel *number, QLineEdit *edit, const QString &typed, Qt::Key key);

@@ -1,6 +1,6 @@
 #include "fontmap/rules/FontSizeRules.h"
 
-#include <QLocale>
+#include "fontmap/rules/EditedNumber.h"
 
 #include <cmath>
 #include <limits>
@@ -22,20 +22,7 @@ int roundHalfEven(double value)
 
 std::optional<int> sizeFromEditText(const QString &text)
 {
-    return sizeFromEditText(text, kMin, kMax);
-}
-
-std::optional<int> sizeFromEditText(const QString &text, int min, int max)
-{
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    double value = QLocale().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    // Clamp before rounding so that huge numbers cannot overflow the conversion.
-    return roundHalfEven(qBound<double>(min, value, max));
+    return numberFromEditText(text, kMin, kMax);
 }
 
 } // namespace FontSizeRules

@@ -19,8 +19,6 @@ int roundHalfEven(double value);
 // The size typed into the inline edit: a number (in the user's or the C locale), rounded half to
 // even and brought within kMin..kMax; nothing for text that is not a number.
 std::optional<int> sizeFromEditText(const QString &text);
-// The same within min..max (the zoom size's edit, say).
-std::optional<int> sizeFromEditText(const QString &text, int min, int max);
 
 inline int findBoxSize(int textBoardSize)
 {
