@@ -18,6 +18,7 @@
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/ToolBar.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -851,6 +852,7 @@ void TestOptions::twoStarts()
     // Nothing of the running window changed.
     QCOMPARE(first.textBoardFont().size(), sizeBefore);
     QCOMPARE(first.views().position(), QStringLiteral("L"));
+    QVERIFY(Twips::left(m_f->controls().ViewsContainer) < Twips::left(m_f->controls().TextBoard));
     QCOMPARE(first.fontMapColors().back(), backBefore);
     first.commands().trigger(QStringLiteral("FileExit"));
     QVERIFY(!first.isVisible());
@@ -863,6 +865,7 @@ void TestOptions::twoStarts()
     QCOMPARE(second.window().textBoardFont().size(), size);
     QCOMPARE(second.controls().TextBoard->font().pointSize(), size);
     QCOMPARE(second.window().views().position(), QStringLiteral("R"));
+    QVERIFY(Twips::left(second.controls().ViewsContainer) > Twips::left(second.controls().TextBoard));
     const Choice backNow = second.window().fontMapColors().back();
     QCOMPARE(backNow.paletteRef, int(PaletteCells::Custom));
     QCOMPARE(backNow.index, 2);
