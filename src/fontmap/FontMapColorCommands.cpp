@@ -1,13 +1,11 @@
 #include "fontmap/FontMapColorCommands.h"
 
-#include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/FontMapState.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
-#include "widgets/ModalDialog.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -114,19 +112,7 @@ std::optional<FontMapColors::Choice> FontMapColorCommands::choose(const FontMapC
     ensurePalette();
     if (!m_palette)
         return std::nullopt;
-    GlobalDeclarations &g = globals();
-    g.gColorIndex = current.index;
-    g.gPaletteRef = current.paletteRef;
-    g.gColorValue = colorValueText(current.color);
-    m_palette->setWindowTitle(caption);
-    execModal(*m_palette);
-
-    const ColorValue value = colorValueFromText(g.gColorValue).value_or(current.color);
-    const bool chosen = g.gColorIndex != current.index || g.gPaletteRef != current.paletteRef
-                        || (valueCounts && value != current.color);
-    if (!chosen)
-        return std::nullopt;
-    return FontMapColors::Choice{value, g.gPaletteRef, g.gColorIndex, g.gColorName};
+    return pickPaletteColor(*m_palette, current, caption, valueCounts);
 }
 
 void FontMapColorCommands::FMFColor_Click()
