@@ -1,5 +1,7 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/FileReplace.h"
+
 #include "textboard/rules/RtfReader.h"
 #include "textboard/rules/RtfWriter.h"
 
@@ -9,7 +11,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -591,21 +592,9 @@ bool RichTextBox::LoadFile(const QString &path, FileKind kind, FontCharset chars
 bool RichTextBox::SaveFile(const QString &path, FileKind kind, FontCharset charset)
 {
     const QByteArray bytes = kind == FileKind::Rtf ? TextRTF() : encodeText(m_text, charset);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        m_error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    // Unbuffered, so that a short write (a full disk) fails the save instead of leaving a cut
+    // file in place of the old one.
+    return replaceFileContents(path, bytes, &m_error);
 }
 
 // ---- Find --------------------------------------------------------------------------------

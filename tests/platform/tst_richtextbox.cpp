@@ -13,6 +13,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <functional>
 
 namespace {
@@ -520,6 +523,20 @@ void TestRichTextBox::saveFailureKeepsTheOldFile()
     const QString path = dir.filePath(QStringLiteral("old.txt"));
     QVERIFY(writeAll(path, QByteArray("old contents that are longer")));
     QVERIFY(box.SaveFile(path, Box::FileKind::PlainText));
+    QCOMPARE(readAll(path), QByteArray("new"));
+
+    // A write cut short (a full disk: writes past 100 bytes fail here, for root too) is a
+    // failed save, and the old file stays whole.
+    box.setText(QString(500, QLatin1Char('x')));
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    struct rlimit small = before;
+    small.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = box.SaveFile(path, Box::FileKind::PlainText);
+    setrlimit(RLIMIT_FSIZE, &before);
+    QVERIFY(!saved);
     QCOMPARE(readAll(path), QByteArray("new"));
 }
 
