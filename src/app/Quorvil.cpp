@@ -14,6 +14,7 @@
 #include "app/rules/LayoutRules.h"
 #include "app/rules/PathParts.h"
 #include "app/rules/ProductInfo.h"
+#include "app/rules/WindowPlacement.h"
 #include "fontmap/CustomMap.h"
 #include "fontmap/CustomMapCommands.h"
 #include "fontmap/CustomMapLoader.h"
@@ -643,9 +644,14 @@ void Quorvil::applySettings(const Settings &settings)
     m_s.TBFontName = settings.TBFontName;
     m_tbFormat->takeSettings(settings);
 
-    move(Twips::toQt(settings.FormLeft), Twips::toQt(settings.FormTop));
-    m_s.LastFormHeight = settings.FormHeight;
-    m_s.LastFormWidth = settings.FormWidth;
+    // A placement saved off the screen, or larger than it, is brought back onto it. The
+    // caption is what the window's outer size counts beyond its client area.
+    const QRectF placed = WindowPlacement::fitOnScreen(
+        QRectF(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight),
+        m_services.display->workArea(), formHeight() - height() * Twips::kPerQtUnit);
+    move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
+    m_s.LastFormHeight = placed.height();
+    m_s.LastFormWidth = placed.width();
     m_s.TBLoadFolder = settings.LFLoadPath;
     m_s.TBSaveFolder = settings.LFSavePath;
     m_s.CFMLoadFolder = settings.LMLoadPath;

@@ -1,5 +1,6 @@
 #include "app/SettingsStore.h"
 
+#include "app/StoreProblemMessage.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ScreenDefaults.h"
 #include "app/rules/SettingsLayout.h"
@@ -48,7 +49,8 @@ void appendKey(QList<SettingWrite> &writes, const Settings &settings, const QStr
 } // namespace
 
 SettingsStore::SettingsStore(Registry &registry, UserName &userName)
-    : m_settings(registry)
+    : m_registry(registry)
+    , m_settings(registry)
     , m_userName(userName)
 {
 }
@@ -110,6 +112,7 @@ void SettingsStore::LoadTBSettings(Settings &settings)
 
 void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result)
 {
+    ReportStoreProblem(m_registry.problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
             QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1);

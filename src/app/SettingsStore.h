@@ -64,6 +64,7 @@ private:
     QList<SettingWrite> tbSettings(const Settings &settings) const;
     QList<SettingWrite> lastSettings(const Settings &settings, bool withPlacement) const;
 
+    Registry &m_registry;
     SettingsAccess m_settings;
     UserName &m_userName;
 };

@@ -3,8 +3,10 @@
 #include "platform/RegeditFormat.h"
 #include "app/rules/RegistryTree.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
@@ -13,7 +15,9 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -21,15 +25,57 @@ namespace {
 Q_LOGGING_CATEGORY(lcRegistry, "quorvil.registry")
 
 const QString kStoreName = QStringLiteral("Quorvil.reg");
+const QString kDamagedPrefix = QStringLiteral("Quorvil.reg.damaged-");
+constexpr int kMaxLinkHops = 40;
 
 QByteArray nativePath(const QString &path)
 {
     return QFile::encodeName(path);
 }
 
-QString errnoText()
+QString errnoText(int error = errno)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What tells one version of the file from another without reading it: a change replaces
+// the file, so at least the inode differs, and a writer in place changes size or time.
+// The status change time also moves when the file's permissions change, so a file made
+// unreadable is not read from memory.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    static FileIdentity of(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
+
+    friend bool operator==(const FileIdentity &a, const FileIdentity &b)
+    {
+        return a.device == b.device && a.inode == b.inode && a.size == b.size
+            && a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec
+            && a.changed.tv_sec == b.changed.tv_sec && a.changed.tv_nsec == b.changed.tv_nsec;
+    }
+};
+
+// The file a path finally names, following symbolic links (a target that does not exist
+// yet included); nullopt for a loop or a link that cannot be read.
+std::optional<QString> followLinks(QString path)
+{
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st;
+        if (::lstat(nativePath(path).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(nativePath(path).constData(), target, sizeof target);
+        if (length < 0 || length == ssize_t(sizeof target))
+            return std::nullopt;
+        const QString next = QFile::decodeName(QByteArray(target, length));
+        path = QDir::isAbsolutePath(next) ? next : QFileInfo(path).absolutePath() + QLatin1Char('/') + next;
+    }
+    return std::nullopt;
 }
 
 // An exclusive flock(2) on the lock file beside the store, held for one change. The lock
@@ -71,15 +117,37 @@ private:
     QString m_error;
 };
 
+// A file descriptor closed when it goes out of scope.
+class FileHandle final
+{
+    Q_DISABLE_COPY_MOVE(FileHandle)
+
+public:
+    explicit FileHandle(int fd) : m_fd(fd) {}
+    ~FileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
 } // namespace
 
 struct FileRegistry::Snapshot
 {
-    enum class State { Missing, Valid, Damaged, Unreadable };
+    // Unknown: not looked at yet, or edited and then not saved.
+    enum class State { Unknown, Missing, Valid, Damaged, Unreadable };
 
-    State state = State::Missing;
+    State state = State::Unknown;
     RegistryTree tree;
-    QByteArray text;
+    QByteArray text;       // Valid: the bytes the tree came from, so an edit that changes nothing writes nothing
+    FileIdentity identity; // Valid, Damaged: the file they came from
+    QString reason;        // Unreadable: why
+    QString keptAs;        // Damaged: the copy kept of it, once made
 };
 
 QString FileRegistry::defaultFolder()
@@ -89,42 +157,90 @@ QString FileRegistry::defaultFolder()
 
 FileRegistry::FileRegistry(const QString &folder)
     : m_folder(folder)
+    , m_snapshot(std::make_unique<Snapshot>())
 {
 }
+
+FileRegistry::~FileRegistry() = default;
 
 QString FileRegistry::storePath() const
 {
     return m_folder + QLatin1Char('/') + kStoreName;
 }
 
-QString FileRegistry::damagedPath() const
+QStringList FileRegistry::damagedCopies() const
 {
-    return storePath() + QStringLiteral(".damaged");
+    QStringList names = QDir(m_folder).entryList({kDamagedPrefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden,
+                                                 QDir::Name | QDir::Reversed);
+    for (QString &name : names)
+        name.prepend(m_folder + QLatin1Char('/'));
+    return names;
 }
 
-FileRegistry::Snapshot FileRegistry::load()
+FileRegistry::Snapshot &FileRegistry::current()
 {
-    QFile file(storePath());
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
-        return {Snapshot::State::Unreadable, {}, {}};
+    Snapshot &cached = *m_snapshot;
+    struct stat st;
+    if (::stat(nativePath(storePath()).constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            if (cached.state != Snapshot::State::Missing)
+                cached = Snapshot{Snapshot::State::Missing, {}, {}, {}, {}, {}};
+            return cached;
+        }
+        return unreadable(errnoText());
     }
+    const bool parsed = cached.state == Snapshot::State::Valid || cached.state == Snapshot::State::Damaged;
+    if (parsed && cached.identity == FileIdentity::of(st))
+        return cached;
+    return readFile();
+}
+
+FileRegistry::Snapshot &FileRegistry::unreadable(const QString &reason)
+{
+    *m_snapshot = Snapshot{Snapshot::State::Unreadable, {}, {}, {}, reason, {}};
+    warn(QStringLiteral("cannot read %1: %2").arg(storePath(), reason));
+    return *m_snapshot;
+}
+
+FileRegistry::Snapshot &FileRegistry::readFile()
+{
+    // Not blocking: a named pipe in the store's place must not hang the program.
+    const FileHandle file(::open(nativePath(storePath()).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st;
+    if (file.fd() < 0 || ::fstat(file.fd(), &st) != 0)
+        return unreadable(errnoText());
+    if (S_ISDIR(st.st_mode))
+        return unreadable(errnoText(EISDIR));
+    if (!S_ISREG(st.st_mode))
+        return unreadable(QStringLiteral("not a regular file"));
     // One byte more than the parser takes, so that a larger file is refused, not cut.
-    QByteArray text = file.read(kMaxRegeditBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        warn(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
-        return {Snapshot::State::Unreadable, {}, {}};
+    QByteArray text(qsizetype(std::min<off_t>(st.st_size, kMaxRegeditBytes) + 1), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < text.size()) {
+        const ssize_t got = ::read(file.fd(), text.data() + filled, size_t(text.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return unreadable(errnoText());
+        if (got == 0)
+            break;
+        filled += got;
     }
+    text.truncate(filled);
+
+    // The identity of what was read, not of what the path named a moment before.
+    const FileIdentity identity = FileIdentity::of(st);
+    ++m_parseCount;
     RegeditParse parsed = parseRegedit(text);
     if (!parsed.tree) {
-        warn(QStringLiteral("%1 is damaged (%2); it reads as empty and is kept as %3 on the next change")
-                 .arg(file.fileName(), parsed.error, damagedPath()));
-        return {Snapshot::State::Damaged, {}, std::move(text)};
+        warn(QStringLiteral("%1 is damaged (%2); it reads as empty and a copy is kept before it is replaced")
+                 .arg(storePath(), parsed.error));
+        *m_snapshot = Snapshot{Snapshot::State::Damaged, {}, {}, identity, {}, {}};
+        return *m_snapshot;
     }
     m_lastWarning.clear();
-    return {Snapshot::State::Valid, std::move(*parsed.tree), std::move(text)};
+    *m_snapshot = Snapshot{Snapshot::State::Valid, std::move(*parsed.tree), std::move(text), identity, {}, {}};
+    return *m_snapshot;
 }
 
 bool FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
@@ -143,51 +259,103 @@ bool FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
     if (!lock.locked())
         warn(QStringLiteral("cannot lock the store in %1: %2").arg(m_folder, lock.error()));
 
-    Snapshot snapshot = load();
-    if (snapshot.state == Snapshot::State::Unreadable)
+    Snapshot &snapshot = current();
+    if (snapshot.state == Snapshot::State::Unreadable || !edit(snapshot.tree))
         return false;
-    if (!edit(snapshot.tree))
-        return false;
+    // The edit changed the parsed tree in place; whatever goes wrong from here, the next
+    // call reads the file again, or, for a damaged file, keeps the name of its copy.
     const QByteArray text = writeRegedit(snapshot.tree);
     if (snapshot.state == Snapshot::State::Valid && text == snapshot.text)
         return true;
+    const auto fail = [&snapshot] {
+        if (snapshot.state == Snapshot::State::Damaged)
+            snapshot.tree = RegistryTree();
+        else
+            snapshot = Snapshot{};
+        return false;
+    };
     if (text.size() > kMaxRegeditBytes) {
         warn(QStringLiteral("refusing a change that would grow %1 beyond %2 bytes").arg(storePath()).arg(kMaxRegeditBytes));
-        return false;
+        return fail();
     }
-    if (snapshot.state == Snapshot::State::Damaged
-        && std::rename(nativePath(storePath()).constData(), nativePath(damagedPath()).constData()) != 0) {
-        warn(QStringLiteral("cannot keep the damaged %1 aside: %2").arg(storePath(), errnoText()));
-        return false;
+    if (snapshot.state == Snapshot::State::Damaged && snapshot.keptAs.isEmpty()) {
+        snapshot.keptAs = keepDamagedCopy();
+        if (snapshot.keptAs.isEmpty())
+            return fail();
     }
-    return save(text);
+    if (!save(text))
+        return fail();
+    return true;
 }
 
 bool FileRegistry::save(const QByteArray &text)
 {
-    // The temporary name can be fixed: only the holder of the lock writes it.
-    const QString temporaryPath = storePath() + QStringLiteral(".tmp");
-    QFile file(temporaryPath);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size()
-                      && file.flush();
-    if (!written || ::fsync(file.handle()) != 0) {
-        warn(QStringLiteral("cannot write %1: %2").arg(temporaryPath, written ? errnoText() : file.errorString()));
-        file.close();
-        QFile::remove(temporaryPath);
+    const std::optional<QString> target = followLinks(storePath());
+    if (!target) {
+        warn(QStringLiteral("cannot follow the link %1").arg(storePath()));
         return false;
     }
-    file.close();
-    if (std::rename(nativePath(temporaryPath).constData(), nativePath(storePath()).constData()) != 0) {
-        warn(QStringLiteral("cannot replace %1: %2").arg(storePath(), errnoText()));
-        QFile::remove(temporaryPath);
+    // The temporary file sits beside the file it replaces, so that the rename stays on one
+    // file system; its name can be fixed, since only the holder of the lock writes it.
+    const QString temporaryPath = *target + QStringLiteral(".tmp");
+    const FileHandle file(::open(nativePath(temporaryPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    const auto failed = [&](const QString &what) {
+        warn(QStringLiteral("cannot %1 %2: %3").arg(what, temporaryPath, errnoText()));
+        ::unlink(nativePath(temporaryPath).constData());
+        return false;
+    };
+    if (file.fd() < 0)
+        return failed(QStringLiteral("create"));
+    for (qsizetype written = 0; written < text.size();) {
+        const ssize_t put = ::write(file.fd(), text.constData() + written, size_t(text.size() - written));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return failed(QStringLiteral("write"));
+        written += put;
+    }
+    if (::fsync(file.fd()) != 0)
+        return failed(QStringLiteral("write"));
+    if (std::rename(nativePath(temporaryPath).constData(), nativePath(*target).constData()) != 0) {
+        warn(QStringLiteral("cannot replace %1: %2").arg(*target, errnoText()));
+        ::unlink(nativePath(temporaryPath).constData());
         return false;
     }
+    // After the rename, which moves the status change time.
+    struct stat st;
+    if (::fstat(file.fd(), &st) != 0)
+        st = {};
+    // What was written is what the next call finds, unless another process replaces it.
+    Snapshot &snapshot = *m_snapshot;
+    snapshot.state = Snapshot::State::Valid;
+    snapshot.text = text;
+    snapshot.identity = FileIdentity::of(st);
+    snapshot.keptAs.clear();
+    m_lastWarning.clear();
+    ++m_replaceCount;
     return true;
+}
+
+QString FileRegistry::keepDamagedCopy()
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString copy = m_folder + QLatin1Char('/') + kDamagedPrefix + stamp;
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = m_folder + QLatin1Char('/') + kDamagedPrefix + stamp + QLatin1Char('-') + QString::number(n);
+    if (!QFile::copy(storePath(), copy)) {
+        warn(QStringLiteral("cannot keep a copy of the damaged %1 as %2").arg(storePath(), copy));
+        return {};
+    }
+    const QStringList copies = damagedCopies();
+    for (qsizetype i = kKeptDamagedCopies; i < copies.size(); ++i)
+        QFile::remove(copies.at(i));
+    qCWarning(lcRegistry).noquote() << QStringLiteral("kept the damaged %1 as %2").arg(storePath(), copy);
+    return copy;
 }
 
 void FileRegistry::warn(const QString &message)
 {
-    // Start-up reads some two hundred values; one damaged file is worth one line.
+    // Start-up reads some two hundred values; one bad file is worth one line.
     if (message == m_lastWarning)
         return;
     m_lastWarning = message;
@@ -196,12 +364,12 @@ void FileRegistry::warn(const QString &message)
 
 bool FileRegistry::keyExists(const QString &keyPath)
 {
-    return load().tree.keyExists(keyPath);
+    return current().tree.keyExists(keyPath);
 }
 
 std::optional<RegData> FileRegistry::value(const QString &keyPath, const QString &name)
 {
-    return load().tree.value(keyPath, name);
+    return current().tree.value(keyPath, name);
 }
 
 bool FileRegistry::setValue(const QString &keyPath, const QString &name, const RegData &data)
@@ -222,4 +390,34 @@ bool FileRegistry::createKey(const QString &keyPath)
 bool FileRegistry::deleteKey(const QString &keyPath)
 {
     return change([&](RegistryTree &tree) { return tree.deleteKey(keyPath); });
+}
+
+bool FileRegistry::write(const QList<RegWrite> &batch)
+{
+    if (batch.isEmpty())
+        return true;
+    qsizetype made = 0;
+    const bool saved = change([&](RegistryTree &tree) {
+        made = tree.write(batch);
+        return made > 0;
+    });
+    return saved && made == batch.size();
+}
+
+StoreProblem FileRegistry::problem()
+{
+    Snapshot &snapshot = current();
+    switch (snapshot.state) {
+    case Snapshot::State::Unknown:
+    case Snapshot::State::Missing:
+    case Snapshot::State::Valid:
+        return {};
+    case Snapshot::State::Unreadable:
+        return {StoreProblem::Kind::Unreadable, storePath(), {}, snapshot.reason};
+    case Snapshot::State::Damaged:
+        if (snapshot.keptAs.isEmpty())
+            snapshot.keptAs = keepDamagedCopy();
+        return {StoreProblem::Kind::Damaged, storePath(), snapshot.keptAs, {}};
+    }
+    return {};
 }

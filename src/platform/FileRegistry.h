@@ -3,32 +3,49 @@
 #include "app/rules/Registry.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class RegistryTree;
 
 // The settings store in one file, Quorvil.reg in the REGEDIT4 layout, in a folder of its
 // own ($XDG_CONFIG_HOME/Quorvil, by default ~/.config/Quorvil).
 //
-// Every call reads the file afresh. A change takes an exclusive lock on Quorvil.reg.lock,
-// reads the file again under it, writes the new text to Quorvil.reg.tmp and renames that
-// over the store, so a crash never leaves half a file and two running programs never lose
-// each other's changes. A file that does not parse reads as an empty store; the first
-// change moves it aside to Quorvil.reg.damaged before writing a new one. A file that
+// Every call looks at the file afresh, so another process's changes are seen at once, but
+// the file is read and parsed only when it changed since this object last saw it: its
+// device, inode, size and modification time are kept with the parsed tree, and a change
+// replaces the file, which changes them. A change takes an exclusive lock on
+// Quorvil.reg.lock, looks at the file again under it, writes the new text beside the file
+// and renames it over the file, so a crash never leaves half a file and two running
+// programs never lose each other's changes. When Quorvil.reg is a symbolic link, the
+// change goes through it: the link's target is replaced and the link stays.
+//
+// A file that does not parse reads as an empty store; before it is first replaced, or when
+// start-up asks about it (problem()), a copy of it is kept in the folder under a name with
+// the time in it (Quorvil.reg.damaged-<UTC time>), the newest few of them. A file that
 // cannot be read at all (no permission) is never replaced. Faults are logged under
-// "quorvil.registry" and otherwise only show as false or nullopt.
+// "quorvil.registry" and otherwise only show as false, nullopt or problem().
 class FileRegistry final : public Registry
 {
     Q_DISABLE_COPY_MOVE(FileRegistry)
 
 public:
+    // At most this many copies of damaged stores are kept; older ones are removed.
+    static constexpr int kKeptDamagedCopies = 5;
+
     static QString defaultFolder();
 
     explicit FileRegistry(const QString &folder = defaultFolder());
+    ~FileRegistry() override;
 
     QString storePath() const;
-    QString damagedPath() const;
+    // The kept copies of damaged stores, newest first.
+    QStringList damagedCopies() const;
+    // How often this object has read and parsed the file, and replaced it.
+    int parseCount() const { return m_parseCount; }
+    int replaceCount() const { return m_replaceCount; }
 
     bool keyExists(const QString &keyPath) override;
     std::optional<RegData> value(const QString &keyPath, const QString &name) override;
@@ -36,17 +53,27 @@ public:
     bool deleteValue(const QString &keyPath, const QString &name) override;
     bool createKey(const QString &keyPath) override;
     bool deleteKey(const QString &keyPath) override;
+    bool write(const QList<RegWrite> &batch) override;
+    StoreProblem problem() override;
 
 private:
     struct Snapshot;
 
-    Snapshot load();
+    // The store as the file is now; parsed again only when the file changed.
+    Snapshot &current();
+    Snapshot &readFile();
+    Snapshot &unreadable(const QString &reason);
     // Applies edit to the stored tree under the lock and saves the result when edit
-    // returns true; the edit's answer, or false when the store could not be saved.
+    // returns true (the tree may have changed); the edit's answer, or false when the store
+    // could not be saved.
     bool change(const std::function<bool(RegistryTree &)> &edit);
     bool save(const QByteArray &text);
+    QString keepDamagedCopy();
     void warn(const QString &message);
 
     QString m_folder;
     QString m_lastWarning;
+    std::unique_ptr<Snapshot> m_snapshot;
+    int m_parseCount = 0;
+    int m_replaceCount = 0;
 };

@@ -13,6 +13,9 @@ constexpr qsizetype kHexLineWidth = 76;
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes)
 {
+    // Names and texts are nearly always ASCII, which needs no decoder.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())

@@ -507,8 +507,9 @@ QIcon icon(const QString &imageList, const QString &imageKey)
 {
     bool numeric = false;
     const int number = imageKey.toInt(&numeric);
+    // Image n of the format toolbar's list is the swatch of QB colour n - 1.
     if (numeric && imageList == QLatin1String("imlFontFormatTB"))
-        return colorSwatch(number - 1);
+        return colorSwatch(number >= 1 ? number - 1 : -1);
     const auto it = painters().constFind(imageKey);
     const QIcon own = it != painters().cend()
         ? drawn(imageKey, *it)

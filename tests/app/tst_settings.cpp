@@ -1,3 +1,5 @@
+#include "support/FilePermissions.h"
+#include "support/ForeignKeys.h"
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -15,14 +17,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-void writeStore(const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(TestEnvironment::settingsFile()).path());
-    QFile f(TestEnvironment::settingsFile());
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 QString path(const SettingsLayout::Value &v)
 {
@@ -49,6 +43,11 @@ private Q_SLOTS:
     void exitWritesLastSettings();
     void maximisedExitKeepsNormalPlace();
     void secondStartAsksNothing();
+    void startAndExitReadTheStoreOnce();
+    void savedPlacementComesBackOnScreen_data();
+    void savedPlacementComesBackOnScreen();
+    void badStoreIsReportedFirst_data();
+    void badStoreIsReportedFirst();
 };
 
 void TestSettings::firstRunWritesTheWholeLayout()
@@ -102,14 +101,21 @@ void TestSettings::refusedRepairChangesNothing()
     QFETCH(QByteArray, store);
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
     if (!store.isEmpty())
-        writeStore(store);
+        TestEnvironment::writeSettings(store);
     const QByteArray before = TestEnvironment::settingsBytes();
     MessageDriver driver;
+    // A garbled store is reported before the first-run question.
+    const int reports = store.isEmpty() ? 0 : 1;
+    if (reports)
+        driver.ok();
     driver.no().no();
     QVERIFY(!f.start());
-    QCOMPARE(driver.count(), 2);
-    QCOMPARE(driver.seen()[1].title, QStringLiteral("Quorvil Registry Initialization Error"));
-    QCOMPARE(driver.seen()[1].text,
+    QCOMPARE(driver.count(), reports + 2);
+    QCOMPARE(driver.unexpected(), 0);
+    if (reports)
+        QCOMPARE(driver.seen()[0].title, QStringLiteral("Quorvil Settings File Error"));
+    QCOMPARE(driver.seen()[reports + 1].title, QStringLiteral("Quorvil Registry Initialization Error"));
+    QCOMPARE(driver.seen()[reports + 1].text,
              QStringLiteral("\rQuorvil registry entries seem to be incorrect.  \r\rContinue Loading?\r\r"
                             "\u2022 Press Yes to repair registry and continue loading.\r"
                             "(all settings will be reset to default values)      \r"
@@ -294,6 +300,138 @@ void TestSettings::secondStartAsksNothing()
     QCOMPARE(g.window().pos(), QPoint(50, 60));
     QVERIFY(g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
     QCOMPARE(g.state().SizeIndex, 4);
+}
+
+void TestSettings::startAndExitReadTheStoreOnce()
+{
+    QByteArray seeded;
+    {
+        MainWindowFixture seed;
+        seeded = TestEnvironment::settingsBytes();
+    }
+    TestEnvironment::writeSettings(withForeignKeys(seeded, 5000));
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::AsItIs);
+    QVERIFY(f.start());
+    // Start-up reads some two hundred values; the file is parsed for the first of them only.
+    QCOMPARE(f.registry.parseCount(), 1);
+    QCOMPARE(f.registry.replaceCount(), 0);
+    f.window().move(33, 44);
+    f.window().close();
+    // The exit writes all its values in one replace of the file, and reads nothing again.
+    QCOMPARE(f.registry.parseCount(), 1);
+    QCOMPARE(f.registry.replaceCount(), 1);
+
+    // The other programs' keys outlive it.
+    FileRegistry fresh;
+    QCOMPARE(fresh.value(QStringLiteral("Software\\Vendor99\\Key04999"), QStringLiteral("Value")),
+             (RegData{REG_SZ, QByteArray(20, 'v')}));
+    QCOMPARE(fresh.value(SettingsLayout::keyPath(QStringLiteral("Last")), QStringLiteral("FormLeft")),
+             (RegData{REG_DWORD, QByteArray("\xef\x01\0\0", 4)}));
+}
+
+void TestSettings::savedPlacementComesBackOnScreen_data()
+{
+    QTest::addColumn<qint32>("left");
+    QTest::addColumn<qint32>("top");
+    QTest::addColumn<qint32>("width");
+
+    QTest::newRow("-100000 twips") << -100000 << -100000 << 11820;
+    QTest::newRow("largest 32-bit numbers") << qint32(0x7fffffff) << qint32(0x7fffffff) << 11820;
+    QTest::newRow("smallest 32-bit numbers") << qint32(0x80000000) << qint32(0x80000000) << 11820;
+    QTest::newRow("huge width") << 0 << 0 << qint32(0x7fffffff);
+}
+
+void TestSettings::savedPlacementComesBackOnScreen()
+{
+    QFETCH(qint32, left);
+    QFETCH(qint32, top);
+    QFETCH(qint32, width);
+
+    const QString last = SettingsLayout::keyPath(QStringLiteral("Last"));
+    {
+        MainWindowFixture f;
+        RegistryFunctions reg(f.registry);
+        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"), left, REG_DWORD);
+        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"), top, REG_DWORD);
+        reg.SetKeyValue(HKEY_CURRENT_USER, last, QStringLiteral("FormWidth"), width, REG_DWORD);
+        QVERIFY(f.start());
+        const QRect screen(0, 0, 1024, 768);
+        QVERIFY2(screen.contains(f.window().pos()), qPrintable(QStringLiteral("at %1,%2").arg(f.window().x()).arg(f.window().y())));
+        QVERIFY(f.state().LastFormWidth <= 1024 * 15);
+        f.window().close();
+    }
+    // Saved back on the screen, so the next start finds it there too.
+    MainWindowFixture again(1024, 768, MainWindowFixture::Store::AsItIs);
+    RegistryFunctions reg(again.registry);
+    const qint32 savedLeft = regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormLeft"))).value_or(-1);
+    const qint32 savedTop = regToNumber(reg.QueryValue(HKEY_CURRENT_USER, last, QStringLiteral("FormTop"))).value_or(-1);
+    QVERIFY(QRect(0, 0, 1024 * 15, 768 * 15).contains(savedLeft, savedTop));
+    QVERIFY(again.start());
+    QCOMPARE(again.window().pos(), QPoint(savedLeft / 15, savedTop / 15));
+}
+
+void TestSettings::badStoreIsReportedFirst_data()
+{
+    QTest::addColumn<QString>("kind"); // damaged, folder or unreadable
+    QTest::addColumn<QString>("detail");
+
+    QTest::newRow("damaged") << "damaged" << "is damaged and could not be read.";
+    QTest::newRow("a folder in its place") << "folder" << "cannot be read: Is a directory.";
+    QTest::newRow("no permission to read it") << "unreadable" << "cannot be read: Permission denied.";
+}
+
+void TestSettings::badStoreIsReportedFirst()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, detail);
+
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
+    const QString store = TestEnvironment::settingsFile();
+    const QByteArray damaged("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dword:12c");
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(store));
+    } else {
+        TestEnvironment::writeSettings(damaged);
+    }
+    ObeyFilePermissions obey;
+    if (kind == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(store, QFileDevice::Permissions()));
+        QFile probe(store);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads files without read permission");
+    }
+
+    MessageDriver driver;
+    driver.ok().yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), 2);
+    const MessageDriver::Seen &report = driver.seen().constFirst();
+    QCOMPARE(report.title, QStringLiteral("Quorvil Settings File Error"));
+    QCOMPARE(report.buttons, QStringList{QStringLiteral("Ok")});
+    QStringList lines{QString(), QStringLiteral("The settings file Quorvil.reg in the folder"),
+                      QFileInfo(store).absolutePath(), detail};
+    const QStringList copies = QDir(QFileInfo(store).absolutePath())
+                                   .entryList({QStringLiteral("Quorvil.reg.damaged-*")}, QDir::Files);
+    if (kind == QLatin1String("damaged")) {
+        QCOMPARE(copies.size(), 1);
+        lines << QString() << QStringLiteral("A copy of it was kept in the same folder as") << copies.constFirst();
+        QFile copy(QFileInfo(store).absolutePath() + QLatin1Char('/') + copies.constFirst());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), damaged);
+        // The first run that follows replaced the damaged store with its own.
+        QVERIFY(f.registry.value(SettingsLayout::keyPath(QStringLiteral("TextBoard")), QStringLiteral("FontName")));
+    } else {
+        QVERIFY(copies.isEmpty());
+        lines << QString() << QStringLiteral("It is left untouched, and no settings") << QStringLiteral("can be saved in it.");
+        QCOMPARE(QFileInfo(store).isDir(), kind == QLatin1String("folder"));
+    }
+    // Long folders may break after any separator; the words are the same.
+    QCOMPARE(QString(report.text).remove(QChar(0x200B)), lines.join(QLatin1Char('\r')));
+    QCOMPARE(driver.seen()[1].title, QStringLiteral("Quorvil Init Information"));
+    if (kind == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(TestEnvironment::settingsBytes(), damaged);
+    }
 }
 
 QUORVIL_TEST_MAIN(TestSettings)

@@ -1,5 +1,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
+#include "app/rules/SettingsAccess.h"
+#include "app/rules/SettingsLayout.h"
 #include "platform/fakes/MemoryRegistry.h"
 
 #include <QTest>
@@ -53,6 +55,7 @@ private Q_SLOTS:
     void keysAndValues();
     void conversions_data();
     void conversions();
+    void settingsBatchTakesTheLayoutsTypes();
 };
 
 void TestRegistryFunctions::init()
@@ -146,9 +149,12 @@ void TestRegistryFunctions::writes()
     if (written)
         QCOMPARE(*stored, (RegData{type, bytes}));
 
-    // The outer operation writes the same.
+    // The outer operation writes the same, and so does a batch of one.
     f.store.deleteValue(kTextBoard, name);
     f.registry.SetKeyValue(HKEY_CURRENT_USER, kTextBoard, name, value, type);
+    QCOMPARE(f.store.value(kTextBoard, name), stored);
+    f.store.deleteValue(kTextBoard, name);
+    f.registry.SetKeyValues(RegKey{kQuorvil}, {RegKeyValue{QStringLiteral("TextBoard"), name, value, type}});
     QCOMPARE(f.store.value(kTextBoard, name), stored);
 }
 
@@ -273,6 +279,42 @@ void TestRegistryFunctions::conversions()
     QCOMPARE(asBool.has_value(), boolean.isValid());
     if (asBool)
         QCOMPARE(*asBool, boolean.toBool());
+}
+
+void TestRegistryFunctions::settingsBatchTakesTheLayoutsTypes()
+{
+    const QList<SettingWrite> values{
+        {QStringLiteral("TextBoard"), QStringLiteral("FontSize"), QStringLiteral("14")},
+        {QStringLiteral("Views"), QStringLiteral("ZoomSize"), 72},
+        {QStringLiteral("FontMap"), QStringLiteral("Hilite"), true},
+        {QStringLiteral("FontMap"), QStringLiteral("ForeColor"), quint32(0x80000008)},
+        {QString(), QStringLiteral("MV"), 300},
+        {QStringLiteral("MRU"), QStringLiteral("1"), QString()},
+        // No key yet: skipped, as a single write would be.
+        {QStringLiteral("Options"), QStringLiteral("ToolTips"), true},
+    };
+    const auto storeWithKeys = [](MemoryRegistry &store) {
+        for (const char *key : {"TextBoard", "Views", "FontMap", "MRU"})
+            store.createKey(SettingsLayout::keyPath(QString::fromLatin1(key)));
+    };
+
+    MemoryRegistry one;
+    storeWithKeys(one);
+    SettingsAccess single(one);
+    for (const SettingWrite &v : values)
+        single.write(v.key, v.name, v.value);
+    MemoryRegistry many;
+    storeWithKeys(many);
+    SettingsAccess(many).writeMany(values);
+    QVERIFY(many.tree() == one.tree());
+
+    QCOMPARE(many.value(kTextBoard, QStringLiteral("FontSize")), (RegData{REG_DWORD, dword(14)}));
+    QCOMPARE(many.value(SettingsLayout::keyPath(QStringLiteral("Views")), QStringLiteral("ZoomSize")),
+             (RegData{REG_SZ, "72"}));
+    QCOMPARE(many.value(SettingsLayout::keyPath(QStringLiteral("FontMap")), QStringLiteral("Hilite")),
+             (RegData{REG_SZ, "True"}));
+    QCOMPARE(many.value(kQuorvil, QStringLiteral("MV")), (RegData{REG_DWORD, dword(300)}));
+    QVERIFY(!many.keyExists(SettingsLayout::keyPath(QStringLiteral("Options"))));
 }
 
 QTEST_GUILESS_MAIN(TestRegistryFunctions)

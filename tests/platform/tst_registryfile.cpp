@@ -1,14 +1,19 @@
+#include "support/FilePermissions.h"
 #include "support/TestMain.h"
 
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
 #include "platform/FileRegistry.h"
 #include "platform/RegeditFormat.h"
+#include "platform/fakes/MemoryRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +31,20 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A store file holding kKey with the value Old = "kept".
+QByteArray storeWithOldValue()
+{
+    RegistryTree tree;
+    tree.createKey(kKey);
+    tree.setValue(kKey, QStringLiteral("Old"), {REG_SZ, "kept"});
+    return writeRegedit(tree);
+}
+
+QStringList leftovers(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
 }
 
 QString helperPath()
@@ -60,6 +79,15 @@ private Q_SLOTS:
     void damagedStoreIsKeptAside();
     void unreadableStoreIsNeverReplaced();
     void oversizeChangeIsRefused();
+    void batchActsAsItsSingleCalls_data();
+    void batchActsAsItsSingleCalls();
+    void fileIsParsedOncePerChange();
+    void symlinkedStoreKeepsItsLink_data();
+    void symlinkedStoreKeepsItsLink();
+    void eachDamagedStoreKeepsACopy();
+    void damagedStoreThatCannotBeReplacedIsCopiedOnce();
+    void storeThatIsNoFile_data();
+    void storeThatIsNoFile();
 };
 
 void TestRegistryFile::init()
@@ -195,17 +223,18 @@ void TestRegistryFile::damagedStoreIsKeptAside()
     QVERIFY(globals().gRegError);
     QVERIFY(regIsEmpty(registry.QueryValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil"), QStringLiteral("MV"))));
 
-    // A write with nothing to write into leaves the file as it was.
+    // A write with nothing to write into leaves the file as it was, and keeps no copy.
     registry.SetKeyValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil\\FontMap"), QStringLiteral("Hilite"), true,
                          REG_SZ);
     QCOMPARE(readAll(store.storePath()), bytes);
-    QVERIFY(!QFileInfo::exists(store.damagedPath()));
+    QVERIFY(store.damagedCopies().isEmpty());
 
     // The first real change keeps the damaged file, then writes a whole new one.
     registry.CreateNewKey(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil\\FontMap"));
     registry.SetKeyValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil\\FontMap"), QStringLiteral("Hilite"), true,
                          REG_SZ);
-    QCOMPARE(readAll(store.damagedPath()), bytes);
+    QCOMPARE(store.damagedCopies().size(), 1);
+    QCOMPARE(readAll(store.damagedCopies().constFirst()), bytes);
     const RegeditParse parsed = parseRegedit(readAll(store.storePath()));
     QVERIFY2(parsed.tree, qPrintable(parsed.error));
     QCOMPARE(parsed.tree->value(QStringLiteral("Software\\Quorvil\\FontMap"), QStringLiteral("Hilite")),
@@ -215,7 +244,8 @@ void TestRegistryFile::damagedStoreIsKeptAside()
     // Later changes leave the kept copy alone.
     registry.SetKeyValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil\\FontMap"), QStringLiteral("Hilite"), false,
                          REG_SZ);
-    QCOMPARE(readAll(store.damagedPath()), bytes);
+    QCOMPARE(store.damagedCopies().size(), 1);
+    QCOMPARE(readAll(store.damagedCopies().constFirst()), bytes);
     QCOMPARE(regToText(registry.QueryValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil\\FontMap"),
                                            QStringLiteral("Hilite"))),
              QStringLiteral("False"));
@@ -227,6 +257,7 @@ void TestRegistryFile::unreadableStoreIsNeverReplaced()
     QVERIFY(store.createKey(kKey));
     QVERIFY(store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "x"}));
     const QByteArray before = readAll(store.storePath());
+    ObeyFilePermissions obey;
     QVERIFY(QFile::setPermissions(store.storePath(), QFileDevice::Permissions()));
     QFile probe(store.storePath());
     if (probe.open(QIODevice::ReadOnly)) {
@@ -236,12 +267,15 @@ void TestRegistryFile::unreadableStoreIsNeverReplaced()
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read")));
     QVERIFY(!store.value(kKey, QStringLiteral("v")));
+    const StoreProblem problem = store.problem();
+    QCOMPARE(problem.kind, StoreProblem::Kind::Unreadable);
+    QCOMPARE(problem.reason, QStringLiteral("Permission denied"));
     QVERIFY(!store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "y"}));
     QVERIFY(!store.createKey(QStringLiteral("Software\\Other")));
 
     QVERIFY(QFile::setPermissions(store.storePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QCOMPARE(readAll(store.storePath()), before);
-    QVERIFY(!QFileInfo::exists(store.damagedPath()));
+    QVERIFY(store.damagedCopies().isEmpty());
 }
 
 void TestRegistryFile::oversizeChangeIsRefused()
@@ -259,6 +293,230 @@ void TestRegistryFile::oversizeChangeIsRefused()
 
     QVERIFY(store.setValue(kKey, QStringLiteral("Large"), {REG_BINARY, QByteArray(1 << 19, '\x01')}));
     QCOMPARE(store.value(kKey, QStringLiteral("Large"))->bytes.size(), 1 << 19);
+}
+
+void TestRegistryFile::batchActsAsItsSingleCalls_data()
+{
+    QTest::addColumn<QList<RegWrite>>("batch");
+
+    const RegData text{REG_SZ, "text"};
+    const RegData number{REG_DWORD, QByteArray("\x2c\x01\0\0", 4)};
+    const QString missing = QStringLiteral("Software\\Quorvil\\Missing");
+    QTest::newRow("new and replaced values") << QList<RegWrite>{{kKey, QStringLiteral("New"), text},
+                                                                {kKey, QStringLiteral("old"), number},
+                                                                {QStringLiteral("Software"), QString(), text}};
+    QTest::newRow("deletes, one of a missing value") << QList<RegWrite>{{kKey, QStringLiteral("Old"), std::nullopt},
+                                                                        {kKey, QStringLiteral("Never"), std::nullopt}};
+    QTest::newRow("a value under a missing key") << QList<RegWrite>{{kKey, QStringLiteral("A"), text},
+                                                                    {missing, QStringLiteral("B"), text},
+                                                                    {kKey, QStringLiteral("C"), number}};
+    QTest::newRow("the last of the same name wins") << QList<RegWrite>{{kKey, QStringLiteral("A"), text},
+                                                                       {kKey, QStringLiteral("a"), number}};
+    QTest::newRow("written, then deleted") << QList<RegWrite>{{kKey, QStringLiteral("A"), text},
+                                                              {kKey, QStringLiteral("A"), std::nullopt}};
+    QTest::newRow("a malformed name") << QList<RegWrite>{{kKey, QStringLiteral("bad\nname"), text},
+                                                         {kKey, QStringLiteral("good"), text}};
+    QTest::newRow("nothing that can be made") << QList<RegWrite>{{missing, QStringLiteral("A"), text},
+                                                                 {kKey, QStringLiteral("Never"), std::nullopt}};
+    QTest::newRow("empty") << QList<RegWrite>{};
+}
+
+void TestRegistryFile::batchActsAsItsSingleCalls()
+{
+    QFETCH(QList<RegWrite>, batch);
+
+    // What the single calls do, one after another, on the same store in memory.
+    MemoryRegistry expected;
+    expected.plant(kKey, QStringLiteral("Old"), {REG_SZ, "kept"});
+    bool everyCallMade = true;
+    for (const RegWrite &w : batch)
+        everyCallMade &= w.data ? expected.setValue(w.keyPath, w.name, *w.data) : expected.deleteValue(w.keyPath, w.name);
+
+    MemoryRegistry memory;
+    memory.plant(kKey, QStringLiteral("Old"), {REG_SZ, "kept"});
+    QCOMPARE(memory.write(batch), everyCallMade);
+    QVERIFY(memory.tree() == expected.tree());
+
+    writeAll(TestEnvironment::settingsFile(), storeWithOldValue());
+    FileRegistry store;
+    QCOMPARE(store.write(batch), everyCallMade);
+    const RegeditParse parsed = parseRegedit(readAll(store.storePath()));
+    QVERIFY2(parsed.tree, qPrintable(parsed.error));
+    QVERIFY(*parsed.tree == expected.tree());
+    // All of it in one replace of the file, or none when nothing changed.
+    QCOMPARE(store.replaceCount(), *parsed.tree == *parseRegedit(storeWithOldValue()).tree ? 0 : 1);
+}
+
+void TestRegistryFile::fileIsParsedOncePerChange()
+{
+    FileRegistry writer;
+    QVERIFY(writer.createKey(kKey));
+    QVERIFY(writer.setValue(kKey, QStringLiteral("v"), {REG_SZ, "1"}));
+    // A store that wrote the file knows what is in it.
+    QCOMPARE(writer.parseCount(), 0);
+    QCOMPARE(writer.replaceCount(), 2);
+
+    FileRegistry reader;
+    for (int i = 0; i < 100; ++i)
+        QCOMPARE(reader.value(kKey, QStringLiteral("v")), (RegData{REG_SZ, "1"}));
+    QCOMPARE(reader.parseCount(), 1);
+    QVERIFY(reader.setValue(kKey, QStringLiteral("w"), {REG_SZ, "own"}));
+    QCOMPARE(reader.value(kKey, QStringLiteral("w")), (RegData{REG_SZ, "own"}));
+    QCOMPARE(reader.parseCount(), 1);
+
+    // Another process's change is seen by the next read, and read once.
+    QVERIFY(runHelper({QStringLiteral("writetext"), kKey, QStringLiteral("v"), QStringLiteral("2")}));
+    QCOMPARE(reader.value(kKey, QStringLiteral("v")), (RegData{REG_SZ, "2"}));
+    QCOMPARE(reader.value(kKey, QStringLiteral("w")), (RegData{REG_SZ, "own"}));
+    QCOMPARE(reader.parseCount(), 2);
+    QCOMPARE(writer.value(kKey, QStringLiteral("v")), (RegData{REG_SZ, "2"}));
+
+    // So is an edit made in place by another tool.
+    QByteArray edited = readAll(reader.storePath());
+    edited.replace(R"("v"="2")", R"("v"="three")");
+    QFile file(reader.storePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QCOMPARE(file.write(edited), edited.size());
+    file.close();
+    QCOMPARE(reader.value(kKey, QStringLiteral("v")), (RegData{REG_SZ, "three"}));
+    QCOMPARE(reader.parseCount(), 3);
+
+    // And its removal, which needs no reading at all.
+    QVERIFY(QFile::remove(reader.storePath()));
+    QVERIFY(!reader.value(kKey, QStringLiteral("v")));
+    QVERIFY(!reader.keyExists(kKey));
+    QCOMPARE(reader.parseCount(), 3);
+}
+
+void TestRegistryFile::symlinkedStoreKeepsItsLink_data()
+{
+    QTest::addColumn<QString>("linkText"); // what the store's link holds; %1 is the dotfiles folder
+    QTest::addColumn<QByteArray>("target"); // the target's bytes; none: it does not exist yet
+
+    QTest::newRow("absolute link") << "%1/quorvil.reg" << storeWithOldValue();
+    QTest::newRow("relative link") << "../../dotfiles/quorvil.reg" << storeWithOldValue();
+    QTest::newRow("link to a link") << "%1/link.reg" << storeWithOldValue();
+    QTest::newRow("link to nothing yet") << "%1/quorvil.reg" << QByteArray();
+    QTest::newRow("link to a damaged store") << "%1/quorvil.reg" << QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\n");
+}
+
+void TestRegistryFile::symlinkedStoreKeepsItsLink()
+{
+    QFETCH(QString, linkText);
+    QFETCH(QByteArray, target);
+
+    const QString dotfiles = TestEnvironment::root() + QStringLiteral("/dotfiles");
+    QDir(dotfiles).removeRecursively();
+    QVERIFY(QDir().mkpath(dotfiles));
+    const QString targetPath = dotfiles + QStringLiteral("/quorvil.reg");
+    if (!target.isEmpty())
+        writeAll(targetPath, target);
+    QVERIFY(::symlink("quorvil.reg", QFile::encodeName(dotfiles + QStringLiteral("/link.reg")).constData()) == 0);
+    FileRegistry store;
+    QVERIFY(QDir().mkpath(QFileInfo(store.storePath()).absolutePath()));
+    const QByteArray link = QFile::encodeName(QString(linkText).replace(QStringLiteral("%1"), dotfiles));
+    QVERIFY(::symlink(link.constData(), QFile::encodeName(store.storePath()).constData()) == 0);
+
+    const bool damaged = target.startsWith("REGEDIT4") && !parseRegedit(target).tree;
+    if (damaged)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+    QVERIFY(store.createKey(kKey));
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+
+    // The link is as it was, and the file it leads to holds the change.
+    QVERIFY(QFileInfo(store.storePath()).isSymLink());
+    char held[4096];
+    const ssize_t length = ::readlink(QFile::encodeName(store.storePath()).constData(), held, sizeof held);
+    QCOMPARE(QByteArray(held, int(length)), link);
+    const RegeditParse parsed = parseRegedit(readAll(targetPath));
+    QVERIFY2(parsed.tree, qPrintable(parsed.error));
+    QCOMPARE(parsed.tree->value(kKey, QStringLiteral("New")), (RegData{REG_SZ, "written"}));
+    QCOMPARE(parsed.tree->value(kKey, QStringLiteral("Old")).has_value(), target == storeWithOldValue());
+    QCOMPARE(FileRegistry().value(kKey, QStringLiteral("New")), (RegData{REG_SZ, "written"}));
+    QVERIFY(leftovers(dotfiles).isEmpty());
+    QVERIFY(leftovers(QFileInfo(store.storePath()).absolutePath()).isEmpty());
+    QCOMPARE(store.damagedCopies().size(), damaged ? 1 : 0);
+    if (damaged)
+        QCOMPARE(readAll(store.damagedCopies().constFirst()), target);
+    QDir(dotfiles).removeRecursively();
+}
+
+void TestRegistryFile::eachDamagedStoreKeepsACopy()
+{
+    FileRegistry store;
+    QStringList kept;
+    for (int i = 0; i < FileRegistry::kKeptDamagedCopies + 2; ++i) {
+        const QByteArray damaged = "REGEDIT4\n\ndamaged " + QByteArray(i + 1, 'x') + '\n';
+        writeAll(store.storePath(), damaged);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+        QVERIFY(!store.value(kKey, QStringLiteral("v")));
+        const StoreProblem problem = store.problem();
+        QCOMPARE(problem.kind, StoreProblem::Kind::Damaged);
+        QCOMPARE(problem.storePath, store.storePath());
+        QCOMPARE(readAll(problem.keptAs), damaged);
+        // Asking again, or changing the store, keeps no second copy of the same file.
+        QCOMPARE(store.problem().keptAs, problem.keptAs);
+        QVERIFY(store.createKey(kKey));
+        QCOMPARE(store.problem().kind, StoreProblem::Kind::None);
+        kept.prepend(problem.keptAs);
+        QCOMPARE(store.damagedCopies(), kept.mid(0, FileRegistry::kKeptDamagedCopies));
+    }
+}
+
+void TestRegistryFile::damagedStoreThatCannotBeReplacedIsCopiedOnce()
+{
+    // A damaged store linked from a folder the program may not write into.
+    const QString dotfiles = TestEnvironment::root() + QStringLiteral("/readonly-dotfiles");
+    QVERIFY(QDir().mkpath(dotfiles));
+    const QByteArray damaged("REGEDIT4\n\n[HKEY_CURRENT_USER\n");
+    writeAll(dotfiles + QStringLiteral("/quorvil.reg"), damaged);
+    FileRegistry store;
+    QVERIFY(QDir().mkpath(QFileInfo(store.storePath()).absolutePath()));
+    QVERIFY(QFile::link(dotfiles + QStringLiteral("/quorvil.reg"), store.storePath()));
+    ObeyFilePermissions obey;
+    QVERIFY(QFile::setPermissions(dotfiles, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot create")));
+    QVERIFY(!store.createKey(kKey));
+    QVERIFY(!store.createKey(kKey));
+    QVERIFY(!store.keyExists(kKey));
+    QCOMPARE(store.damagedCopies().size(), 1);
+    QCOMPARE(store.problem().keptAs, store.damagedCopies().constFirst());
+    QVERIFY(QFile::setPermissions(dotfiles, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QCOMPARE(readAll(dotfiles + QStringLiteral("/quorvil.reg")), damaged);
+    QDir(dotfiles).removeRecursively();
+}
+
+void TestRegistryFile::storeThatIsNoFile_data()
+{
+    QTest::addColumn<bool>("folder"); // a folder in the store's place; otherwise a named pipe
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("a folder") << true << "Is a directory";
+    QTest::newRow("a named pipe") << false << "not a regular file";
+}
+
+void TestRegistryFile::storeThatIsNoFile()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, reason);
+
+    FileRegistry store;
+    QVERIFY(QDir().mkpath(QFileInfo(store.storePath()).absolutePath()));
+    if (folder)
+        QVERIFY(QDir().mkpath(store.storePath()));
+    else
+        QVERIFY(::mkfifo(QFile::encodeName(store.storePath()).constData(), 0600) == 0);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read")));
+    QVERIFY(!store.value(kKey, QStringLiteral("v")));
+    const StoreProblem problem = store.problem();
+    QCOMPARE(problem.kind, StoreProblem::Kind::Unreadable);
+    QCOMPARE(problem.reason, reason);
+    QVERIFY(!store.createKey(kKey));
+    QCOMPARE(QFileInfo(store.storePath()).isDir(), folder);
+    QVERIFY(store.damagedCopies().isEmpty());
 }
 
 QUORVIL_TEST_MAIN(TestRegistryFile)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -79,6 +80,14 @@ QByteArray settingsBytes()
 {
     QFile f(settingsFile());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no store>");
+}
+
+void writeSettings(const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(settingsFile()).path());
+    QFile f(settingsFile());
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("Cannot write the settings file %s", qPrintable(settingsFile()));
 }
 
 void clearSettings()

@@ -25,6 +25,7 @@ QString configHome();    // $XDG_CONFIG_HOME
 QString documentsDir();  // the documents folder QStandardPaths reports
 QString settingsFile();  // the settings store's file
 QByteArray settingsBytes(); // its bytes, or "<no store>"
+void writeSettings(const QByteArray &bytes); // replaces the store's file with these bytes
 void clearSettings();    // removes the store (and its lock and backups)
 
 } // namespace TestEnvironment

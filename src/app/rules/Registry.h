@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -18,6 +19,25 @@ struct RegData
     QByteArray bytes;
 
     friend bool operator==(const RegData &, const RegData &) = default;
+};
+
+// One change of a batch: the value to create or replace, or, with no data, to delete.
+struct RegWrite
+{
+    QString keyPath;
+    QString name;
+    std::optional<RegData> data;
+};
+
+// What is wrong with the store as a whole, for the one message start-up shows about it.
+struct StoreProblem
+{
+    enum class Kind { None, Damaged, Unreadable };
+
+    Kind kind = Kind::None;
+    QString storePath; // the store's file
+    QString keptAs;    // Damaged: the copy kept of it; empty when none could be made
+    QString reason;    // Unreadable: the system's reason ("Permission denied")
 };
 
 // The settings store, as the registry below HKEY_CURRENT_USER.
@@ -43,4 +63,12 @@ public:
     virtual bool createKey(const QString &keyPath) = 0;
     // Deletes a key with its values; refuses the top and any key that still has subkeys.
     virtual bool deleteKey(const QString &keyPath) = 0;
+    // Each entry as setValue or deleteValue would do it, in order, all at once: other
+    // processes see none or all of them. An entry that its single call would refuse (a
+    // value under a missing key) is skipped; the others are still made. True when every
+    // entry was made.
+    virtual bool write(const QList<RegWrite> &batch) = 0;
+    // Looks at the store as it is now. A damaged one is kept aside first, once, so that
+    // the answer can say where; an unreadable one is left alone.
+    virtual StoreProblem problem() = 0;
 };

@@ -115,25 +115,40 @@ RegKey RegistryFunctions::openKey(const RegKey &root, const QString &keyPath)
     return {root.path + QLatin1Char('\\') + keyPath};
 }
 
-qint32 RegistryFunctions::SetValueEx(const RegKey &key, const QString &valueName, quint32 valueType,
-                                     const QVariant &value)
+std::optional<RegData> RegistryFunctions::encode(quint32 valueType, const QVariant &value, qint32 &code)
 {
+    code = ERROR_SUCCESS;
     RegData data{valueType, {}};
     if (valueType == REG_SZ) {
         const std::optional<QString> text = textOf(value);
-        if (!text)
-            return ERROR_INVALID_PARAMETER;
+        if (!text) {
+            code = ERROR_INVALID_PARAMETER;
+            return std::nullopt;
+        }
         data.bytes = text->toUtf8();
-    } else if (valueType == REG_DWORD) {
+        return data;
+    }
+    if (valueType == REG_DWORD) {
         const std::optional<qint32> number = numberOf(value);
-        if (!number)
-            return ERROR_INVALID_PARAMETER;
+        if (!number) {
+            code = ERROR_INVALID_PARAMETER;
+            return std::nullopt;
+        }
         data.bytes.resize(4);
         qToLittleEndian(*number, data.bytes.data());
-    } else {
-        return ERROR_SUCCESS;
+        return data;
     }
-    return m_store.setValue(key.path, valueName, data) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+    return std::nullopt;
+}
+
+qint32 RegistryFunctions::SetValueEx(const RegKey &key, const QString &valueName, quint32 valueType,
+                                     const QVariant &value)
+{
+    qint32 code = ERROR_SUCCESS;
+    const std::optional<RegData> data = encode(valueType, value, code);
+    if (!data)
+        return code;
+    return m_store.setValue(key.path, valueName, *data) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 qint32 RegistryFunctions::QueryValueEx(const RegKey &key, const QString &valueName, RegValue &result)
@@ -176,6 +191,18 @@ void RegistryFunctions::SetKeyValue(const RegKey &root, const QString &keyPath, 
                                     const QVariant &value, quint32 valueType)
 {
     SetValueEx(openKey(root, keyPath), valueName, valueType, value);
+}
+
+void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values)
+{
+    QList<RegWrite> batch;
+    batch.reserve(values.size());
+    for (const RegKeyValue &v : values) {
+        qint32 code = ERROR_SUCCESS;
+        if (std::optional<RegData> data = encode(v.valueType, v.value, code))
+            batch.append(RegWrite{openKey(root, v.keyPath).path, v.valueName, std::move(data)});
+    }
+    m_store.write(batch);
 }
 
 RegValue RegistryFunctions::QueryValue(const RegKey &root, const QString &keyPath, const QString &valueName)

@@ -40,6 +40,15 @@ std::optional<qint32> regToNumber(const RegValue &value);
 // on), as a number or as its text; nullopt for nothing or any other text.
 std::optional<bool> regToBool(const RegValue &value);
 
+// One value of a batch: what SetKeyValue takes after its root.
+struct RegKeyValue
+{
+    QString keyPath;
+    QString valueName;
+    QVariant value;
+    quint32 valueType = REG_SZ;
+};
+
 // The seven registry operations every settings reader and writer goes through. Writes and
 // deletes never report failure to their callers; a read of a missing key or value sets
 // globals().gRegError, which nothing here clears.
@@ -67,11 +76,16 @@ public:
     // Writes nothing when the key does not exist.
     void SetKeyValue(const RegKey &root, const QString &keyPath, const QString &valueName, const QVariant &value,
                      quint32 valueType);
+    // Each value as SetKeyValue writes it, all under one lock and one replace of the store:
+    // for the writers that store many values at once.
+    void SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values);
     RegValue QueryValue(const RegKey &root, const QString &keyPath, const QString &valueName);
     void DeleteValue(const RegKey &root, const QString &keyPath, const QString &valueName);
 
 private:
     static RegKey openKey(const RegKey &root, const QString &keyPath);
+    // The data SetValueEx stores, with its result code; nullopt when it stores nothing.
+    static std::optional<RegData> encode(quint32 valueType, const QVariant &value, qint32 &code);
 
     Registry &m_store;
 };

@@ -9,32 +9,99 @@ constexpr qsizetype kMaxKeyNameLength = 255;
 constexpr qsizetype kMaxKeyDepth = 512;
 constexpr qsizetype kMaxValueNameLength = 16383;
 
-bool hasControlCharacter(const QString &name)
+bool hasControlCharacter(QStringView name)
 {
     return std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
-// Names match as the registry matches them: without regard to case.
-QString folded(const QString &name)
+// Names match as the registry matches them: without regard to case. Names are nearly
+// always ASCII, whose folding is plain lower case and needs no look-up in Unicode's tables.
+QString folded(QStringView name)
 {
-    return name.toCaseFolded();
+    QString result(name.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return name.toString().toCaseFolded();
+        *out++ = QChar(u >= 'A' && u <= 'Z' ? char16_t(u + ('a' - 'A')) : u);
+    }
+    return result;
+}
+
+// The same name but for case. Folding keeps a name's length, and ASCII needs no tables.
+bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        if (x >= 'A' && x <= 'Z')
+            x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z')
+            y += 'a' - 'A';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// A key's few values and subkeys are searched in order; a long list (a key with thousands
+// of subkeys) keeps an index by folded name, made when it grows to this many items, so that
+// a large file still reads in linear time without an index for every small key.
+constexpr size_t kIndexedFrom = 16;
+
+template<typename Item>
+qsizetype positionOf(const std::vector<Item> &items, const QHash<QString, qsizetype> &index, QStringView name)
+{
+    if (items.size() >= kIndexedFrom)
+        return index.value(folded(name), -1);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (sameName(items[i].name, name))
+            return qsizetype(i);
+    }
+    return -1;
+}
+
+template<typename Item>
+void reindex(const std::vector<Item> &items, QHash<QString, qsizetype> &index, size_t from)
+{
+    if (items.size() < kIndexedFrom) {
+        index.clear();
+        return;
+    }
+    if (items.size() == kIndexedFrom)
+        from = 0;
+    for (size_t i = from; i < items.size(); ++i)
+        index.insert(folded(items[i].name), qsizetype(i));
 }
 
 template<typename Items>
-auto findNamed(Items &items, const QHash<QString, qsizetype> &index, const QString &name) -> decltype(&items[0])
+auto findNamed(Items &items, const QHash<QString, qsizetype> &index, QStringView name) -> decltype(&items[0])
 {
-    const qsizetype at = index.value(folded(name), -1);
+    const qsizetype at = positionOf(items, index, name);
     return at < 0 ? nullptr : &items[size_t(at)];
 }
 
-// The item of that name, added by make() when there is none; the name is folded once.
+// The item of that name, added by make() when there is none.
 template<typename Item, typename Make>
-Item &findOrAddNamed(std::vector<Item> &items, QHash<QString, qsizetype> &index, const QString &name, Make make)
+Item &findOrAddNamed(std::vector<Item> &items, QHash<QString, qsizetype> &index, QStringView name, Make make)
 {
-    const QString key = folded(name);
+    if (items.size() < kIndexedFrom) {
+        if (const qsizetype at = positionOf(items, index, name); at >= 0)
+            return items[size_t(at)];
+        items.push_back(make());
+        reindex(items, index, items.size() - 1);
+        return items.back();
+    }
+    // Folded once, for the look-up and the new entry alike.
+    QString key = folded(name);
     if (const auto it = index.constFind(key); it != index.cend())
         return items[size_t(*it)];
-    index.insert(key, qsizetype(items.size()));
+    index.insert(std::move(key), qsizetype(items.size()));
     items.push_back(make());
     return items.back();
 }
@@ -45,22 +112,28 @@ void eraseNamed(std::vector<Item> &items, QHash<QString, qsizetype> &index, cons
     const qsizetype at = item - items.data();
     index.remove(folded(item->name));
     items.erase(items.begin() + at);
-    for (qsizetype i = at; i < qsizetype(items.size()); ++i)
-        index[folded(items[size_t(i)].name)] = i;
+    reindex(items, index, size_t(at));
 }
 
 } // namespace
 
-std::optional<QStringList> splitKeyPath(const QString &keyPath)
+std::optional<KeyNames> splitKeyPath(QStringView keyPath)
 {
+    KeyNames names;
     if (keyPath.isEmpty())
-        return QStringList();
-    QStringList names = keyPath.split(QLatin1Char('\\'));
-    if (names.size() > kMaxKeyDepth)
-        return std::nullopt;
-    for (const QString &name : names) {
-        if (name.isEmpty() || name.size() > kMaxKeyNameLength || hasControlCharacter(name))
+        return names;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= keyPath.size(); ++i) {
+        const char16_t c = i < keyPath.size() ? keyPath[i].unicode() : u'\\';
+        if (c < 0x20 || c == 0x7F)
             return std::nullopt;
+        if (c != u'\\')
+            continue;
+        const qsizetype length = i - start;
+        if (length == 0 || length > kMaxKeyNameLength || names.size() == kMaxKeyDepth)
+            return std::nullopt;
+        names.append(keyPath.sliced(start, length));
+        start = i + 1;
     }
     return names;
 }
@@ -72,11 +145,11 @@ bool isValidValueName(const QString &name)
 
 const RegistryTree::Key *RegistryTree::findKey(const QString &keyPath) const
 {
-    const std::optional<QStringList> names = splitKeyPath(keyPath);
+    const std::optional<KeyNames> names = splitKeyPath(keyPath);
     if (!names)
         return nullptr;
     const Key *key = &m_root;
-    for (const QString &name : *names) {
+    for (const QStringView name : *names) {
         key = findNamed(key->subkeys, key->subkeyIndex, name);
         if (!key)
             return nullptr;
@@ -131,12 +204,12 @@ bool RegistryTree::deleteValue(const QString &keyPath, const QString &name)
 
 RegistryTree::Key *RegistryTree::createAndFindKey(const QString &keyPath)
 {
-    const std::optional<QStringList> names = splitKeyPath(keyPath);
+    const std::optional<KeyNames> names = splitKeyPath(keyPath);
     if (!names)
         return nullptr;
     Key *key = &m_root;
-    for (const QString &name : *names)
-        key = &findOrAddNamed(key->subkeys, key->subkeyIndex, name, [&] { return Key{name, {}, {}, {}, {}}; });
+    for (const QStringView name : *names)
+        key = &findOrAddNamed(key->subkeys, key->subkeyIndex, name, [&] { return Key{name.toString(), {}, {}, {}, {}}; });
     return key;
 }
 
@@ -152,14 +225,21 @@ bool RegistryTree::mergeKey(const QString &keyPath, const std::vector<Value> &va
                               [&](const Value &value) { return setValueOf(*key, value.name, value.data); });
 }
 
+qsizetype RegistryTree::write(const QList<RegWrite> &batch)
+{
+    return std::count_if(batch.begin(), batch.end(), [this](const RegWrite &w) {
+        return w.data ? setValue(w.keyPath, w.name, *w.data) : deleteValue(w.keyPath, w.name);
+    });
+}
+
 bool RegistryTree::deleteKey(const QString &keyPath)
 {
-    const std::optional<QStringList> names = splitKeyPath(keyPath);
+    const std::optional<KeyNames> names = splitKeyPath(keyPath);
     if (!names || names->isEmpty())
         return false;
     const qsizetype cut = keyPath.lastIndexOf(QLatin1Char('\\'));
     Key *parent = cut < 0 ? &m_root : findKey(keyPath.left(cut));
-    const Key *key = parent ? findNamed(parent->subkeys, parent->subkeyIndex, names->constLast()) : nullptr;
+    const Key *key = parent ? findNamed(parent->subkeys, parent->subkeyIndex, names->last()) : nullptr;
     if (!key || !key->subkeys.empty())
         return false;
     eraseNamed(parent->subkeys, parent->subkeyIndex, key);

@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 #include <optional>
 #include <vector>
@@ -26,8 +28,9 @@ public:
         QString name;
         std::vector<Value> values;
         std::vector<Key> subkeys;
-        // Positions in values and subkeys by case-folded name, kept by RegistryTree, so
-        // that a file with many thousands of entries still reads in linear time.
+        // Positions in values and subkeys by case-folded name, kept by RegistryTree for
+        // long lists only, so that a file with many thousands of entries still reads in
+        // linear time.
         QHash<QString, qsizetype> valueIndex;
         QHash<QString, qsizetype> subkeyIndex;
         friend bool operator==(const Key &, const Key &) = default;
@@ -43,6 +46,8 @@ public:
     // section is read. False, with the key created but values perhaps missing, on a
     // malformed path or value name.
     bool mergeKey(const QString &keyPath, const std::vector<Value> &values);
+    // setValue or deleteValue of each entry in turn; how many of them were made.
+    qsizetype write(const QList<RegWrite> &batch);
 
     // HKEY_CURRENT_USER, whose name is empty.
     const Key &root() const { return m_root; }
@@ -62,7 +67,9 @@ private:
 // name (a doubled, leading or trailing backslash), a name longer than 255 characters, a
 // control character, or more than 512 levels. The empty path is the top itself and gives an
 // empty list.
-std::optional<QStringList> splitKeyPath(const QString &keyPath);
+// The names are views into keyPath.
+using KeyNames = QVarLengthArray<QStringView, 16>;
+std::optional<KeyNames> splitKeyPath(QStringView keyPath);
 
 // Value names may be empty (the default value) but not hold control characters, nor be
 // longer than 16,383 characters.

@@ -17,19 +17,34 @@ RegValue SettingsAccess::readInto(Settings &settings, const QString &key, const 
     return value;
 }
 
-void SettingsAccess::write(const QString &key, const QString &name, const QVariant &value)
+namespace {
+
+// The layout's type for the value; nullptr (and an assertion in debug builds) for a value
+// the layout does not know.
+const SettingsLayout::Value *layoutOf(const QString &key, const QString &name)
 {
     const SettingsLayout::Value *spec = SettingsLayout::find(key, name);
-    Q_ASSERT_X(spec, "SettingsAccess::write", "a value outside the settings layout");
-    if (!spec)
-        return;
-    m_reg.SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name, value, spec->type);
+    Q_ASSERT_X(spec, "SettingsAccess", "a value outside the settings layout");
+    return spec;
+}
+
+} // namespace
+
+void SettingsAccess::write(const QString &key, const QString &name, const QVariant &value)
+{
+    if (const SettingsLayout::Value *spec = layoutOf(key, name))
+        m_reg.SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name, value, spec->type);
 }
 
 void SettingsAccess::writeMany(const QList<SettingWrite> &values)
 {
-    for (const SettingWrite &w : values)
-        write(w.key, w.name, w.value);
+    QList<RegKeyValue> batch;
+    batch.reserve(values.size());
+    for (const SettingWrite &v : values) {
+        if (const SettingsLayout::Value *spec = layoutOf(v.key, v.name))
+            batch.append(RegKeyValue{SettingsLayout::keyPath(v.key), v.name, v.value, spec->type});
+    }
+    m_reg.SetKeyValues(HKEY_CURRENT_USER, batch);
 }
 
 void SettingsAccess::remove(const QString &key, const QString &name)

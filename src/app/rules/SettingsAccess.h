@@ -7,7 +7,7 @@
 
 struct Settings;
 
-// One value to write: its key below Software\Quorvil, its name and the value.
+// One value for writeMany: key below Software\Quorvil (empty for the root), name, value.
 struct SettingWrite
 {
     QString key;
@@ -28,7 +28,7 @@ public:
     // Reads the value into its member of `settings` (see SettingsLayout) and returns it as read.
     RegValue readInto(Settings &settings, const QString &key, const QString &name);
     void write(const QString &key, const QString &name, const QVariant &value);
-    // Writes many values at once, for the writers that store many values together.
+    // Each value as write() stores it, all at once: one lock and one replace of the store.
     void writeMany(const QList<SettingWrite> &values);
     void remove(const QString &key, const QString &name);
 

@@ -27,6 +27,8 @@ public:
     }
     bool createKey(const QString &keyPath) override { return m_tree.createKey(keyPath); }
     bool deleteKey(const QString &keyPath) override { return m_tree.deleteKey(keyPath); }
+    bool write(const QList<RegWrite> &batch) override { return m_tree.write(batch) == batch.size(); }
+    StoreProblem problem() override { return {}; }
 
     // Stores data exactly as given, creating its key first.
     void plant(const QString &keyPath, const QString &name, const RegData &data);
