@@ -1,5 +1,6 @@
 // Loading a 61,440-character uniform format file onto the TextBoard: reading the RTF into
-// the twin, the format checks, the format taken over and the text set on the board.
+// the twin, the format checks, the format taken over and the text set on the board; as one
+// run of letters, as one paragraph of words and as 10,240 short lines.
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
@@ -23,6 +24,7 @@ void BenchQufLoad::load_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("one line") << QString(61440, QLatin1Char('a'));
+    QTest::newRow("one paragraph of words") << QStringLiteral("lorem ipsum dolor sit amet ").repeated(61440 / 27 + 1).left(61440);
     QTest::newRow("10,240 lines") << QStringLiteral("abcd\r\n").repeated(61440 / 6);
 }
 

@@ -18,6 +18,7 @@
 #include "fontmap/CustomMap.h"
 #include "fontmap/CustomMapCommands.h"
 #include "fontmap/CustomMapLoader.h"
+#include "fontmap/FMColorPalette.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapColorCommands.h"
 #include "fontmap/FontMapCommands.h"
@@ -34,6 +35,7 @@
 #include "textboard/TextBoardFormat.h"
 #include "textboard/TextColorCommand.h"
 #include "textboard/WholeTextTools.h"
+#include "tools/OptionsDialog.h"
 #include "tools/ToolWindows.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
@@ -41,6 +43,8 @@
 #include "widgets/FormFrame.h"
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/ProgramStyle.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -56,7 +60,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSlider>
-#include <QStyleFactory>
 
 #include <algorithm>
 
@@ -179,6 +182,7 @@ void Quorvil::wireCommands()
     a.onTriggered(QStringLiteral("HelpFeedback"), m_help.get(), &HelpCommands::HelpFeedback_Click);
     a.onTriggered(QStringLiteral("HelpAbout"), m_help.get(), &HelpCommands::HelpAbout_Click);
     a.onTriggered(QStringLiteral("ToolsFS"), m_fullScreen.get(), &FullScreenPreview::ToolsFS_Click);
+    a.onTriggered(QStringLiteral("ToolsOpt"), this, &Quorvil::ToolsOpt_Click);
     a.makeExclusive({QStringLiteral("VCOnL"), QStringLiteral("VCOnR")});
     for (const QString &side : {QStringLiteral("L"), QStringLiteral("R")}) {
         a.onTriggered(QStringLiteral("VCOn") + side, this, [this, side] {
@@ -265,6 +269,16 @@ void Quorvil::wireParts()
         m_commands->run(QStringLiteral("FileMRU(%1)").arg(index));
     });
     connect(m_services.display, &DisplayService::displayChanged, this, &Quorvil::SysInfo_DisplayChanged);
+}
+
+void Quorvil::ToolsOpt_Click()
+{
+    // The dialog sets the defaults for the next start; nothing of the running window changes.
+    m_fmColorCommands->ensurePalette();
+    if (FMColorPalette *palette = m_fmColorCommands->palette()) {
+        OptionsDialog options(m_services, *palette, this);
+        execModal(options);
+    }
 }
 
 void Quorvil::runCommand(const QString &name)
@@ -360,8 +374,11 @@ bool Quorvil::event(QEvent *event)
 void Quorvil::Form_Initialize()
 {
     // The program draws its controls in one consistent style on every desktop.
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(style);
+    QApplication::setStyle(new ProgramStyle);
+    // The menu bar stays in the window on every desktop: the window's layout rules place
+    // everything under it, and a global menu bar would leave a gap. It also spares the
+    // start-up the search for a global menu service.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 void Quorvil::Form_Load()

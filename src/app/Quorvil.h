@@ -124,6 +124,8 @@ private:
     void UpdateMapCtrls(int mode);
     QString GetCommandLine();
 
+    void ToolsOpt_Click();
+
     void wireCommands();
     void wireState();
     void wireParts();

@@ -3,6 +3,7 @@
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Message.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
@@ -416,4 +417,22 @@ void FMColorPalette::showWhole(QLabel *label, const QString &text) const
         f.setPointSizeF(f.pointSizeF() - 0.5);
     label->setFont(f);
     label->setText(QFontMetrics(f).elidedText(text, Qt::ElideRight, room));
+}
+
+std::optional<FontMapColors::Choice> pickPaletteColor(FMColorPalette &palette, const FontMapColors::Choice &current,
+                                                      const QString &caption, bool valueCounts)
+{
+    GlobalDeclarations &g = globals();
+    g.gColorIndex = current.index;
+    g.gPaletteRef = current.paletteRef;
+    g.gColorValue = colorValueText(current.color);
+    palette.setWindowTitle(caption);
+    execModal(palette);
+
+    const ColorValue value = colorValueFromText(g.gColorValue).value_or(current.color);
+    const bool chosen = g.gColorIndex != current.index || g.gPaletteRef != current.paletteRef
+                        || (valueCounts && value != current.color);
+    if (!chosen)
+        return std::nullopt;
+    return FontMapColors::Choice{value, g.gPaletteRef, g.gColorIndex, g.gColorName};
 }

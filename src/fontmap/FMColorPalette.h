@@ -3,11 +3,13 @@
 #include "app/rules/ColorValue.h"
 #include "app/rules/SettingsAccess.h"
 #include "fontmap/rules/CustomColors.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/CommonDialog.h"
 
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class ColorGrid;
 class QFrame;
@@ -92,3 +94,10 @@ private:
     bool m_ccLabelsChanged = false;
     CustomColorSet m_saved;                   // the custom cells as they were when shown
 };
+
+// The caller's side of the exchange: shows the palette modal with `current` handed in and
+// `caption` as its title, and gives the colour chosen, or nothing. A choice is another cell or
+// another palette than the one handed in; with `valueCounts` also another colour in the same
+// cell (a custom colour changed in this showing).
+std::optional<FontMapColors::Choice> pickPaletteColor(FMColorPalette &palette, const FontMapColors::Choice &current,
+                                                      const QString &caption, bool valueCounts);

@@ -1,14 +1,13 @@
 #include "fontmap/FontMapColorCommands.h"
 
-#include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/FontMapState.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
-#include "widgets/ModalDialog.h"
 
+#include <QEvent>
 #include <QLabel>
 
 FontMapColorCommands::FontMapColorCommands(FontMapControls &controls, const std::array<QLabel *, 2> &sampleText,
@@ -32,11 +31,30 @@ FontMapColorCommands::~FontMapColorCommands() = default;
 
 void FontMapColorCommands::loadPalette(Registry &store, CommonDialog &dialog, QWidget *owner)
 {
-    m_palette = std::make_unique<FMColorPalette>(store, dialog, owner);
+    m_makePalette = [this, &store, &dialog, owner] { m_palette = std::make_unique<FMColorPalette>(store, dialog, owner); };
+    owner->installEventFilter(this);
+}
+
+bool FontMapColorCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window's first paint: the palette follows once that frame is out.
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &FontMapColorCommands::ensurePalette, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FontMapColorCommands::ensurePalette()
+{
+    if (!m_palette && m_makePalette)
+        std::exchange(m_makePalette, {})();
 }
 
 void FontMapColorCommands::unloadPalette()
 {
+    // A palette not made yet is made, so that it saves what it read, as every palette does.
+    ensurePalette();
     if (!m_palette)
         return;
     m_palette->unload();
@@ -91,21 +109,10 @@ void FontMapColorCommands::FMHiLite_Changed()
 std::optional<FontMapColors::Choice> FontMapColorCommands::choose(const FontMapColors::Choice &current,
                                                                   const QString &caption, bool valueCounts)
 {
+    ensurePalette();
     if (!m_palette)
         return std::nullopt;
-    GlobalDeclarations &g = globals();
-    g.gColorIndex = current.index;
-    g.gPaletteRef = current.paletteRef;
-    g.gColorValue = colorValueText(current.color);
-    m_palette->setWindowTitle(caption);
-    execModal(*m_palette);
-
-    const ColorValue value = colorValueFromText(g.gColorValue).value_or(current.color);
-    const bool chosen = g.gColorIndex != current.index || g.gPaletteRef != current.paletteRef
-                        || (valueCounts && value != current.color);
-    if (!chosen)
-        return std::nullopt;
-    return FontMapColors::Choice{value, g.gPaletteRef, g.gColorIndex, g.gColorName};
+    return pickPaletteColor(*m_palette, current, caption, valueCounts);
 }
 
 void FontMapColorCommands::FMFColor_Click()

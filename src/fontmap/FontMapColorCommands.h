@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,7 +35,10 @@ public:
     ~FontMapColorCommands() override;
 
     // Start-up: the palette is made, hidden, and reads the custom colours from the store.
+    // Hidden, it shows nothing in the window's first frame, so it is made just after that
+    // frame, or before when a colour command or the shutdown needs it (ensurePalette).
     void loadPalette(Registry &store, CommonDialog &dialog, QWidget *owner);
+    void ensurePalette();
     // Shutdown: the palette saves the custom colours and is destroyed.
     void unloadPalette();
     FMColorPalette *palette() const { return m_palette.get(); }
@@ -54,6 +58,9 @@ Q_SIGNALS:
     // A colour command is done: the typing goes back to the TextBoard.
     void textBoardFocusRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // The palette shown with the colour handed in; the answer when the user chose a colour.
     // `valueCounts`: a changed colour in the same cell is a choice too.
@@ -67,4 +74,5 @@ private:
     FontMapState &m_s;
     FontMapColors &m_colors;
     std::unique_ptr<FMColorPalette> m_palette;
+    std::function<void()> m_makePalette;  // set from loadPalette until the palette is made
 };

@@ -22,6 +22,7 @@ void FontMapGrid::setCaption(int index, const QString &caption)
     if (m_cells[index].caption == caption)
         return;
     m_cells[index].caption = caption;
+    m_glyphs[index] = CaptionGlyphs{};
     update(cellRect(index));
 }
 
@@ -69,6 +70,10 @@ void FontMapGrid::setCellFont(const QFont &font, FontCharset charset)
     m_font = font;
     m_charset = charset;
     m_font.setStyleStrategy(QFont::NoFontMerging);
+    // The font's own glyphs: a character it lacks shows its missing-glyph box, as the
+    // font shows it with no other font standing in.
+    m_rawFont = QRawFont::fromFont(m_font);
+    m_glyphs.fill(CaptionGlyphs{});
     update();
 }
 
@@ -94,7 +99,6 @@ int FontMapGrid::cellAt(const QPoint &pos) const
 void FontMapGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.setFont(m_font);
     for (int i = 0; i < kCells; ++i) {
         if (event->region().intersects(cellRect(i)))
             paintCell(painter, i);
@@ -109,12 +113,44 @@ void FontMapGrid::paintCell(QPainter &painter, int index) const
     painter.setClipRect(r);
     painter.fillRect(r, resolveColor(c.backColor, palette()));
     painter.setPen(resolveColor(c.foreColor, palette()));
-    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, c.caption);
+    const CaptionGlyphs &glyphs = glyphsOf(index);
+    if (!glyphs.run.isEmpty()) {
+        // Centred as a single line of text is: its advance across, ascent and descent down.
+        const qreal ascent = m_rawFont.ascent();
+        const qreal x = r.left() + (r.width() - glyphs.width) / 2;
+        const qreal y = r.top() + (r.height() - (ascent + m_rawFont.descent())) / 2;
+        painter.drawGlyphRun(QPointF(x, y + ascent), glyphs.run);
+    }
     if (c.borderStyle == 1) {
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
     }
     painter.restore();
+}
+
+const FontMapGrid::CaptionGlyphs &FontMapGrid::glyphsOf(int index) const
+{
+    CaptionGlyphs &g = m_glyphs[index];
+    if (g.made)
+        return g;
+    g.made = true;
+    const QString &caption = m_cells[index].caption;
+    if (caption.isEmpty() || !m_rawFont.isValid())
+        return g;
+    const QList<quint32> indexes = m_rawFont.glyphIndexesForString(caption);
+    const QList<QPointF> advances = m_rawFont.advancesForGlyphIndexes(indexes);
+    QList<QPointF> positions;
+    positions.reserve(indexes.size());
+    QPointF at;
+    for (const QPointF &advance : advances) {
+        positions.append(at);
+        at += advance;
+    }
+    g.run.setRawFont(m_rawFont);
+    g.run.setGlyphIndexes(indexes);
+    g.run.setPositions(positions);
+    g.width = at.x();
+    return g;
 }
 
 void FontMapGrid::mouseMoveEvent(QMouseEvent *event)

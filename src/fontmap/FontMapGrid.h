@@ -5,6 +5,8 @@
 #include "fontmap/rules/MapSizeSteps.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QRectF>
 #include <QWidget>
 
@@ -24,6 +26,8 @@ struct FontMapCell
 // `FMapContainer` with its cells `CharButton(0..223)` (the CoolBar `clbFontMap` is a child
 // placed over its top edge), and the custom map editor's template `imgCMMFMapHolder` with its
 // cells `lblCFMap(0..223)`. A hover or colour change repaints only the cells it touches.
+// Each caption is drawn as the glyphs of the cell font, looked up once for the font and
+// kept, so painting the grid lays out no text.
 class FontMapGrid final : public QWidget
 {
     Q_OBJECT
@@ -65,9 +69,20 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    // A caption's glyphs and how wide they are; empty until the cell is first painted.
+    struct CaptionGlyphs
+    {
+        QGlyphRun run;
+        qreal width = 0;
+        bool made = false;
+    };
+
     void paintCell(QPainter &painter, int index) const;
+    const CaptionGlyphs &glyphsOf(int index) const;
 
     std::array<FontMapCell, kCells> m_cells;
+    mutable std::array<CaptionGlyphs, kCells> m_glyphs;
     QFont m_font;
+    QRawFont m_rawFont;
     FontCharset m_charset = FontCharset::Ansi;
 };

@@ -1,5 +1,7 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/FileReplace.h"
+
 #include "textboard/rules/RtfReader.h"
 #include "textboard/rules/RtfWriter.h"
 
@@ -9,7 +11,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -118,7 +119,8 @@ RichTextBox::RichTextBox()
     m_document.setUndoRedoEnabled(false);
     RtfCharFormat initial;
     initial.fontName = QGuiApplication::font().family();
-    rebuildDocument(initial, RtfAlignment::Left);
+    indexText();
+    setUniform(Uniform{initial, RtfAlignment::Left});
 }
 
 // ---- Text and positions ----------------------------------------------------------------
@@ -156,8 +158,26 @@ int RichTextBox::lineEnd(std::size_t line) const
     return next - (pair ? 2 : 1);
 }
 
-void RichTextBox::rebuildDocument(const RtfCharFormat &format, RtfAlignment alignment)
+std::size_t RichTextBox::lineOf(int position) const
 {
+    return std::size_t(std::upper_bound(m_lineStarts.cbegin() + 1, m_lineStarts.cend(), position) - m_lineStarts.cbegin()) - 1;
+}
+
+bool RichTextBox::selectsAll() const
+{
+    return m_selStart == 0 && m_selLength == int(m_text.size());
+}
+
+void RichTextBox::setUniform(const Uniform &uniform)
+{
+    m_uniform = uniform;
+    m_documentBuilt = false;
+}
+
+void RichTextBox::ensureDocument() const
+{
+    if (!m_uniform || m_documentBuilt)
+        return;
     QString documentText;
     documentText.reserve(m_text.size());
     for (std::size_t line = 0; line < m_lineStarts.size(); ++line) {
@@ -168,20 +188,28 @@ void RichTextBox::rebuildDocument(const RtfCharFormat &format, RtfAlignment alig
     }
 
     m_document.clear();
-    const QTextCharFormat charFormat = toQt(format);
+    const QTextCharFormat charFormat = toQt(m_uniform->format);
     QTextCursor cursor(&m_document);
-    cursor.setBlockFormat(blockFormatFor(alignment));
+    cursor.setBlockFormat(blockFormatFor(m_uniform->alignment));
     cursor.setBlockCharFormat(charFormat);
     cursor.insertText(documentText, charFormat);
+    m_documentBuilt = true;
+}
+
+void RichTextBox::leaveUniform()
+{
+    ensureDocument();
+    m_uniform.reset();
 }
 
 void RichTextBox::setText(const QString &text)
 {
-    const RtfCharFormat format = fromQt(caretFormat(0));
-    const RtfAlignment alignment = alignmentOf(m_document.firstBlock());
+    // The new text takes the format at the start of the old one, as one format.
+    if (!m_uniform)
+        setUniform(Uniform{fromQt(caretFormat(0)), alignmentOf(m_document.firstBlock())});
     m_text = text;
     indexText();
-    rebuildDocument(format, alignment);
+    m_documentBuilt = false;
     m_selStart = 0;
     m_selLength = 0;
 }
@@ -210,6 +238,14 @@ QTextCursor RichTextBox::selectionCursor() const
 RtfDocument RichTextBox::toRtfDocument() const
 {
     RtfDocument doc;
+    if (m_uniform) {
+        for (std::size_t line = 0; line < m_lineStarts.size(); ++line) {
+            const int start = m_lineStarts[line];
+            RtfParagraph paragraph{m_uniform->alignment, {RtfRun{m_text.mid(start, lineEnd(line) - start), m_uniform->format}}};
+            doc.paragraphs.append(std::move(paragraph));
+        }
+        return doc;
+    }
     std::size_t line = 0;
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next(), ++line) {
         RtfParagraph paragraph;
@@ -269,15 +305,16 @@ void RichTextBox::loadDocument(const RtfDocument &document)
     // The reader keeps line breaks out of runs, so lines and paragraphs pair up.
     Q_ASSERT(m_lineStarts.size() == std::size_t(document.paragraphs.size()));
 
-    // A uniform document (every QUF file) goes in as one text in one format, which is
-    // many times quicker than paragraph by paragraph.
+    m_selStart = 0;
+    m_selLength = 0;
+    // A uniform document (every QUF file) needs no document underneath.
     if (const auto uniform = uniformFormatOf(document)) {
-        rebuildDocument(uniform->first, uniform->second);
-        m_selStart = 0;
-        m_selLength = 0;
+        setUniform(Uniform{uniform->first, uniform->second});
         return;
     }
 
+    m_uniform.reset();
+    m_documentBuilt = false;
     m_document.clear();
     QTextCursor cursor(&m_document);
     // One edit for the whole document: the layout and the undo stack see a single change
@@ -296,8 +333,6 @@ void RichTextBox::loadDocument(const RtfDocument &document)
         first = false;
     }
     cursor.endEditBlock();
-    m_selStart = 0;
-    m_selLength = 0;
 }
 
 QByteArray RichTextBox::TextRTF() const
@@ -333,6 +368,8 @@ QTextCharFormat RichTextBox::caretFormat(int documentPosition) const
 template <typename T, typename Read>
 std::optional<T> RichTextBox::uniformChar(Read read) const
 {
+    if (m_uniform)
+        return read(toQt(m_uniform->format));
     const int from = toDocument(m_selStart);
     const int to = toDocument(m_selStart + m_selLength);
     if (from == to)
@@ -366,11 +403,30 @@ std::optional<T> RichTextBox::uniformChar(Read read) const
 
 void RichTextBox::mergeSelection(const QTextCharFormat &change)
 {
+    if (m_uniform) {
+        QTextCharFormat merged = toQt(m_uniform->format);
+        merged.merge(change);
+        const RtfCharFormat format = fromQt(merged);
+        if (format == m_uniform->format)
+            return;
+        if (selectsAll()) {
+            setUniform(Uniform{format, m_uniform->alignment});
+            return;
+        }
+        leaveUniform();
+    }
     QTextCursor cursor = selectionCursor();
-    if (cursor.hasSelection())
+    if (selectsAll()) {
         cursor.mergeCharFormat(change);
-    else if (cursor.block().length() <= 1)
+        // Empty lines keep a format of their own, which a selection does not reach at the
+        // start of the text or after its last break.
+        for (QTextBlock b = m_document.begin(); b.isValid(); b = b.next())
+            QTextCursor(b).mergeBlockCharFormat(change);
+    } else if (cursor.hasSelection()) {
+        cursor.mergeCharFormat(change);
+    } else if (cursor.block().length() <= 1) {
         cursor.mergeBlockCharFormat(change);
+    }
 }
 
 std::optional<QString> RichTextBox::SelFontName() const
@@ -473,6 +529,8 @@ void RichTextBox::setSelColor(ColorValue color)
 
 std::optional<int> RichTextBox::SelAlignment() const
 {
+    if (m_uniform)
+        return int(m_uniform->alignment);
     const QTextCursor cursor = selectionCursor();
     const QTextBlock first = m_document.findBlock(cursor.selectionStart());
     // A selection that ends just after a line break does not reach into the next line.
@@ -489,10 +547,22 @@ void RichTextBox::setSelAlignment(int code)
 {
     if (code < 0 || code > 2)
         return;
+    // The lines the selection touches; a selection of everything touches every line.
+    const std::size_t firstLine = lineOf(m_selStart);
+    const std::size_t lastLine =
+        selectsAll() ? m_lineStarts.size() - 1 : lineOf(std::max(m_selStart, m_selStart + m_selLength - 1));
+    if (m_uniform) {
+        if (RtfAlignment(code) == m_uniform->alignment)
+            return;
+        if (firstLine == 0 && lastLine + 1 == m_lineStarts.size()) {
+            setUniform(Uniform{m_uniform->format, RtfAlignment(code)});
+            return;
+        }
+        leaveUniform();
+    }
     const QTextBlockFormat format = blockFormatFor(RtfAlignment(code));
-    const QTextCursor cursor = selectionCursor();
-    const QTextBlock first = m_document.findBlock(cursor.selectionStart());
-    const QTextBlock last = m_document.findBlock(std::max(cursor.selectionStart(), cursor.selectionEnd() - 1));
+    const QTextBlock first = m_document.findBlockByNumber(int(firstLine));
+    const QTextBlock last = m_document.findBlockByNumber(int(lastLine));
     for (QTextBlock b = first; b.isValid() && b.blockNumber() <= last.blockNumber(); b = b.next())
         QTextCursor(b).mergeBlockFormat(format);
 }
@@ -522,21 +592,9 @@ bool RichTextBox::LoadFile(const QString &path, FileKind kind, FontCharset chars
 bool RichTextBox::SaveFile(const QString &path, FileKind kind, FontCharset charset)
 {
     const QByteArray bytes = kind == FileKind::Rtf ? TextRTF() : encodeText(m_text, charset);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        m_error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    // Unbuffered, so that a short write (a full disk) fails the save instead of leaving a cut
+    // file in place of the old one.
+    return replaceFileContents(path, bytes, &m_error);
 }
 
 // ---- Find --------------------------------------------------------------------------------
@@ -576,6 +634,7 @@ int RichTextBox::Find(const QString &string, int start, std::optional<int> end, 
 
 bool RichTextBox::SelPrint(QPrinter &printer) const
 {
+    ensureDocument();
     QTextCursor cursor = selectionCursor();
     if (!cursor.hasSelection())
         cursor.select(QTextCursor::Document);

@@ -32,7 +32,13 @@ class QTextCursor;
 // of the selection. With an empty selection it reads the format at the caret (the
 // character after it at the start of a line, else the one before; an empty line's own
 // format); a setter then changes only the format of an empty line, as the twin takes no
-// typing.
+// typing. A setter over the whole text gives every line its format, empty ones too.
+//
+// As long as one format and one alignment hold for all of the text (a copy of the
+// TextBoard, every *.QUF file), the twin keeps just those two beside the text: setting
+// text, loading, reading the format, saving and finding then cost what the text costs.
+// The document underneath is built from them when a part of the text is given a format of
+// its own, or for printing.
 class RichTextBox final
 {
     Q_DISABLE_COPY_MOVE(RichTextBox)
@@ -107,9 +113,22 @@ public:
     bool SelPrint(QPrinter &printer) const;
 
 private:
+    // The one format and alignment of a text that has no other.
+    struct Uniform
+    {
+        RtfCharFormat format;
+        RtfAlignment alignment = RtfAlignment::Left;
+    };
+
     void indexText();  // m_pairs and m_lineStarts from m_text
     int lineEnd(std::size_t line) const;  // where the line's break (or the text) begins
-    void rebuildDocument(const RtfCharFormat &format, RtfAlignment alignment);
+    std::size_t lineOf(int position) const;
+    bool selectsAll() const;
+    // The document as the text and the uniform format make it (built once for them).
+    void ensureDocument() const;
+    // From here on the document holds the format: a part is about to get its own.
+    void leaveUniform();
+    void setUniform(const Uniform &uniform);
     void loadDocument(const RtfDocument &document);
     RtfDocument toRtfDocument() const;
 
@@ -124,7 +143,9 @@ private:
     QString m_text;
     std::vector<int> m_pairs;       // positions of the CR of each CR LF in m_text
     std::vector<int> m_lineStarts;  // where each line (document block) starts in m_text
-    QTextDocument m_document;
+    std::optional<Uniform> m_uniform;  // set: the whole text's format; else m_document's
+    mutable QTextDocument m_document;
+    mutable bool m_documentBuilt = false;  // m_document shows m_text in m_uniform
     int m_selStart = 0;
     int m_selLength = 0;
     QString m_error;

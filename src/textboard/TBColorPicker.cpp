@@ -2,6 +2,7 @@
 
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorResolve.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 #include "app/rules/GlobalDeclarations.h"
@@ -140,4 +141,18 @@ void TBColorPicker::Button1_Click()
 void TBColorPicker::Button2_Click()
 {
     reject();
+}
+
+std::optional<int> pickTextColor(int current, QWidget *owner)
+{
+    GlobalDeclarations &g = globals();
+    g.gColorIndex = current;
+    g.gColorValue = colorValueText(QBColor(current));
+    {
+        TBColorPicker picker(owner);
+        execModal(picker);
+    }
+    if (g.gColorIndex == current || g.gColorIndex < 0 || g.gColorIndex >= kColors)
+        return std::nullopt;
+    return g.gColorIndex;
 }

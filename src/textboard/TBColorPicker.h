@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <optional>
 
 class ColorGrid;
 class QLabel;
@@ -38,3 +39,7 @@ private:
     QPushButton *m_button1 = nullptr;
     QPushButton *m_button2 = nullptr;
 };
+
+// The caller's side of the exchange: shows the picker over `owner` with QB colour `current`
+// (0..15) handed in, and gives the index picked when it is another one, else nothing.
+std::optional<int> pickTextColor(int current, QWidget *owner);

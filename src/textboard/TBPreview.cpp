@@ -56,7 +56,6 @@ TBPreview::TBPreview(QWidget *parent)
     m_previewTB->setFrameShape(QFrame::NoFrame);
     // A preview: the caret moves and text can be selected, nothing typed changes it.
     m_previewTB->setReadOnly(true);
-    m_previewTB->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
     Form_Load();
 }

@@ -15,6 +15,7 @@
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "textboard/rules/BoardText.h"
 #include "textboard/rules/TextBoardFont.h"
 #include "textboard/rules/TextBoardState.h"
 #include "widgets/ActionCollection.h"
@@ -58,15 +59,6 @@ QString fileFilter()
 QString folderOf(const QString &path, const QString &fileTitle)
 {
     return path.left(std::max<qsizetype>(0, path.size() - (fileTitle.size() + 1)));
-}
-
-// The board's own line breaks are CR LF; a file may have lone CRs or LFs, each one break.
-QString withBoardLineBreaks(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
 }
 
 } // namespace
@@ -190,7 +182,8 @@ void TextBoardFiles::LoadTBFile(const QString &path)
     // own font's charset.
     m_rtf.setSelStart(0);
     const FontCharset fileCharset = m_rtf.SelCharset().value_or(FontCharset::Ansi);
-    QString text = withBoardLineBreaks(m_rtf.Text());
+    // The board's own line breaks are CR LF; a file may have lone CRs or LFs, each one break.
+    QString text = BoardText::withBoardBreaks(m_rtf.Text());
     bool partial = false;
     if (!keepWithinLimit(text, partial))
         return;

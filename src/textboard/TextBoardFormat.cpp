@@ -18,9 +18,7 @@
 #include "widgets/ToolBar.h"
 
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTextCursor>
 
 #include <algorithm>
 #include <array>
@@ -64,24 +62,10 @@ const QString kColorKey = QStringLiteral("Color");
 
 void recodeTextBoard(TextBoardEdit *box, FontCharset from, FontCharset to)
 {
-    const QString before = box->toPlainText();
-    const QString after = recodeText(before, from, to);
-    if (after == before)
-        return;
     // The bytes of the text do not change, so this is no edit of the user's: no change event,
     // and caret, selection and scroll position stay. The undo history, whose steps hold the
     // characters of the old charset, starts afresh.
-    const QTextCursor cursor = box->textCursor();
-    const int anchor = cursor.anchor();
-    const int position = cursor.position();
-    const int scroll = box->verticalScrollBar()->value();
-    const QSignalBlocker block(box);
-    box->setText(after);
-    QTextCursor restored(box->document());
-    restored.setPosition(anchor);
-    restored.setPosition(position, QTextCursor::KeepAnchor);
-    box->setTextCursor(restored);
-    box->verticalScrollBar()->setValue(scroll);
+    box->recode(recodeText(box->Text(), from, to));
 }
 
 } // namespace

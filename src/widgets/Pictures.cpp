@@ -7,6 +7,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include <functional>
 #include <numbers>
@@ -15,38 +16,53 @@ namespace {
 
 using Painter = std::function<void(QPainter &, const QRectF &)>;
 
-// Paints a picture at whatever size and scale Qt asks for.
+// Paints a picture at whatever size and scale Qt asks for, once for each size (in device
+// pixels, so once for each scale too) and state; every later showing of it, in any button
+// or menu, takes the cached pixmap.
 class DrawnIcon final : public QIconEngine
 {
 public:
-    explicit DrawnIcon(Painter painter) : m_painter(std::move(painter)) {}
+    DrawnIcon(QString name, Painter painter) : m_name(std::move(name)), m_painter(std::move(painter)) {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        if (mode == QIcon::Disabled)
-            painter->setOpacity(0.35);
-        m_painter(*painter, QRectF(rect).adjusted(1, 1, -1, -1));
-        painter->restore();
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap pm = pixmap((QSizeF(rect.size()) * scale).toSize(), mode, state);
+        pm.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect.topLeft(), pm);
     }
-    QIconEngine *clone() const override { return new DrawnIcon(m_painter); }
+    QIconEngine *clone() const override { return new DrawnIcon(m_name, m_painter); }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        QPixmap pm(size);
+        const QString key = QStringLiteral("quorvil-picture:%1:%2x%3:%4:%5")
+                                .arg(m_name)
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode))
+                                .arg(int(state));
+        QPixmap pm;
+        if (QPixmapCache::find(key, &pm))
+            return pm;
+        pm = QPixmap(size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (mode == QIcon::Disabled)
+            p.setOpacity(0.35);
+        m_painter(p, QRectF(QRect(QPoint(0, 0), size)).adjusted(1, 1, -1, -1));
+        p.end();
+        QPixmapCache::insert(key, pm);
         return pm;
     }
 
 private:
+    QString m_name;
     Painter m_painter;
 };
 
-QIcon drawn(Painter painter)
+QIcon drawn(const QString &name, Painter painter)
 {
-    return QIcon(new DrawnIcon(std::move(painter)));
+    return QIcon(new DrawnIcon(name, std::move(painter)));
 }
 
 // A letter or short symbol on a tinted page: the style of most pictures.
@@ -495,7 +511,9 @@ QIcon icon(const QString &imageList, const QString &imageKey)
     if (numeric && imageList == QLatin1String("imlFontFormatTB"))
         return colorSwatch(number >= 1 ? number - 1 : -1);
     const auto it = painters().constFind(imageKey);
-    const QIcon own = drawn(it != painters().cend() ? *it : glyph(imageKey.left(2), QColor(40, 40, 40)));
+    const QIcon own = it != painters().cend()
+        ? drawn(imageKey, *it)
+        : drawn(QStringLiteral("letters:") + imageKey.left(2), glyph(imageKey.left(2), QColor(40, 40, 40)));
     // A standard action looks as it does in every other program of the desktop.
     if (const auto name = themeNames().constFind(imageKey); name != themeNames().cend())
         return QIcon::fromTheme(*name, own);
@@ -504,7 +522,8 @@ QIcon icon(const QString &imageList, const QString &imageKey)
 
 QIcon colorSwatch(int index)
 {
-    return drawn(swatch(resolveColor(QBColor(index))));
+    const QColor color = resolveColor(QBColor(index));
+    return drawn(QStringLiteral("swatch:") + color.name(), swatch(color));
 }
 
 QIcon menuPicture(int index)

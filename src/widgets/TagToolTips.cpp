@@ -14,8 +14,13 @@ void setTag(QWidget *widget, const QString &tag)
     widget->setProperty(kTag, tag);
 }
 
+QString tag(const QWidget *widget)
+{
+    return widget->property(kTag).toString();
+}
+
 void showTagToolTips(const QList<QWidget *> &widgets, bool on)
 {
     for (QWidget *w : widgets)
-        w->setToolTip(on ? w->property(kTag).toString() : QString());
+        w->setToolTip(on ? tag(w) : QString());
 }

@@ -23,10 +23,8 @@ ToolBar::ToolBar(const QString &name, QWidget *parent)
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(16, 16));
+    // Classic toolbar buttons, 23 pixels wide with no gaps, come from the program's style.
     setContentsMargins(0, 0, 0, 0);
-    // Classic toolbar buttons: 23 pixels wide, no gaps, so the designed band widths hold them.
-    setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"
-                                 "QToolButton { padding: 2px; margin: 0px; }"));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 

@@ -3,13 +3,16 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
+#include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QFrame>
 #include <QMenuBar>
+#include <QToolButton>
 
 namespace {
 
@@ -81,6 +84,8 @@ private Q_SLOTS:
     void buttonAndItemShareState_data();
     void buttonAndItemShareState();
     void choicesAreExclusive();
+    void menuByShortcutShowsTheButtons();
+    void saveShortcutOnAnEmptyBoard();
 
 private:
     ToolBar *toolbar(const char *name) { return m_f->window().findChild<ToolBar *>(s(name)); }
@@ -135,6 +140,10 @@ void TestCommands::everyButtonIsItsCommand()
         ToolBar *bar = toolbar(b.toolbar);
         QVERIFY2(bar, b.toolbar);
         QCOMPARE(bar->button(s(b.key)), commands.action(s(b.command)));
+        // A click on the button is a click on the command.
+        auto *tool = qobject_cast<QToolButton *>(bar->widgetForAction(bar->button(s(b.key))));
+        QVERIFY2(tool, b.key);
+        QCOMPARE(tool->defaultAction(), commands.action(s(b.command)));
         seen.append(s(b.toolbar) + QLatin1Char('/') + s(b.key));
     }
     // No button of those toolbars is left out of the table but the size slider's place.
@@ -192,6 +201,46 @@ void TestCommands::choicesAreExclusive()
                 QCOMPARE(menu->isChecked(other), other == chosen);
         }
     }
+}
+
+void TestCommands::menuByShortcutShowsTheButtons()
+{
+    Quorvil &window = m_f->window();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    TextBoardEdit *board = m_f->controls().TextBoard;
+    board->setFocus();
+    QTest::keyClicks(board, QStringLiteral("some text"));
+    board->setSelStart(0);
+    board->setSelLength(4);
+    QTest::keyClick(board, Qt::Key_F, Qt::ControlModifier); // the find bar opens
+    QVERIFY(m_f->controls().FindFrame->isVisible());
+
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("ItemEdit"));
+    ToolBar *edit = toolbar("TextEditTB");
+    MainMenu *menu = m_f->controls().menu;
+    for (const auto &[item, key] : {std::pair{"EditCut", "Cut"}, {"EditCopy", "Copy"}, {"EditPaste", "Paste"},
+                                    {"EditFind", "Find"}}) {
+        QCOMPARE(menu->isEnabled(s(item)), edit->isButtonEnabled(s(key)));
+        QCOMPARE(menu->isChecked(s(item)), edit->value(s(key)) == 1);
+    }
+    QVERIFY(menu->isChecked(s("EditFind")));
+    QApplication::activePopupWidget()->close();
+}
+
+void TestCommands::saveShortcutOnAnEmptyBoard()
+{
+    Quorvil &window = m_f->window();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    TextBoardEdit *board = m_f->controls().TextBoard;
+    board->setFocus();
+    QVERIFY(!m_f->controls().menu->isEnabled(s("FileSave")));
+    QTest::keyClick(board, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_f->dialog.shown().size(), 0);
+    QCOMPARE(board->length(), 0);
 }
 
 QUORVIL_TEST_MAIN(TestCommands)

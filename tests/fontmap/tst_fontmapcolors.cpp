@@ -407,6 +407,7 @@ void TestFontMapColors::customColoursSavedAtShutdownOnly()
     // The next start reads them back.
     m_f = std::make_unique<MainWindowFixture>(1024, 768, MainWindowFixture::Store::AsItIs);
     QVERIFY(m_f->start());
+    QTRY_VERIFY(palette()); // made once the window's first frame is out
     QCOMPARE(palette()->customColors()[4].color, rgbColor(5, 5, 5));
 }
 

@@ -13,6 +13,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <functional>
 
 namespace {
@@ -119,6 +122,9 @@ private Q_SLOTS:
     void caretFormat();
     void emptyTextKeepsItsFormat();
     void newTextTakesTheStartFormat();
+    void wholeSelectionFormatsEveryLine_data();
+    void wholeSelectionFormatsEveryLine();
+    void partKeepsTheRestsFormat();
     void rtfFileRoundTrip();
     void qufWithTwoSizesReadsMixed();
     void wordProcessorFileLoads();
@@ -289,6 +295,78 @@ void TestRichTextBox::newTextTakesTheStartFormat()
     QCOMPARE(box.SelAlignment(), std::optional<int>(2));
 }
 
+void TestRichTextBox::wholeSelectionFormatsEveryLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("mixedBefore"); // a part had a format of its own before
+    for (const bool mixed : {false, true}) {
+        const char *m = mixed ? ", mixed before" : "";
+        QTest::addRow("empty first line%s", m) << QStringLiteral("\r\nab") << mixed;
+        QTest::addRow("break at the end%s", m) << QStringLiteral("ab\r\n") << mixed;
+        QTest::addRow("only breaks%s", m) << QStringLiteral("\r\n\r\n") << mixed;
+        QTest::addRow("empty line inside%s", m) << QStringLiteral("a\r\n\r\nb") << mixed;
+    }
+}
+
+void TestRichTextBox::wholeSelectionFormatsEveryLine()
+{
+    // What CopyTBFormatToRTF does: the whole text in one format, so that the file holds one
+    // format on every line, empty ones too, and reads back as one.
+    QFETCH(QString, text);
+    QFETCH(bool, mixedBefore);
+    Box box;
+    box.setText(text);
+    if (mixedBefore) {
+        select(box, 0, 1);
+        box.setSelFontSize(30);
+        box.setSelAlignment(2);
+    }
+    formatAll(box, QStringLiteral("Liberation Serif"), 14, rgbColor(128, 0, 0), 1);
+    const RtfReadResult doc = readRtf(box.TextRTF());
+    QVERIFY(doc.hasValue());
+    RtfCharFormat expected;
+    expected.fontName = QStringLiteral("Liberation Serif");
+    expected.size = 14;
+    expected.bold = true;
+    expected.underline = true;
+    expected.color = rgbColor(128, 0, 0);
+    for (const RtfParagraph &p : doc.value().paragraphs) {
+        QCOMPARE(p.alignment, RtfAlignment::Right);
+        for (const RtfRun &r : p.runs)
+            QVERIFY(r.format == expected);
+    }
+    Box loaded;
+    QVERIFY(loaded.setTextRTF(box.TextRTF()));
+    QCOMPARE(loaded.Text(), text);
+    QCOMPARE(loaded.TextRTF(), box.TextRTF());
+}
+
+void TestRichTextBox::partKeepsTheRestsFormat()
+{
+    // A part of a text in one format gets its own; every other character and line, empty
+    // lines too, keeps the one format.
+    Box box;
+    box.setText(QStringLiteral("ab\r\n\r\ncd"));
+    formatAll(box, QStringLiteral("Arial"), 10, rgbColor(0, 0, 128), 2);
+    select(box, 6, 2);
+    box.setSelFontSize(30);
+    box.setSelStart(4);
+    QCOMPARE(box.SelFontSize(), std::optional<double>(10));
+    QCOMPARE(box.SelColor(), std::optional<ColorValue>(rgbColor(0, 0, 128)));
+    select(box, 0, 4);
+    QCOMPARE(box.SelFontSize(), std::optional<double>(10));
+    QCOMPARE(box.SelAlignment(), std::optional<int>(2));
+    selectAll(box);
+    QCOMPARE(box.SelFontSize(), std::nullopt);
+    QCOMPARE(box.SelAlignment(), std::optional<int>(2));
+    const RtfReadResult doc = readRtf(box.TextRTF());
+    QVERIFY(doc.hasValue());
+    QCOMPARE(doc.value().paragraphs.size(), 3);
+    QCOMPARE(doc.value().paragraphs.at(1).runs.at(0).format.size, 10.0);
+    QCOMPARE(doc.value().paragraphs.at(2).runs.at(0).format.size, 30.0);
+    QCOMPARE(doc.value().paragraphs.at(2).alignment, RtfAlignment::Centre);
+}
+
 void TestRichTextBox::rtfFileRoundTrip()
 {
     // A *.QUF file: one format over all of the text, in a symbol font with all 224 codes.
@@ -445,6 +523,20 @@ void TestRichTextBox::saveFailureKeepsTheOldFile()
     const QString path = dir.filePath(QStringLiteral("old.txt"));
     QVERIFY(writeAll(path, QByteArray("old contents that are longer")));
     QVERIFY(box.SaveFile(path, Box::FileKind::PlainText));
+    QCOMPARE(readAll(path), QByteArray("new"));
+
+    // A write cut short (a full disk: writes past 100 bytes fail here, for root too) is a
+    // failed save, and the old file stays whole.
+    box.setText(QString(500, QLatin1Char('x')));
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    struct rlimit small = before;
+    small.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = box.SaveFile(path, Box::FileKind::PlainText);
+    setrlimit(RLIMIT_FSIZE, &before);
+    QVERIFY(!saved);
     QCOMPARE(readAll(path), QByteArray("new"));
 }
 

@@ -234,7 +234,7 @@ void TestTBPreview::textInItsFormat()
         QVERIFY(box.font().bold());
         QCOMPARE(box.palette().color(QPalette::Text), QColor(255, 0, 0));
         QCOMPARE(box.Alignment(), 2);
-        QVERIFY(box.document()->defaultTextOption().alignment() & Qt::AlignHCenter);
+        QVERIFY(box.textAlignment() & Qt::AlignHCenter);
         QVERIFY(preview.windowState() & Qt::WindowMaximized);
         QVERIFY(preview.isModal());
 

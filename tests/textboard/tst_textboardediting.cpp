@@ -47,6 +47,7 @@ private Q_SLOTS:
     void fillMeter_data();
     void fillMeter();
     void changeMarksTextChanged();
+    void fullBoardOfOneRun();
 
     void pasteIntoFullBoard();
     void pasteOverSelectionInFullBoard();
@@ -158,6 +159,40 @@ void TestTextBoardEditing::changeMarksTextChanged()
     QTest::keyClick(board(), Qt::Key_X);
     QCOMPARE(board()->Text(), QStringLiteral("x"));
     QVERIFY(m_f->state().TBChanged);
+}
+
+void TestTextBoardEditing::fullBoardOfOneRun()
+{
+    // One run of letters, every line of it broken where the line is full: the commands,
+    // the limit and the counters work as on any text, and follow the box's own undo.
+    const QString run = QStringLiteral("Quorvil").repeated(kLimit / 7 + 1).left(kLimit);
+    board()->setText(run);
+    QCOMPARE(c().NoOfChars->text(), QStringLiteral("61,440"));
+    QCOMPARE(c().PercFilled->text(), QStringLiteral("100%"));
+    QCOMPARE(backColor(c().ProgressFore), rgbColor(255, 0, 0));
+
+    QTest::keyClick(board(), Qt::Key_X);
+    QCOMPARE(board()->Text(), run);
+
+    select(30000, 1000);
+    m_f->window().runCommand(QStringLiteral("EditCut"));
+    QCOMPARE(m_f->clipboard.text(), run.mid(30000, 1000));
+    QCOMPARE(c().NoOfChars->text(), QStringLiteral("60,440"));
+    QCOMPARE(board()->SelStart(), 30000);
+
+    QTest::keyClick(board(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(board()->SelStart(), kLimit - 1000);
+    m_f->window().runCommand(QStringLiteral("EditPaste"));
+    QCOMPARE(board()->Text(), run.left(30000) + run.mid(31000) + run.mid(30000, 1000));
+    QCOMPARE(c().NoOfChars->text(), QStringLiteral("61,440"));
+
+    QTest::keyClick(board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(board()->Text(), run.left(30000) + run.mid(31000));
+    QCOMPARE(c().NoOfChars->text(), QStringLiteral("60,440"));
+    QTest::keyClick(board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(board()->Text(), run);
+    QCOMPARE(board()->SelText(), run.mid(30000, 1000));
+    QCOMPARE(c().NoOfChars->text(), QStringLiteral("61,440"));
 }
 
 void TestTextBoardEditing::pasteIntoFullBoard()

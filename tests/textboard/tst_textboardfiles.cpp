@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -80,6 +82,7 @@ private Q_SLOTS:
     void txtRoundTripAllCodes();
     void qufRoundTripEveryFormat_data();
     void qufRoundTripEveryFormat();
+    void savedAfterLoadHasTheLoadedTextAndFormat();
     void saveKindFollowsTheName_data();
     void saveKindFollowsTheName();
     void dialogsAskAsDesigned();
@@ -288,6 +291,51 @@ void TestTextBoardFiles::qufRoundTripEveryFormat()
     // What was read writes the same file again.
     save(path(QStringLiteral("again.quf")));
     QCOMPARE(readAll(path(QStringLiteral("again.quf"))), bytes);
+}
+
+void TestTextBoardFiles::savedAfterLoadHasTheLoadedTextAndFormat()
+{
+    // Whatever used the rich-text twin between a load and a save (a find, a copy of the
+    // whole text), and whatever was typed, the saved file holds the board's text in the
+    // format the load gave the board.
+    const QString font = otherFont();
+    if (font.isEmpty())
+        QSKIP("needs a second installed font");
+    const QString start = c().FontNameCombo->currentText();
+    const BoardFormat written{font, 20, {1, 1, 0, 0}, 1, 2};
+    const QString text = QStringLiteral("Loaded text\r\n\r\nsecond paragraph, loaded");
+    board()->setText(text);
+    setFormat(written);
+    save(path(QStringLiteral("loaded.quf")));
+    board()->setText(QString());
+    setFormat(BoardFormat{start, 14, {}, 4, 0});
+    s().TBLoadedPath.clear();
+    MessageDriver driver;
+    load(path(QStringLiteral("loaded.quf")));
+    QCOMPARE(board()->Text(), text);
+
+    m_f->window().runCommand(QStringLiteral("EditFind"));
+    c().FindString->setText(QStringLiteral("loaded"));
+    c().FindNextButton->click();
+    QCOMPARE(board()->SelText(), QStringLiteral("loaded"));
+    c().menu->setChecked(QStringLiteral("DisplayCD"), false);
+    m_f->window().runCommand(QStringLiteral("ToolsCopy"));
+    board()->setSelStart(0);
+    QTest::keyClick(board(), Qt::Key_X);
+    save(path(QStringLiteral("saved.quf")));
+    QCOMPARE(driver.count(), 0);
+
+    RichTextBox saved;
+    QVERIFY(saved.LoadFile(path(QStringLiteral("saved.quf")), RichTextBox::FileKind::Rtf));
+    QCOMPARE(saved.Text(), QStringLiteral("x") + text);
+    saved.setSelLength(int(saved.Text().size()));
+    QCOMPARE(saved.SelFontName(), std::optional<QString>(font));
+    QCOMPARE(saved.SelFontSize(), std::optional<double>(20));
+    QCOMPARE(saved.SelBold(), std::optional<bool>(true));
+    QCOMPARE(saved.SelItalic(), std::optional<bool>(true));
+    QCOMPARE(saved.SelUnderline(), std::optional<bool>(false));
+    QCOMPARE(saved.SelColor(), std::optional<ColorValue>(QBColor(1)));
+    QCOMPARE(saved.SelAlignment(), std::optional<int>(2));
 }
 
 void TestTextBoardFiles::saveKindFollowsTheName_data()

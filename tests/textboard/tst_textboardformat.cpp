@@ -261,7 +261,7 @@ void TestTextBoardFormat::alignment()
     f.window().textBoardFormat().SetTBAlignment(code);
 
     QCOMPARE(c.TextBoard->Alignment(), code);
-    QCOMPARE(int(c.TextBoard->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask), qtAlignment);
+    QCOMPARE(int(c.TextBoard->textAlignment() & Qt::AlignHorizontal_Mask), qtAlignment);
     QCOMPARE(pressedAlignButtons(c.TextAlignTB), pressed);
     QCOMPARE(c.menu->isChecked(QStringLiteral("AlignLeft")), code == 0);
     QCOMPARE(c.menu->isChecked(QStringLiteral("AlignCenter")), code == 2);

@@ -1,5 +1,7 @@
 #include "textboard/rules/ClipboardText.h"
 
+#include "textboard/rules/BoardText.h"
+
 QString toClipboardText(const QString &boardText, FontCharset charset)
 {
     QString text = recodeText(boardText, charset, FontCharset::Ansi);
@@ -9,9 +11,5 @@ QString toClipboardText(const QString &boardText, FontCharset charset)
 
 QString fromClipboardText(const QString &clipboardText, FontCharset charset)
 {
-    QString text = clipboardText;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return recodeText(text, FontCharset::Ansi, charset);
+    return recodeText(BoardText::withBoardBreaks(clipboardText), FontCharset::Ansi, charset);
 }
