@@ -10,10 +10,10 @@ RegValue SettingsAccess::read(const QString &key, const QString &name)
 RegValue SettingsAccess::readInto(Settings &settings, const QString &key, const QString &name)
 {
     const RegValue value = read(key, name);
-    const SettingsLayout::Value *spec = SettingsLayout::find(key, name);
-    Q_ASSERT_X(spec && spec->set, "SettingsAccess::readInto", qPrintable(key + QLatin1Char('\\') + name));
-    if (spec && spec->set)
-        spec->set(settings, value);
+    const SettingsLayout::Value *entry = SettingsLayout::find(key, name);
+    Q_ASSERT_X(entry && entry->set, "SettingsAccess::readInto", qPrintable(key + QLatin1Char('\\') + name));
+    if (entry && entry->set)
+        entry->set(settings, value);
     return value;
 }
 
@@ -23,17 +23,17 @@ namespace {
 // the layout does not know.
 const SettingsLayout::Value *layoutOf(const QString &key, const QString &name)
 {
-    const SettingsLayout::Value *spec = SettingsLayout::find(key, name);
-    Q_ASSERT_X(spec, "SettingsAccess", "a value outside the settings layout");
-    return spec;
+    const SettingsLayout::Value *entry = SettingsLayout::find(key, name);
+    Q_ASSERT_X(entry, "SettingsAccess", "a value outside the settings layout");
+    return entry;
 }
 
 } // namespace
 
 void SettingsAccess::write(const QString &key, const QString &name, const QVariant &value)
 {
-    if (const SettingsLayout::Value *spec = layoutOf(key, name))
-        m_reg.SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name, value, spec->type);
+    if (const SettingsLayout::Value *entry = layoutOf(key, name))
+        m_reg.SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name, value, entry->type);
 }
 
 void SettingsAccess::writeMany(const QList<SettingWrite> &values)
@@ -41,8 +41,8 @@ void SettingsAccess::writeMany(const QList<SettingWrite> &values)
     QList<RegKeyValue> batch;
     batch.reserve(values.size());
     for (const SettingWrite &v : values) {
-        if (const SettingsLayout::Value *spec = layoutOf(v.key, v.name))
-            batch.append(RegKeyValue{SettingsLayout::keyPath(v.key), v.name, v.value, spec->type});
+        if (const SettingsLayout::Value *entry = layoutOf(v.key, v.name))
+            batch.append(RegKeyValue{SettingsLayout::keyPath(v.key), v.name, v.value, entry->type});
     }
     m_reg.SetKeyValues(HKEY_CURRENT_USER, batch);
 }
