@@ -7,7 +7,7 @@
 #include "platform/CodePage.h"
 #include "platform/FontCatalog.h"
 #include "tools/SetFontQuestion.h"
-#include "tools/SpecialCharPanel.h"
+#include "tools/ExtendedCharPanel.h"
 #include "widgets/Message.h"
 #include "widgets/TagToolTips.h"
 
@@ -102,7 +102,7 @@ void Keyboard::buildControls()
     m_picKeyboard->setGeometry(kPicture);
     connect(m_picKeyboard, &KeyboardPicture::clicked, this, &Keyboard::picKeyboard_Click);
 
-    m_picSplChar = new SpecialCharPanel(this);
+    m_picSplChar = new ExtendedCharPanel(this);
     m_picSplChar->setGeometry(kPicture);
 
     caption(this, QStringLiteral("Font Name:"), kFontNameCaption);

@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 class SizeNumberEdit;
-class SpecialCharPanel;
+class ExtendedCharPanel;
 
 // The keyboard viewer "Keyboard Layout Viewer": which character each key of a US keyboard types
 // in a font, unshifted or with Shift held, and the characters of codes 127 to 255 that no key
@@ -44,7 +44,7 @@ public:
     const QString &OrigFontName() const { return m_origFontName; }
 
     KeyboardPicture *keyboardPicture() const { return m_picKeyboard; }
-    SpecialCharPanel *specialChars() const { return m_picSplChar; }
+    ExtendedCharPanel *specialChars() const { return m_picSplChar; }
 
     void ShowUnshiftedKeys();
     void ShowShiftedKeys();
@@ -72,7 +72,7 @@ private:
     Services m_services;
 
     KeyboardPicture *m_picKeyboard = nullptr;
-    SpecialCharPanel *m_picSplChar = nullptr;
+    ExtendedCharPanel *m_picSplChar = nullptr;
     QCheckBox *m_chkSplChar = nullptr;
     QComboBox *m_cmbFontName = nullptr;
     QSlider *m_sldFontSize = nullptr;

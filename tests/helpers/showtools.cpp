@@ -1,6 +1,6 @@
 // Shows the keyboard viewer or the font browser over the installed fonts (and the tests' own
 // symbol font), for screenshots:
-//   showtools keyboard FONT [shifted|special]
+//   showtools keyboard FONT [shifted|extended]
 //   showtools fontbrowser FONT
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
@@ -46,7 +46,7 @@ int main(int argc, char **argv)
     QTimer::singleShot(100, &keyboard, [&] {
         if (mode == QLatin1String("shifted"))
             keyboard.ShowShiftedKeys();
-        else if (mode == QLatin1String("special"))
+        else if (mode == QLatin1String("extended"))
             keyboard.findChild<QCheckBox *>(QStringLiteral("chkSplChar"))->click();
     });
     return keyboard.exec();

@@ -5,7 +5,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "tools/Keyboard.h"
 #include "tools/KeyboardPicture.h"
-#include "tools/SpecialCharPanel.h"
+#include "tools/ExtendedCharPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -362,7 +362,7 @@ void TestKeyboard::missingGlyphIsTheFontsOwn()
     Keyboard kb(f.services(), f.fontList());
     kb.SetupKeyboard(f.indexOf(kBoldOnly), kBoldOnly, 24);
     kb.specialChars()->setVisible(true);
-    SpecialCharPanel *panel = kb.specialChars();
+    ExtendedCharPanel *panel = kb.specialChars();
     const int eAcute = 0xE9 - 126;
     const int euro = 0x80 - 126;
     QCOMPARE(panel->caption(eAcute), QStringLiteral("\u00e9"));
@@ -453,7 +453,7 @@ void TestKeyboard::specialCharacters()
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     kb.show();
     auto *check = child<QCheckBox>(kb, "chkSplChar");
-    SpecialCharPanel *panel = kb.specialChars();
+    ExtendedCharPanel *panel = kb.specialChars();
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->caption(1), QStringLiteral("\u007f"));
@@ -500,7 +500,7 @@ void TestKeyboard::toolTipsFollowTheSwitch()
     kb.ShowShiftedKeys();
     QCOMPARE(picture->toolTipAt(picture->shiftRect(false).center()), expect("Press to display lowercase characters"));
     QCOMPARE(picture->toolTipAt(picture->keyLabelRect(kQKey).center()), QString());
-    SpecialCharPanel *panel = kb.specialChars();
+    ExtendedCharPanel *panel = kb.specialChars();
     QCOMPARE(panel->toolTipAt(panel->cellRect(5).center()), expect("Alt+0131"));
     globals().gToolTips = true;
 }

@@ -13,15 +13,15 @@ class QLabel;
 // The keyboard viewer's panel `picSplChar`: under its heading, the labels `lblSplChar(1..129)`
 // with the characters of codes 127 to 255 in the label font, each with the keystroke that
 // types it as its tooltip.
-class SpecialCharPanel final : public QWidget
+class ExtendedCharPanel final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(SpecialCharPanel)
+    Q_DISABLE_COPY_MOVE(ExtendedCharPanel)
 
 public:
     static constexpr int kColumns = 19;
 
-    explicit SpecialCharPanel(QWidget *parent = nullptr);
+    explicit ExtendedCharPanel(QWidget *parent = nullptr);
 
     // Places 1 to 129, as the labels are numbered.
     const QString &caption(int i) const { return m_labels.caption(i - 1); }

@@ -1,4 +1,4 @@
-#include "tools/SpecialCharPanel.h"
+#include "tools/ExtendedCharPanel.h"
 
 #include "tools/CharacterCell.h"
 
@@ -11,11 +11,11 @@ namespace {
 
 constexpr int kMargin = 8;
 constexpr int kHeadingHeight = 22;
-constexpr int kRows = (KeyboardLayout::kSpecialCodes + SpecialCharPanel::kColumns - 1) / SpecialCharPanel::kColumns;
+constexpr int kRows = (KeyboardLayout::kSpecialCodes + ExtendedCharPanel::kColumns - 1) / ExtendedCharPanel::kColumns;
 
 } // namespace
 
-SpecialCharPanel::SpecialCharPanel(QWidget *parent)
+ExtendedCharPanel::ExtendedCharPanel(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picSplChar"));
@@ -28,24 +28,24 @@ SpecialCharPanel::SpecialCharPanel(QWidget *parent)
     m_heading->resize(300, kHeadingHeight - 2);
 }
 
-void SpecialCharPanel::setCaptions(const std::array<QString, KeyboardLayout::kSpecialCodes> &captions)
+void ExtendedCharPanel::setCaptions(const std::array<QString, KeyboardLayout::kSpecialCodes> &captions)
 {
     if (m_labels.setCaptions(captions))
         update();
 }
 
-void SpecialCharPanel::setLabelFont(const QFont &font)
+void ExtendedCharPanel::setLabelFont(const QFont &font)
 {
     m_labels.setFont(font);
     update();
 }
 
-void SpecialCharPanel::setToolTipsShown(bool on)
+void ExtendedCharPanel::setToolTipsShown(bool on)
 {
     m_toolTips = on;
 }
 
-QRect SpecialCharPanel::cellRect(int i) const
+QRect ExtendedCharPanel::cellRect(int i) const
 {
     Q_ASSERT(i >= 1 && i <= KeyboardLayout::kSpecialCodes);
     // Whole pixels for every cell alike, so that equal characters look alike in every cell.
@@ -55,7 +55,7 @@ QRect SpecialCharPanel::cellRect(int i) const
     return QRect(left + (i - 1) % kColumns * w, kHeadingHeight + (i - 1) / kColumns * h, w, h);
 }
 
-int SpecialCharPanel::cellAt(const QPoint &pos) const
+int ExtendedCharPanel::cellAt(const QPoint &pos) const
 {
     for (int i = 1; i <= KeyboardLayout::kSpecialCodes; ++i) {
         if (cellRect(i).contains(pos))
@@ -64,13 +64,13 @@ int SpecialCharPanel::cellAt(const QPoint &pos) const
     return 0;
 }
 
-QString SpecialCharPanel::toolTipAt(const QPoint &pos) const
+QString ExtendedCharPanel::toolTipAt(const QPoint &pos) const
 {
     const int i = m_toolTips ? cellAt(pos) : 0;
     return i == 0 ? QString() : KeyboardLayout::specialKeystroke(i);
 }
 
-bool SpecialCharPanel::event(QEvent *event)
+bool ExtendedCharPanel::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
@@ -86,7 +86,7 @@ bool SpecialCharPanel::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void SpecialCharPanel::paintEvent(QPaintEvent *event)
+void ExtendedCharPanel::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QColor grid = palette().color(QPalette::Mid);
