@@ -49,16 +49,6 @@ constexpr qreal kZoomPointSize = 36;
 // The list's item data: the code's index, code - 32.
 constexpr int kCodeIndexRole = Qt::UserRole;
 
-QString messageText(const QStringList &lines)
-{
-    return lines.join(QLatin1Char('\r'));
-}
-
-QString messageTitle(const char *kind)
-{
-    return globals().gAppName + QLatin1String(kind);
-}
-
 struct CellColors
 {
     ColorValue fore;

@@ -31,20 +31,9 @@
 
 namespace {
 
-// A message's lines, joined by the carriage returns the message box breaks them at.
-QString lines(const QStringList &parts)
-{
-    return parts.join(QLatin1Char('\r'));
-}
-
 const QString &appName()
 {
     return globals().gAppName;
-}
-
-QString title(const char *text)
-{
-    return appName() + QLatin1String(text);
 }
 
 const QString kOK = QStringLiteral("OK");
@@ -103,14 +92,14 @@ bool TextBoardFiles::CheckLoadedFile(const QString &path)
         return true;
     const GlobalDeclarations &g = globals();
     if (m_s.TBChanged) {
-        QrvlMsg(lines({QString(), path, QString(), QStringLiteral("Text from this file was loaded"),
+        QrvlMsg(messageText({QString(), path, QString(), QStringLiteral("Text from this file was loaded"),
                        QStringLiteral("but has since been changed."), QString(),
                        QStringLiteral("Do you want to reload the file?"), QString(), QString()}),
-                kYN, title(" File Load Error"), false, 2);
+                kYN, messageTitle(" File Load Error"), false, 2);
         return g.gMsgResult;
     }
-    QrvlMsg(lines({QString(), QString(), QString(), path, QString(), QStringLiteral("Text from this file is already loaded.")}),
-            kOK, title(" File Load Error"), false, 1);
+    QrvlMsg(messageText({QString(), QString(), QString(), path, QString(), QStringLiteral("Text from this file is already loaded.")}),
+            kOK, messageTitle(" File Load Error"), false, 1);
     return false;
 }
 
@@ -120,20 +109,20 @@ bool TextBoardFiles::confirmLosingText()
         return true;
     const GlobalDeclarations &g = globals();
     if (m_s.TBChanged) {
-        QrvlMsg(lines({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
+        QrvlMsg(messageText({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
                        QStringLiteral("You will lose these changes by loading another file now."), QString(),
                        QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
                        QStringLiteral("• Press No to cancel operation.")}),
-                kYN, title(" TextBoard Save Warning"), false, 1);
+                kYN, messageTitle(" TextBoard Save Warning"), false, 1);
         return g.gMsgResult;
     }
     if (!m_toggles.isOn(Toggles::OverwriteWarning))
         return true;
-    QrvlMsg(lines({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
+    QrvlMsg(messageText({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
                    QStringLiteral("You will lose this text by loading another file now."), QString(),
                    QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
                    QStringLiteral("• Press No to cancel operation.")}),
-            kYN, title(" TextBoard Overwrite Warning"), true, 1);
+            kYN, messageTitle(" TextBoard Overwrite Warning"), true, 1);
     m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -231,11 +220,11 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
             m_fontChoice.showFontIndex();
             return true;
         }
-        QrvlMsg(lines({QString(), QStringLiteral("Font: ") + name, QStringLiteral("This font does not exist on your system."),
+        QrvlMsg(messageText({QString(), QStringLiteral("Font: ") + name, QStringLiteral("This font does not exist on your system."),
                        QStringLiteral("It is used by the file you are trying to load."), QString(),
                        appName() + QStringLiteral(" will load this file with current font setting."),
                        QStringLiteral("Load File?")}),
-                kYN, title(" File Font Error"), false, 2);
+                kYN, messageTitle(" File Font Error"), false, 2);
         if (!globals().gMsgResult)
             return false;
         m_s.FontChangedOnLoad = true;
@@ -244,12 +233,12 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
     case FileType::Other:
         break;
     }
-    QrvlMsg(lines({QString(), QString(), appName() + QStringLiteral(" allows loading from only two types of files."),
+    QrvlMsg(messageText({QString(), QString(), appName() + QStringLiteral(" allows loading from only two types of files."),
                    QStringLiteral("These are:"),
                    QStringLiteral("• *.QUF (") + appName() + QStringLiteral(" Uniform Format files)"),
                    QStringLiteral("• *.TXT (ASCII Text files)"),
                    QStringLiteral("Please select only the above file types for loading.")}),
-            kOK, title(" File Type Error"), false, 1);
+            kOK, messageTitle(" File Type Error"), false, 1);
     return false;
 }
 
@@ -264,12 +253,12 @@ bool TextBoardFiles::keepWithinLimit(QString &text, bool &partial)
 {
     if (text.size() <= m_s.TBMaxLength)
         return true;
-    QrvlMsg(lines({QString(), QStringLiteral("Size of the file you are trying to load exceeds the"),
+    QrvlMsg(messageText({QString(), QStringLiteral("Size of the file you are trying to load exceeds the"),
                    QStringLiteral("maximum limit (61,440 characters) of the TextBoard."),
                    QStringLiteral("A partial load upto the limit of the TextBoard is possible."), QString(),
                    QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to load partial file."),
                    QStringLiteral("• Press No to cancel load.")}),
-            kYN, title(" TextBoard Limit Warning"), false, 1);
+            kYN, messageTitle(" TextBoard Limit Warning"), false, 1);
     if (!globals().gMsgResult)
         return false;
     // A cut between the CR and the LF of a line break would leave half a break, which the
@@ -302,11 +291,11 @@ bool TextBoardFiles::CopyRTFFormatToTB()
     // The loader has checked that name, size and colour are the same throughout.
     ColorValue color = m_rtf.SelColor().value_or(QBColor(0));
     if (!m_format.SetTBFontColor(color)) {
-        QrvlMsg(lines({QString(), QString(), QStringLiteral("Font color of the file you are trying to load does"),
+        QrvlMsg(messageText({QString(), QString(), QStringLiteral("Font color of the file you are trying to load does"),
                        QStringLiteral("not match the 16 predefined ") + appName() + QStringLiteral(" font colors."),
                        QString(), appName() + QStringLiteral(" will load this file with"),
                        QStringLiteral("the default font color of Black")}),
-                kOK, title(" File Load Error"), false, 1);
+                kOK, messageTitle(" File Load Error"), false, 1);
         color = QBColor(0);
         m_font.setColor(0, QBColorName(0));
     }
@@ -326,11 +315,11 @@ bool TextBoardFiles::CopyRTFFormatToTB()
     const auto strikethrough = m_rtf.SelStrikeThru();
     const auto alignment = m_rtf.SelAlignment();
     if (!bold || !italic || !underline || !strikethrough || !alignment) {
-        QrvlMsg(lines({QString(), QString(), QStringLiteral("The file you selected could not be loaded"),
+        QrvlMsg(messageText({QString(), QString(), QStringLiteral("The file you selected could not be loaded"),
                        QStringLiteral("successfully due to unknown reasons."), QString(),
                        QStringLiteral("Please contact the author at ") + ProductInfo::feedbackAddress(),
                        QStringLiteral("with all details of this problem.")}),
-                kOK, title(" Unknown Error"), false, 1);
+                kOK, messageTitle(" Unknown Error"), false, 1);
         return false;
     }
 
@@ -367,7 +356,7 @@ void TextBoardFiles::showSizeCorrection(bool tooSmall)
                                QStringLiteral("exceeds the maximum TextBoard font Size of 36."), QString(),
                                appName() + QStringLiteral(" will load this file"),
                                QStringLiteral("with a font size of 36.")};
-    QrvlMsg(lines(text), kOK, title(" File Load Error"), false, 1);
+    QrvlMsg(messageText(text), kOK, messageTitle(" File Load Error"), false, 1);
 }
 
 void TextBoardFiles::CopyTBFormatToRTF(bool whole)
@@ -406,10 +395,10 @@ void TextBoardFiles::FileSave_Click()
 
     const bool fontChangedBefore = m_s.FontChangedOnLoad;
     if (m_s.FontChangedOnLoad && path == m_s.TBLoadedPath) {
-        QrvlMsg(lines({QString(), QString(), QStringLiteral("The font settings of this file"),
+        QrvlMsg(messageText({QString(), QString(), QStringLiteral("The font settings of this file"),
                        QStringLiteral("was changed while loading it."), QStringLiteral("Saving this file will overwrite"),
                        QStringLiteral("it's original font settings."), QString(), QStringLiteral("Save File?")}),
-                kYN, title(" File Save Warning"), false, 1);
+                kYN, messageTitle(" File Save Warning"), false, 1);
         if (!globals().gMsgResult)
             return;
     } else {
@@ -449,24 +438,24 @@ void TextBoardFiles::setCaption(const QString &fileTitle, bool partial)
 
 void TextBoardFiles::showInvalidFile()
 {
-    QrvlMsg(lines({QString(), QString(), QStringLiteral("The file you selected could not be loaded successfully"),
+    QrvlMsg(messageText({QString(), QString(), QStringLiteral("The file you selected could not be loaded successfully"),
                    QStringLiteral("It does not seem to be a valid .QUF or .TXT file.")}),
-            kOK, title(" File Load Error"), false, 1);
+            kOK, messageTitle(" File Load Error"), false, 1);
 }
 
 void TextBoardFiles::showLoadFailure()
 {
-    QrvlMsg(lines({QString(), QStringLiteral("The file you selected could not be loaded successfully."), QString(),
+    QrvlMsg(messageText({QString(), QStringLiteral("The file you selected could not be loaded successfully."), QString(),
                    QStringLiteral("This may happen sometimes if the size of the file"),
                    QStringLiteral("being opened is large and the text volume exceeds"),
                    QStringLiteral("the 64 KB memory threshold of the TextBoard."), QString(),
                    QStringLiteral("Try closing ") + appName() + QStringLiteral(" and reloading the file again.")}),
-            kOK, title(" File Load Error"), false, 1);
+            kOK, messageTitle(" File Load Error"), false, 1);
 }
 
 void TextBoardFiles::showSaveFailure(const QString &path)
 {
-    QrvlMsg(lines({QString(), QString(), QStringLiteral("The text could not be saved in the file"), path, QString(),
+    QrvlMsg(messageText({QString(), QString(), QStringLiteral("The text could not be saved in the file"), path, QString(),
                    QStringLiteral("The file on disk, if there was one, has not been changed.")}),
-            kOK, title(" File Save Error"), false, 1);
+            kOK, messageTitle(" File Save Error"), false, 1);
 }

@@ -25,16 +25,6 @@
 
 namespace {
 
-QString lines(const QStringList &parts)
-{
-    return parts.join(QLatin1Char('\r'));
-}
-
-QString title(const char *text)
-{
-    return globals().gAppName + QLatin1String(text);
-}
-
 } // namespace
 
 WholeTextTools::WholeTextTools(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
@@ -74,7 +64,7 @@ void WholeTextTools::confirmClipboard(const char *boxTitle, const char *done)
 {
     if (!m_toggles.isOn(Toggles::CopyConfirmation))
         return;
-    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), title(boxTitle), true, 1);
+    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1);
     m_toggles.set(Toggles::CopyConfirmation, !globals().gMsgDontDisplay);
 }
 
@@ -96,20 +86,20 @@ bool WholeTextTools::confirmUnload()
 {
     const GlobalDeclarations &g = globals();
     if (m_s.TBChanged) {
-        QrvlMsg(lines({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
+        QrvlMsg(messageText({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
                        QStringLiteral("You will lose these changes by unloading the TextBoard now."), QString(),
                        QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                        QStringLiteral("• Press No to cancel operation.")}),
-                QStringLiteral("YN"), title(" TextBoard Save Warning"), false, 1);
+                QStringLiteral("YN"), messageTitle(" TextBoard Save Warning"), false, 1);
         return g.gMsgResult;
     }
     if (!m_toggles.isOn(Toggles::OverwriteWarning))
         return true;
-    QrvlMsg(lines({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
+    QrvlMsg(messageText({QString(), QString(), QStringLiteral("You have text on the TextBoard."),
                    QStringLiteral("You will lose this text by unloading the TextBoard now."), QString(),
                    QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                    QStringLiteral("• Press No to cancel operation.")}),
-            QStringLiteral("YN"), title(" TextBoard Unload Warning"), true, 1);
+            QStringLiteral("YN"), messageTitle(" TextBoard Unload Warning"), true, 1);
     m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -149,7 +139,7 @@ void WholeTextTools::PrintTextBoard()
     m_files.CopyTBFormatToRTF(true);
     if (m_rtf.SelPrint(*d.hDC))
         return;
-    QrvlMsg(lines({QString(), QString(), QStringLiteral("The TextBoard contents could not be printed."), QString(),
+    QrvlMsg(messageText({QString(), QString(), QStringLiteral("The TextBoard contents could not be printed."), QString(),
                    QStringLiteral("Please check the printer and try again.")}),
-            QStringLiteral("OK"), title(" Print Error"), false, 1);
+            QStringLiteral("OK"), messageTitle(" Print Error"), false, 1);
 }

@@ -180,5 +180,15 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
 
 void QrvlMsgOK(const QStringList &lines, const QString &Title)
 {
-    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), Title, false, 1);
+    QrvlMsg(messageText(lines), QStringLiteral("OK"), Title, false, 1);
+}
+
+QString messageText(const QStringList &lines)
+{
+    return lines.join(QLatin1Char('\r'));
+}
+
+QString messageTitle(const char *kind)
+{
+    return globals().gAppName + QLatin1String(kind);
 }

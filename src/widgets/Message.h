@@ -46,3 +46,8 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
 // carriage returns.
 void QrvlMsgOK(const QStringList &lines, const QString &Title);
 
+// A message's lines, joined by the carriage returns the box breaks them at.
+QString messageText(const QStringList &lines);
+// A message's title: the product name and the kind of message (" File Load Error").
+QString messageTitle(const char *kind);
+
