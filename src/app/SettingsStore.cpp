@@ -105,11 +105,6 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
     return result;
 }
 
-void SettingsStore::LoadTBSettings(Settings &settings)
-{
-    SettingsLoad::readTextBoard(m_settings, settings);
-}
-
 void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result)
 {
     ReportStoreProblem(m_registry.problem());

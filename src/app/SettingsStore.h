@@ -42,8 +42,6 @@ public:
     SettingsStore(Registry &registry, UserName &userName);
 
     LoadResult LoadSettings(Settings &settings, const Screen &screen);
-    // The TextBoard's part of the defaults, from the store (the TextBoard's defaults command).
-    void LoadTBSettings(Settings &settings);
     // The defaults for the next start: TextBoard, FontMap, views and options.
     void SaveTBSettings(const Settings &settings);
     // At every exit: recent files, FontMap size, bands, folders and the window's size, and its

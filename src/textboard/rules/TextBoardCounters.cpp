@@ -4,20 +4,11 @@
 
 QString formatCharCount(int count)
 {
-    // The separator is fixed, not the desktop's: other code reads the caption back.
+    // The separator is fixed, not the desktop's: the counter reads the same everywhere.
     QString digits = QString::number(count);
     for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
         digits.insert(i, QLatin1Char(','));
     return digits;
-}
-
-int readCharCount(const QString &caption)
-{
-    QString digits = caption.trimmed();
-    digits.remove(QLatin1Char(','));
-    bool ok = false;
-    const int count = digits.toInt(&ok);
-    return ok ? count : 0;
 }
 
 QString formatPercentFilled(int count, int maxLength)

@@ -8,9 +8,6 @@
 // 0, 999, 1,000, 61,440.
 QString formatCharCount(int count);
 
-// The count read back from such a caption; a caption that is not a count reads as 0.
-int readCharCount(const QString &caption);
-
 // The fill percentage as a whole number followed by "%": count x (100 / maxLength),
 // rounded half away from zero ("0%" for an empty board, "100%" for a full one).
 QString formatPercentFilled(int count, int maxLength);
