@@ -88,12 +88,27 @@ constexpr std::pair<const char *, Toggles::Option> kToggleItems[] = {
 constexpr std::pair<const char *, ViewSettings::View> kViewItems[] = {
     {"ViewZoom", ViewSettings::Zoom}, {"ViewCode", ViewSettings::Code}, {"ViewKS", ViewSettings::KeyStroke}};
 
-// A check mark and the state it shows are one: each follows the other.
-template<typename State, typename Setter, typename Signal>
-void bindCheck(QAction *action, State *state, Setter set, Signal changed)
+// A check mark and the switch it shows are one: each follows the other.
+template<typename State>
+void bindCheck(QAction *action, State *state, bool (State::*get)() const, void (State::*set)(bool),
+               void (State::*changed)(bool))
 {
+    action->setChecked((state->*get)());
     QObject::connect(action, &QAction::toggled, state, set);
     QObject::connect(state, changed, action, &QAction::setChecked);
+}
+
+// The same for one of several switches a state object keeps by key.
+template<typename State, typename Key>
+void bindCheck(QAction *action, State *state, Key key, bool (State::*get)(Key) const, void (State::*set)(Key, bool),
+               void (State::*changed)(Key, bool))
+{
+    action->setChecked((state->*get)(key));
+    QObject::connect(action, &QAction::toggled, state, [state, key, set](bool on) { (state->*set)(key, on); });
+    QObject::connect(state, changed, action, [action, key](Key which, bool on) {
+        if (which == key)
+            action->setChecked(on);
+    });
 }
 
 void chainTabOrder(std::initializer_list<QWidget *> widgets)
@@ -195,37 +210,21 @@ void Quorvil::wireCommands()
 void Quorvil::wireState()
 {
     ActionCollection &a = *m_commands;
-    for (const auto &[item, option] : kToggleItems) {
-        QAction *action = a.action(QString::fromLatin1(item));
-        action->setChecked(m_toggles.isOn(option));
-        const Toggles::Option o = option;
-        connect(action, &QAction::toggled, &m_toggles, [this, o](bool on) { m_toggles.set(o, on); });
-        connect(&m_toggles, &Toggles::changed, action, [action, o](Toggles::Option changed, bool on) {
-            if (changed == o)
-                action->setChecked(on);
-        });
-    }
-    for (const auto &[item, view] : kViewItems) {
-        QAction *action = a.action(QString::fromLatin1(item));
-        action->setChecked(m_views.isShown(view));
-        const ViewSettings::View v = view;
-        connect(action, &QAction::toggled, &m_views, [this, v](bool on) { m_views.setShown(v, on); });
-        connect(&m_views, &ViewSettings::shownChanged, action, [action, v](ViewSettings::View changed, bool on) {
-            if (changed == v)
-                action->setChecked(on);
-        });
-    }
+    for (const auto &[item, option] : kToggleItems)
+        bindCheck(a.action(QString::fromLatin1(item)), &m_toggles, option, &Toggles::isOn, &Toggles::set,
+                  &Toggles::changed);
+    for (const auto &[item, view] : kViewItems)
+        bindCheck(a.action(QString::fromLatin1(item)), &m_views, view, &ViewSettings::isShown, &ViewSettings::setShown,
+                  &ViewSettings::shownChanged);
     // The tooltips follow their switch at once.
     connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
         if (option == Toggles::ToolTips)
             SetToolTips(m_c, m_tbFont.colorName());
     });
-    QAction *hilite = a.action(QStringLiteral("FMHiLite"));
-    hilite->setChecked(m_fmColors.hilite());
-    bindCheck(hilite, &m_fmColors, &FontMapColors::setHilite, &FontMapColors::hiliteChanged);
-    QAction *borders = a.action(QStringLiteral("FMBorders"));
-    borders->setChecked(m_fmColors.borders());
-    bindCheck(borders, &m_fmColors, &FontMapColors::setBorders, &FontMapColors::bordersChanged);
+    bindCheck(a.action(QStringLiteral("FMHiLite")), &m_fmColors, &FontMapColors::hilite, &FontMapColors::setHilite,
+              &FontMapColors::hiliteChanged);
+    bindCheck(a.action(QStringLiteral("FMBorders")), &m_fmColors, &FontMapColors::borders,
+              &FontMapColors::setBorders, &FontMapColors::bordersChanged);
 
     // The zoom size slider shows the Zoom view's size.
     connect(m_c.ZoomSizeSlider, &QSlider::valueChanged, &m_views, &ViewSettings::setZoomSize);
