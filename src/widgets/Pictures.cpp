@@ -192,6 +192,22 @@ Painter gear(QColor ink)
     };
 }
 
+// Two chevrons pointing right (or down): more buttons than the bar has room for.
+Painter chevrons(Qt::Orientation orientation, QColor ink)
+{
+    return [=](QPainter &p, const QRectF &r) {
+        p.setPen(QPen(ink, strokeWidth(r) * 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        for (const double start : {0.22, 0.52}) {
+            const double end = start + 0.24;
+            if (orientation == Qt::Horizontal)
+                p.drawPolyline(QPolygonF{at(r, start, 0.25), at(r, end, 0.5), at(r, start, 0.75)});
+            else
+                p.drawPolyline(QPolygonF{at(r, 0.25, start), at(r, 0.5, end), at(r, 0.75, start)});
+        }
+    };
+}
+
 // A grid of 3 x 3 cells; `filled` lists the cells (row * 3 + column) drawn in `fill`.
 Painter cells(std::initializer_list<int> filled, QColor fill)
 {
@@ -499,6 +515,12 @@ const QHash<QString, QString> &themeNames()
     return table;
 }
 
+bool hasDesktopTheme()
+{
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 } // namespace
 
 namespace Pictures {
@@ -514,10 +536,20 @@ QIcon icon(const QString &imageList, const QString &imageKey)
     const QIcon own = it != painters().cend()
         ? drawn(imageKey, *it)
         : drawn(QStringLiteral("letters:") + imageKey.left(2), glyph(imageKey.left(2), QColor(40, 40, 40)));
-    // A standard action looks as it does in every other program of the desktop.
-    if (const auto name = themeNames().constFind(imageKey); name != themeNames().cend())
-        return QIcon::fromTheme(*name, own);
-    return own;
+    // A standard action looks as it does in every other program of the desktop. Where the
+    // desktop names no icon theme, Qt falls back to hicolor, the base that every theme
+    // inherits and that holds applications' own icons rather than the pictures of actions:
+    // asking it would cost the parse of its long index at every start and find nothing.
+    const auto name = themeNames().constFind(imageKey);
+    if (name == themeNames().cend() || !hasDesktopTheme())
+        return own;
+    return QIcon::fromTheme(*name, own);
+}
+
+QIcon moreButtons(Qt::Orientation orientation)
+{
+    return drawn(orientation == Qt::Horizontal ? QStringLiteral("more:h") : QStringLiteral("more:v"),
+                 chevrons(orientation, QColor(60, 60, 60)));
 }
 
 QIcon colorSwatch(int index)

@@ -15,5 +15,7 @@ QIcon icon(const QString &imageList, const QString &imageKey);
 QIcon colorSwatch(int index);
 // ImlMenuPics, 1..22.
 QIcon menuPicture(int index);
+// The button that opens the buttons a bar has no room for.
+QIcon moreButtons(Qt::Orientation orientation);
 
 } // namespace Pictures

@@ -1,5 +1,7 @@
 #include "widgets/ProgramStyle.h"
 
+#include "widgets/Pictures.h"
+
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
@@ -43,4 +45,16 @@ QSize ProgramStyle::sizeFromContents(ContentsType type, const QStyleOption *opti
     if (type == CT_ToolButton && inToolBar(widget))
         return contentsSize + QSize(kButtonExtraWidth, kButtonExtraHeight);
     return QProxyStyle::sizeFromContents(type, option, contentsSize, widget);
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option, const QWidget *widget) const
+{
+    switch (standardIcon) {
+    case SP_ToolBarHorizontalExtensionButton:
+        return Pictures::moreButtons(Qt::Horizontal);
+    case SP_ToolBarVerticalExtensionButton:
+        return Pictures::moreButtons(Qt::Vertical);
+    default:
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    }
 }

@@ -19,4 +19,9 @@ public:
                     const QWidget *widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contentsSize,
                            const QWidget *widget) const override;
+    // Every toolbar and the menu bar ask for the picture of their button for more items when
+    // they are made; the base style reads it from an image file, which loads every image
+    // format plugin at start-up. Ours is drawn when first shown.
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 };

@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include "widgets/Pictures.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,14 +34,14 @@ bool paintsSomething(const QImage &image)
 class TestTheme
 {
 public:
-    TestTheme()
+    explicit TestTheme(const QString &name = QStringLiteral("testtheme"))
     {
-        const QString root = m_dir.filePath(QStringLiteral("testtheme"));
+        const QString root = m_dir.filePath(name);
         QDir().mkpath(root + QStringLiteral("/16x16/actions"));
         QFile index(root + QStringLiteral("/index.theme"));
         if (index.open(QIODevice::WriteOnly)) {
-            index.write("[Icon Theme]\nName=testtheme\nDirectories=16x16/actions\n\n"
-                        "[16x16/actions]\nSize=16\nType=Fixed\n");
+            index.write("[Icon Theme]\nName=" + name.toUtf8()
+                        + "\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n");
         }
         for (const char *name : {"edit-cut", "help-about"}) {
             QImage image(16, 16, QImage::Format_ARGB32);
@@ -50,7 +51,7 @@ public:
         m_paths = QIcon::themeSearchPaths();
         m_name = QIcon::themeName();
         QIcon::setThemeSearchPaths({m_dir.path()});
-        QIcon::setThemeName(QStringLiteral("testtheme"));
+        QIcon::setThemeName(name);
     }
     ~TestTheme()
     {
@@ -77,6 +78,8 @@ private Q_SLOTS:
     void onlyTwentyTwoMenuPictures();
     void standardActionsComeFromTheIconTheme_data();
     void standardActionsComeFromTheIconTheme();
+    void withoutADesktopThemeThePicturesAreOurs();
+    void moreButtonsIsDrawn();
 };
 
 void TestPictures::menuPicturesAreDrawnCrisply_data()
@@ -151,6 +154,31 @@ void TestPictures::standardActionsComeFromTheIconTheme()
     // The toolbar button of the same action follows the theme too.
     if (index == 3)
         QCOMPARE(Pictures::icon(QStringLiteral("imlTextEditTB"), QStringLiteral("Cut")).name(), themeName);
+}
+
+void TestPictures::withoutADesktopThemeThePicturesAreOurs()
+{
+    // Where the desktop names no theme, Qt's fallback is hicolor; an action icon put there by
+    // some package does not replace ours.
+    const QImage ours = rendered(Pictures::menuPicture(3), 16, 1);
+    TestTheme theme(QStringLiteral("hicolor"));
+    const QIcon picture = Pictures::menuPicture(3);
+    QVERIFY(picture.name().isEmpty());
+    QCOMPARE(rendered(picture, 16, 1), ours);
+}
+
+void TestPictures::moreButtonsIsDrawn()
+{
+    ProgramStyle style;
+    for (const auto &[pixmap, orientation] :
+         {std::pair{QStyle::SP_ToolBarHorizontalExtensionButton, Qt::Horizontal},
+          {QStyle::SP_ToolBarVerticalExtensionButton, Qt::Vertical}}) {
+        const QIcon icon = style.standardIcon(pixmap);
+        QVERIFY(paintsSomething(rendered(icon, 16, 1)));
+        QCOMPARE(rendered(icon, 16, 2), rendered(Pictures::moreButtons(orientation), 32, 1));
+    }
+    QVERIFY(rendered(Pictures::moreButtons(Qt::Horizontal), 16, 1)
+            != rendered(Pictures::moreButtons(Qt::Vertical), 16, 1));
 }
 
 QUORVIL_TEST_MAIN(TestPictures)
