@@ -4,8 +4,6 @@
 #include "widgets/Pictures.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -42,12 +40,11 @@ QList<QAction *> shown(const QList<QAction *> &actions)
     return visible;
 }
 
-void hidePictures(QMenu *menu)
+void hidePictures(const MainMenu &menus, const QString &menuName)
 {
-    for (QAction *a : menu->actions()) {
+    for (QAction *a : menus.entries(menuName)) {
         a->setIconVisibleInMenu(false);
-        if (a->menu())
-            hidePictures(a->menu());
+        hidePictures(menus, a->objectName()); // a submenu's own items
     }
 }
 
@@ -55,12 +52,12 @@ void hidePictures(QMenu *menu)
 
 namespace MenuPictures {
 
-void SetMenuPic(QMenuBar *bar, int menu, int item, int picture)
+void SetMenuPic(const MainMenu &menus, int menu, int item, int picture)
 {
-    const QList<QAction *> menus = shown(bar->actions());
-    if (menu < 0 || menu >= menus.size() || !menus[menu]->menu())
+    // Every top-level menu is shown.
+    if (menu < 0 || menu >= menus.menuNames().size())
         return;
-    const QList<QAction *> items = shown(menus[menu]->menu()->actions());
+    const QList<QAction *> items = shown(menus.entries(menus.menuNames().at(menu)));
     if (item < 0 || item >= items.size())
         return;
     // One picture for the checked and the unchecked state alike.
@@ -68,22 +65,20 @@ void SetMenuPic(QMenuBar *bar, int menu, int item, int picture)
     items[item]->setIconVisibleInMenu(true);
 }
 
-void SetupMenusAndHelp(MainMenu &menu, QMenuBar *bar, bool helpExists)
+void SetupMenusAndHelp(MainMenu &menus, bool helpExists)
 {
-    for (QAction *top : bar->actions()) {
-        if (top->menu())
-            hidePictures(top->menu());
-    }
+    for (const QString &name : menus.menuNames())
+        hidePictures(menus, name);
     for (const Placement &p : kFixed)
-        SetMenuPic(bar, p.menu, p.item, p.picture);
+        SetMenuPic(menus, p.menu, p.item, p.picture);
     if (helpExists) {
-        menu.setVisible(QStringLiteral("HelpContents"), true);
-        menu.setVisible(QStringLiteral("HelpSep1"), true);
+        menus.setVisible(QStringLiteral("HelpContents"), true);
+        menus.setVisible(QStringLiteral("HelpSep1"), true);
         for (const Placement &p : kHelpWithContents)
-            SetMenuPic(bar, p.menu, p.item, p.picture);
+            SetMenuPic(menus, p.menu, p.item, p.picture);
     } else {
         for (const Placement &p : kHelpWithoutContents)
-            SetMenuPic(bar, p.menu, p.item, p.picture);
+            SetMenuPic(menus, p.menu, p.item, p.picture);
     }
 }
 

@@ -739,7 +739,7 @@ void Quorvil::ApplyViewSettings()
 
 void Quorvil::SetupMenusAndHelp()
 {
-    MenuPictures::SetupMenusAndHelp(*m_c.menu, menuBar(), !m_help->helpDocument().isEmpty());
+    MenuPictures::SetupMenusAndHelp(*m_c.menu, !m_help->helpDocument().isEmpty());
 }
 
 void Quorvil::SetTabOrder(bool findFrameShown)

@@ -7,145 +7,182 @@
 #include <QMenu>
 #include <QMenuBar>
 
-MainMenu::MainMenu(QMenuBar *bar, ActionCollection &commands, QObject *parent)
-    : QObject(parent)
+MainMenu::MainMenu(QMenuBar *bar, ActionCollection &commands, QWidget *window)
+    : QObject(window)
     , m_bar(bar)
+    , m_window(window)
     , m_commands(commands)
 {
-    const auto text = [](const char *s) { return QString::fromUtf8(s); };
-
-    QMenu *file = addMenu(nullptr, text("ItemFile"), text("&File"));
-    QMenu *tf = addMenu(file, text("FileTF"), text("&Text File"));
-    addItem(tf, text("FileLoad"), text("&Load Text from File..."), text("Ctrl+L"));
-    addItem(tf, text("FileSave"), text("&Save Text in File..."), text("Ctrl+S"));
-    addSeparator(tf, text("FileSep3"))->setVisible(false);
+    addMenu({}, "ItemFile", "&File");
+    addMenu("ItemFile", "FileTF", "&Text File");
+    addItem("FileTF", "FileLoad", "&Load Text from File...", "Ctrl+L");
+    addItem("FileTF", "FileSave", "&Save Text in File...", "Ctrl+S");
+    addSeparator("FileTF", "FileSep3")->setVisible(false);
     for (int i = 1; i <= 9; ++i)
-        addItem(tf, QStringLiteral("FileMRU(%1)").arg(i), QString())->setVisible(false);
-    addSeparator(file, text("FileSep1"));
-    QMenu *cfm = addMenu(file, text("FileCFM"), text("Custom Font&Map"));
-    addItem(cfm, text("FileCFMLoad"), text("&Load..."));
-    addItem(cfm, text("FileCFMNew"), text("&New..."));
-    addItem(cfm, text("FileCFMEdit"), text("&Edit..."));
-    addItem(cfm, text("FileCFMUnld"), text("&Unload"));
-    addSeparator(cfm, text("FileSep2"))->setVisible(false);
+        addItem("FileTF", QStringLiteral("FileMRU(%1)").arg(i), QString())->setVisible(false);
+    addSeparator("ItemFile", "FileSep1");
+    addMenu("ItemFile", "FileCFM", "Custom Font&Map");
+    addItem("FileCFM", "FileCFMLoad", "&Load...");
+    addItem("FileCFM", "FileCFMNew", "&New...");
+    addItem("FileCFM", "FileCFMEdit", "&Edit...");
+    addItem("FileCFM", "FileCFMUnld", "&Unload");
+    addSeparator("FileCFM", "FileSep2")->setVisible(false);
     for (int i = 1; i <= 5; ++i)
-        addItem(cfm, QStringLiteral("CFMRU(%1)").arg(i), QString())->setVisible(false);
-    addSeparator(file, text("FileSep4"));
-    addItem(file, text("FileExit"), text("E&xit"));
+        addItem("FileCFM", QStringLiteral("CFMRU(%1)").arg(i), QString())->setVisible(false);
+    addSeparator("ItemFile", "FileSep4");
+    addItem("ItemFile", "FileExit", "E&xit");
 
-    QMenu *edit = addMenu(nullptr, text("ItemEdit"), text("&Edit"));
-    addItem(edit, text("EditCut"), text("Cu&t"), text("Ctrl+X"));
-    addItem(edit, text("EditCopy"), text("&Copy"), text("Ctrl+C"));
-    addItem(edit, text("EditPaste"), text("&Paste"), text("Ctrl+V"));
-    addItem(edit, text("EditDelete"), text("&Delete"), text("Ctrl+D"));
-    addSeparator(edit, text("EditSep1"));
-    addItem(edit, text("EditSelectAll"), text("Select &All"), text("Ctrl+A"));
-    addSeparator(edit, text("EditSep2"));
-    addItem(edit, text("EditFind"), text("&Find..."), text("Ctrl+F"), true);
-    addItem(edit, text("EditFindAgain"), text("Find A&gain"), text("F3"));
+    addMenu({}, "ItemEdit", "&Edit");
+    addItem("ItemEdit", "EditCut", "Cu&t", "Ctrl+X");
+    addItem("ItemEdit", "EditCopy", "&Copy", "Ctrl+C");
+    addItem("ItemEdit", "EditPaste", "&Paste", "Ctrl+V");
+    addItem("ItemEdit", "EditDelete", "&Delete", "Ctrl+D");
+    addSeparator("ItemEdit", "EditSep1");
+    addItem("ItemEdit", "EditSelectAll", "Select &All", "Ctrl+A");
+    addSeparator("ItemEdit", "EditSep2");
+    addItem("ItemEdit", "EditFind", "&Find...", "Ctrl+F", true);
+    addItem("ItemEdit", "EditFindAgain", "Find A&gain", "F3");
 
-    QMenu *views = addMenu(nullptr, text("ItemView"), text("&Views"));
-    addItem(views, text("ViewZoom"), text("&Zoom View"), {}, true);
-    addItem(views, text("ViewCode"), text("&Code View"), {}, true);
-    addItem(views, text("ViewKS"), text("&Keystroke View"), {}, true);
-    addSeparator(views, text("ViewSep"));
-    addItem(views, text("ViewAll"), text("&All Views"), {}, true);
+    addMenu({}, "ItemView", "&Views");
+    addItem("ItemView", "ViewZoom", "&Zoom View", {}, true);
+    addItem("ItemView", "ViewCode", "&Code View", {}, true);
+    addItem("ItemView", "ViewKS", "&Keystroke View", {}, true);
+    addSeparator("ItemView", "ViewSep");
+    addItem("ItemView", "ViewAll", "&All Views", {}, true);
 
-    QMenu *format = addMenu(nullptr, text("ItemFormat"), text("F&ormat"));
-    QMenu *ftb = addMenu(format, text("FormatTB"), text("&TextBoard"));
-    addItem(ftb, text("FormatFont"), text("&Font..."));
-    addSeparator(ftb, text("FormatTBSep1"));
-    addItem(ftb, text("FFontBold"), text("&Bold Font"), text("Ctrl+B"), true);
-    addItem(ftb, text("FFontItalic"), text("&Italic Font"), text("Ctrl+I"), true);
-    addSeparator(ftb, text("FormatTBSep2"));
-    addItem(ftb, text("FFontUnderline"), text("&Underline Font"), text("Ctrl+U"), true);
-    addItem(ftb, text("FFontStrikethrough"), text("Stri&kethrough Font"), text("Ctrl+K"), true);
-    addItem(ftb, text("FFontColor"), text("Font C&olor..."));
-    addSeparator(ftb, text("FormatTBSep3"));
-    addItem(ftb, text("AlignLeft"), text("&Left Align Text"), {}, true);
-    addItem(ftb, text("AlignCenter"), text("&Center Text"), {}, true);
-    addItem(ftb, text("AlignRight"), text("&Right Align Text"), {}, true);
-    QMenu *ffm = addMenu(format, text("FormatFM"), text("Font&Map"));
-    addItem(ffm, text("FMSmaller"), text("&Smaller"));
-    addItem(ffm, text("FMLarger"), text("&Larger"));
-    addItem(ffm, text("FMRealign"), text("&Realign"));
-    addSeparator(ffm, text("FormatFMSep1"));
-    addItem(ffm, text("FMFColor"), text("&Font Color..."));
-    addItem(ffm, text("FMBColor"), text("&Background Color..."));
-    addSeparator(ffm, text("FormatFMSep2"));
-    addItem(ffm, text("FMHiLite"), text("&Mouse Highlight"), {}, true);
-    addSeparator(ffm, text("FormatFMSep3"));
-    addItem(ffm, text("FMBorders"), text("Show &Grid"), {}, true);
+    addMenu({}, "ItemFormat", "F&ormat");
+    addMenu("ItemFormat", "FormatTB", "&TextBoard");
+    addItem("FormatTB", "FormatFont", "&Font...");
+    addSeparator("FormatTB", "FormatTBSep1");
+    addItem("FormatTB", "FFontBold", "&Bold Font", "Ctrl+B", true);
+    addItem("FormatTB", "FFontItalic", "&Italic Font", "Ctrl+I", true);
+    addSeparator("FormatTB", "FormatTBSep2");
+    addItem("FormatTB", "FFontUnderline", "&Underline Font", "Ctrl+U", true);
+    addItem("FormatTB", "FFontStrikethrough", "Stri&kethrough Font", "Ctrl+K", true);
+    addItem("FormatTB", "FFontColor", "Font C&olor...");
+    addSeparator("FormatTB", "FormatTBSep3");
+    addItem("FormatTB", "AlignLeft", "&Left Align Text", {}, true);
+    addItem("FormatTB", "AlignCenter", "&Center Text", {}, true);
+    addItem("FormatTB", "AlignRight", "&Right Align Text", {}, true);
+    addMenu("ItemFormat", "FormatFM", "Font&Map");
+    addItem("FormatFM", "FMSmaller", "&Smaller");
+    addItem("FormatFM", "FMLarger", "&Larger");
+    addItem("FormatFM", "FMRealign", "&Realign");
+    addSeparator("FormatFM", "FormatFMSep1");
+    addItem("FormatFM", "FMFColor", "&Font Color...");
+    addItem("FormatFM", "FMBColor", "&Background Color...");
+    addSeparator("FormatFM", "FormatFMSep2");
+    addItem("FormatFM", "FMHiLite", "&Mouse Highlight", {}, true);
+    addSeparator("FormatFM", "FormatFMSep3");
+    addItem("FormatFM", "FMBorders", "Show &Grid", {}, true);
 
-    QMenu *tools = addMenu(nullptr, text("ItemTools"), text("&Tools"));
-    addItem(tools, text("ToolsCopy"), text("&Copy TextBoard to Clipboard"));
-    addItem(tools, text("ToolsCut"), text("Cu&t TextBoard to Clipboard"));
-    addItem(tools, text("ToolsFS"), text("&View TextBoard Full Screen..."));
-    addItem(tools, text("ToolsPrint"), text("&Print TextBoard Contents..."));
-    addItem(tools, text("ToolsClear"), text("&Unload TextBoard Contents"));
-    addSeparator(tools, text("ToolsSep1"));
-    addItem(tools, text("ToolsFB"), text("&Browse Fonts..."));
-    addItem(tools, text("ToolsKB"), text("View &Keyboard Layout..."));
-    addSeparator(tools, text("ToolsSep2"));
-    addItem(tools, text("ToolsOpt"), text("Default &Options..."));
+    addMenu({}, "ItemTools", "&Tools");
+    addItem("ItemTools", "ToolsCopy", "&Copy TextBoard to Clipboard");
+    addItem("ItemTools", "ToolsCut", "Cu&t TextBoard to Clipboard");
+    addItem("ItemTools", "ToolsFS", "&View TextBoard Full Screen...");
+    addItem("ItemTools", "ToolsPrint", "&Print TextBoard Contents...");
+    addItem("ItemTools", "ToolsClear", "&Unload TextBoard Contents");
+    addSeparator("ItemTools", "ToolsSep1");
+    addItem("ItemTools", "ToolsFB", "&Browse Fonts...");
+    addItem("ItemTools", "ToolsKB", "View &Keyboard Layout...");
+    addSeparator("ItemTools", "ToolsSep2");
+    addItem("ItemTools", "ToolsOpt", "Default &Options...");
 
-    QMenu *toggles = addMenu(nullptr, text("ItemDisplay"), text("To&ggles"));
-    addItem(toggles, text("OptLoadTD"), text("&Load .TXT Files with TextBoard Defaults"), {}, true);
-    addItem(toggles, text("OptUnloadTD"), text("&Restore TextBoard Defaults after Unload"), {}, true);
-    addSeparator(toggles, text("DisplaySep1"));
-    QMenu *pos = addMenu(toggles, text("OptPosVC"), text("&Position Views"));
-    addItem(pos, text("VCOnL"), text("On &Left"), {}, true);
-    addItem(pos, text("VCOnR"), text("On &Right"), {}, true);
-    addSeparator(toggles, text("DisplaySep2"));
-    addItem(toggles, text("DisplayCD"), text("Display \"Text Cut/Copied to Clipboard\" &Confirmation"), {}, true);
-    addItem(toggles, text("DisplayOW"), text("Display TextBoard &Overwrite Warning"), {}, true);
-    addItem(toggles, text("DisplayEW"), text("Display \"Discard Text and Exit?\" &Warning"), {}, true);
-    addSeparator(toggles, text("DisplaySep3"));
-    addItem(toggles, text("DisplayCS"), text("Use FontMap Color Scheme in &Dialogs"), {}, true);
-    addSeparator(toggles, text("DisplaySep4"));
-    addItem(toggles, text("DisplayTT"), text("Show &ToolTips"), {}, true);
+    addMenu({}, "ItemDisplay", "To&ggles");
+    addItem("ItemDisplay", "OptLoadTD", "&Load .TXT Files with TextBoard Defaults", {}, true);
+    addItem("ItemDisplay", "OptUnloadTD", "&Restore TextBoard Defaults after Unload", {}, true);
+    addSeparator("ItemDisplay", "DisplaySep1");
+    addMenu("ItemDisplay", "OptPosVC", "&Position Views");
+    addItem("OptPosVC", "VCOnL", "On &Left", {}, true);
+    addItem("OptPosVC", "VCOnR", "On &Right", {}, true);
+    addSeparator("ItemDisplay", "DisplaySep2");
+    addItem("ItemDisplay", "DisplayCD", "Display \"Text Cut/Copied to Clipboard\" &Confirmation", {}, true);
+    addItem("ItemDisplay", "DisplayOW", "Display TextBoard &Overwrite Warning", {}, true);
+    addItem("ItemDisplay", "DisplayEW", "Display \"Discard Text and Exit?\" &Warning", {}, true);
+    addSeparator("ItemDisplay", "DisplaySep3");
+    addItem("ItemDisplay", "DisplayCS", "Use FontMap Color Scheme in &Dialogs", {}, true);
+    addSeparator("ItemDisplay", "DisplaySep4");
+    addItem("ItemDisplay", "DisplayTT", "Show &ToolTips", {}, true);
 
-    QMenu *help = addMenu(nullptr, text("ItemHelp"), text("&Help"));
-    addItem(help, text("HelpContents"), text("&Contents..."))->setVisible(false);
-    addItem(help, text("HelpReadme"), text("Open &Readme File"));
-    addSeparator(help, text("HelpSep1"))->setVisible(false);
-    addItem(help, text("HelpCheckUpd"), text("Check for &Updates..."));
-    addItem(help, text("HelpVisit"), text("Visit Quorvil &Home Page..."));
-    addItem(help, text("HelpFeedback"), text("&E-Mail Quorvil Feedback..."));
-    addSeparator(help, text("HelpSep2"));
-    addItem(help, text("HelpAbout"), text("&About..."));
+    addMenu({}, "ItemHelp", "&Help");
+    addItem("ItemHelp", "HelpContents", "&Contents...")->setVisible(false);
+    addItem("ItemHelp", "HelpReadme", "Open &Readme File");
+    addSeparator("ItemHelp", "HelpSep1")->setVisible(false);
+    addItem("ItemHelp", "HelpCheckUpd", "Check for &Updates...");
+    addItem("ItemHelp", "HelpVisit", "Visit Quorvil &Home Page...");
+    addItem("ItemHelp", "HelpFeedback", "&E-Mail Quorvil Feedback...");
+    addSeparator("ItemHelp", "HelpSep2");
+    addItem("ItemHelp", "HelpAbout", "&About...");
 }
 
-QMenu *MainMenu::addMenu(QMenu *parent, const QString &name, const QString &caption)
+void MainMenu::addMenu(const QString &parent, const QString &name, const QString &caption)
 {
-    QMenu *menu = parent ? parent->addMenu(caption) : m_bar->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    m_menus.insert(name, menu);
-    m_items.insert(name, menu->menuAction());
-    connect(menu, &QMenu::aboutToShow, this, [this, name] { Q_EMIT menuOpening(name); });
-    return menu;
+    if (parent.isEmpty()) {
+        QMenu *menu = m_bar->addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        m_topLevel.append(name);
+        m_menus.insert(name, menu);
+        m_items.insert(name, menu->menuAction());
+        // Filled before it shows: Qt lays a menu out after this signal.
+        connect(menu, &QMenu::aboutToShow, this, [this, menu, name] { fill(menu, name); });
+        return;
+    }
+    auto *item = new QAction(caption, this);
+    item->setObjectName(name);
+    m_parents.insert(name, parent);
+    m_entries[parent].append(item);
+    m_items.insert(name, item);
 }
 
-QAction *MainMenu::addItem(QMenu *menu, const QString &name, const QString &caption, const QString &shortcut,
+QAction *MainMenu::addItem(const QString &menu, const QString &name, const QString &caption, const QString &shortcut,
                            bool checkable)
 {
     QAction *action = m_commands.add(name, caption, checkable);
     if (!shortcut.isEmpty()) {
         action->setShortcut(QKeySequence(shortcut));
         action->setShortcutContext(Qt::WindowShortcut);
+        m_window->addAction(action);
     }
-    menu->addAction(action);
+    m_entries[menu].append(action);
     m_items.insert(name, action);
     return action;
 }
 
-QAction *MainMenu::addSeparator(QMenu *menu, const QString &name)
+QAction *MainMenu::addSeparator(const QString &menu, const QString &name)
 {
-    QAction *separator = menu->addSeparator();
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
     separator->setObjectName(name);
+    m_entries[menu].append(separator);
     m_items.insert(name, separator);
     return separator;
+}
+
+void MainMenu::fill(QMenu *menu, const QString &name)
+{
+    if (m_filled.contains(name))
+        return;
+    m_filled.insert(name);
+    for (QAction *entry : m_entries.value(name)) {
+        const QString entryName = entry->objectName();
+        if (m_parents.contains(entryName)) {
+            auto *submenu = new QMenu(entry->text(), menu);
+            submenu->setObjectName(entryName);
+            m_menus.insert(entryName, submenu);
+            fill(submenu, entryName);
+            entry->setMenu(submenu);
+        }
+        menu->addAction(entry);
+    }
+}
+
+QString MainMenu::topLevelOf(const QString &name) const
+{
+    QString top = name;
+    while (m_parents.contains(top))
+        top = m_parents.value(top);
+    return top;
 }
 
 QAction *MainMenu::item(const QString &name) const
@@ -153,8 +190,11 @@ QAction *MainMenu::item(const QString &name) const
     return m_items.value(name);
 }
 
-QMenu *MainMenu::menu(const QString &name) const
+QMenu *MainMenu::menu(const QString &name)
 {
+    const QString top = topLevelOf(name);
+    if (QMenu *topMenu = m_menus.value(top))
+        fill(topMenu, top);
     return m_menus.value(name);
 }
 

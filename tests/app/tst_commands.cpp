@@ -3,15 +3,17 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
+#include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QFrame>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QToolButton>
 
 namespace {
@@ -86,9 +88,24 @@ private Q_SLOTS:
     void choicesAreExclusive();
     void menuByShortcutShowsTheButtons();
     void saveShortcutOnAnEmptyBoard();
+    void shortcutsWorkBeforeAnyMenuOpens_data();
+    void shortcutsWorkBeforeAnyMenuOpens();
 
 private:
     ToolBar *toolbar(const char *name) { return m_f->window().findChild<ToolBar *>(s(name)); }
+    // The TextBoard of the active window, focused, with "some text" typed into it; null when
+    // the window cannot be made active.
+    TextBoardEdit *typedBoard()
+    {
+        Quorvil &window = m_f->window();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return nullptr;
+        TextBoardEdit *board = m_f->controls().TextBoard;
+        board->setFocus();
+        QTest::keyClicks(board, QStringLiteral("some text"));
+        return board;
+    }
     std::unique_ptr<MainWindowFixture> m_f;
 };
 
@@ -112,7 +129,7 @@ void TestCommands::everyMenuItemIsACommand()
     // Every item under every menu, submenus included, is the command of its name.
     QList<QMenu *> menus;
     for (QAction *top : m_f->window().menuBar()->actions())
-        menus.append(top->menu());
+        menus.append(menu->menu(top->objectName()));
     while (!menus.isEmpty()) {
         QMenu *m = menus.takeFirst();
         for (QAction *item : m->actions()) {
@@ -206,11 +223,8 @@ void TestCommands::choicesAreExclusive()
 void TestCommands::menuByShortcutShowsTheButtons()
 {
     Quorvil &window = m_f->window();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    TextBoardEdit *board = m_f->controls().TextBoard;
-    board->setFocus();
-    QTest::keyClicks(board, QStringLiteral("some text"));
+    TextBoardEdit *board = typedBoard();
+    QVERIFY(board);
     board->setSelStart(0);
     board->setSelLength(4);
     QTest::keyClick(board, Qt::Key_F, Qt::ControlModifier); // the find bar opens
@@ -241,6 +255,45 @@ void TestCommands::saveShortcutOnAnEmptyBoard()
     QTest::keyClick(board, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_f->dialog.shown().size(), 0);
     QCOMPARE(board->length(), 0);
+}
+
+void TestCommands::shortcutsWorkBeforeAnyMenuOpens_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("command");
+    for (const auto &[key, command] :
+         {std::pair{"Ctrl+A", "EditSelectAll"}, {"Ctrl+B", "FFontBold"}, {"Ctrl+I", "FFontItalic"},
+          {"Ctrl+U", "FFontUnderline"}, {"Ctrl+K", "FFontStrikethrough"}, {"Ctrl+X", "EditCut"},
+          {"Ctrl+C", "EditCopy"}, {"Ctrl+D", "EditDelete"}, {"Ctrl+F", "EditFind"}}) {
+        QTest::newRow(key) << s(key) << s(command);
+    }
+}
+
+void TestCommands::shortcutsWorkBeforeAnyMenuOpens()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, command);
+    Quorvil &window = m_f->window();
+    TextBoardEdit *board = typedBoard();
+    QVERIFY(board);
+    QTest::keyClick(board, Qt::Key_Left, Qt::ShiftModifier);
+    const auto unopened = [&] {
+        for (QAction *top : window.menuBar()->actions()) {
+            if (!top->menu()->actions().isEmpty())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(unopened());
+
+    // Pressed outside the TextBoard, which keeps its editing keys for itself.
+    QWidget *elsewhere = m_f->controls().FMapContainer;
+    elsewhere->setFocus();
+    QVERIFY(window.commands().isEnabled(command));
+    QSignalSpy triggered(window.commands().action(command), &QAction::triggered);
+    QTest::keySequence(elsewhere, QKeySequence(key));
+    QCOMPARE(triggered.size(), 1);
+    QVERIFY(unopened()); // no menu was made for it
 }
 
 QUORVIL_TEST_MAIN(TestCommands)

@@ -22,10 +22,11 @@
 
 namespace {
 
+// As a click on its title does: the menu gets its items as it opens.
 void openMenu(Quorvil &window, const QString &name)
 {
-    if (QMenu *menu = window.controls().menu->menu(name))
-        window.menuBar()->setActiveAction(menu->menuAction());
+    if (QAction *title = window.controls().menu->item(name))
+        window.menuBar()->setActiveAction(title);
 }
 
 void showPreview(Quorvil &window)

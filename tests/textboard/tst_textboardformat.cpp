@@ -18,6 +18,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRawFont>
 #include <QSlider>
 #include <QTextDocument>
@@ -336,7 +337,7 @@ void TestTextBoardFormat::formatMenuOnOpening()
     // The Format menu's items are the buttons: what one shows, the other shows, at every moment.
     c.FontFormatTB->setButtonEnabled(QStringLiteral("Italic"), false);
 
-    Q_EMIT c.menu->menuOpening(QStringLiteral("ItemFormat"));
+    Q_EMIT c.menu->menu(QStringLiteral("ItemFormat"))->aboutToShow();
 
     QVERIFY(c.menu->isChecked(QStringLiteral("FFontBold")));
     QVERIFY(!c.menu->isEnabled(QStringLiteral("FFontBold")));
