@@ -70,9 +70,7 @@ void FontMapGrid::setCellFont(const QFont &font, FontCharset charset)
     m_font = font;
     m_charset = charset;
     m_font.setStyleStrategy(QFont::NoFontMerging);
-    // The font's own glyphs: a character it lacks shows its missing-glyph box, as the
-    // font shows it with no other font standing in.
-    m_rawFont = QRawFont::fromFont(m_font);
+    m_rawFont.reset();
     m_glyphs.fill(CaptionGlyphs{});
     update();
 }
@@ -116,9 +114,9 @@ void FontMapGrid::paintCell(QPainter &painter, int index) const
     const CaptionGlyphs &glyphs = glyphsOf(index);
     if (!glyphs.run.isEmpty()) {
         // Centred as a single line of text is: its advance across, ascent and descent down.
-        const qreal ascent = m_rawFont.ascent();
+        const qreal ascent = rawFont().ascent();
         const qreal x = r.left() + (r.width() - glyphs.width) / 2;
-        const qreal y = r.top() + (r.height() - (ascent + m_rawFont.descent())) / 2;
+        const qreal y = r.top() + (r.height() - (ascent + rawFont().descent())) / 2;
         painter.drawGlyphRun(QPointF(x, y + ascent), glyphs.run);
     }
     if (c.borderStyle == 1) {
@@ -135,10 +133,11 @@ const FontMapGrid::CaptionGlyphs &FontMapGrid::glyphsOf(int index) const
         return g;
     g.made = true;
     const QString &caption = m_cells[index].caption;
-    if (caption.isEmpty() || !m_rawFont.isValid())
+    const QRawFont &font = rawFont();
+    if (caption.isEmpty() || !font.isValid())
         return g;
-    const QList<quint32> indexes = m_rawFont.glyphIndexesForString(caption);
-    const QList<QPointF> advances = m_rawFont.advancesForGlyphIndexes(indexes);
+    const QList<quint32> indexes = font.glyphIndexesForString(caption);
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(indexes);
     QList<QPointF> positions;
     positions.reserve(indexes.size());
     QPointF at;
@@ -146,11 +145,20 @@ const FontMapGrid::CaptionGlyphs &FontMapGrid::glyphsOf(int index) const
         positions.append(at);
         at += advance;
     }
-    g.run.setRawFont(m_rawFont);
+    g.run.setRawFont(font);
     g.run.setGlyphIndexes(indexes);
     g.run.setPositions(positions);
     g.width = at.x();
     return g;
+}
+
+const QRawFont &FontMapGrid::rawFont() const
+{
+    // The font's own glyphs: a character it lacks shows its missing-glyph box, as the
+    // font shows it with no other font standing in.
+    if (!m_rawFont)
+        m_rawFont = QRawFont::fromFont(m_font);
+    return *m_rawFont;
 }
 
 void FontMapGrid::mouseMoveEvent(QMouseEvent *event)

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 // One FontMap cell: what a classic label control of the grid carried.
 struct FontMapCell
@@ -79,10 +80,12 @@ private:
 
     void paintCell(QPainter &painter, int index) const;
     const CaptionGlyphs &glyphsOf(int index) const;
+    // The cell font's own glyphs, made when first drawn: start-up sets the font more than once.
+    const QRawFont &rawFont() const;
 
     std::array<FontMapCell, kCells> m_cells;
     mutable std::array<CaptionGlyphs, kCells> m_glyphs;
     QFont m_font;
-    QRawFont m_rawFont;
+    mutable std::optional<QRawFont> m_rawFont;
     FontCharset m_charset = FontCharset::Ansi;
 };

@@ -75,6 +75,7 @@ QString menuText(const char *text, QKeySequence::StandardKey key)
 
 TextBoardEdit::TextBoardEdit(QWidget *parent)
     : QAbstractScrollArea(parent)
+    , m_layout(font())
 {
     setObjectName(QStringLiteral("TextBoard"));
     setFocusPolicy(Qt::StrongFocus);
@@ -86,7 +87,6 @@ TextBoardEdit::TextBoardEdit(QWidget *parent)
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    m_layout.setFont(font());
     m_layout.setWidth(viewport()->width());
     m_layout.layout(QString());
     TextBoardAccessible::install();

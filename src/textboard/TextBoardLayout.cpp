@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
-TextBoardLayout::TextBoardLayout()
+TextBoardLayout::TextBoardLayout(const QFont &font)
 {
-    setFont(QFont());
+    setFont(font);
 }
 
 void TextBoardLayout::setFont(const QFont &font)

@@ -25,9 +25,8 @@ public:
     static constexpr int kMargin = 4;
     static constexpr qreal kTabStop = 80;
 
-    TextBoardLayout();
-
     // The font as the box shows it (`font` itself is left to the printer and the twin).
+    explicit TextBoardLayout(const QFont &font);
     void setFont(const QFont &font);
     const QFont &font() const { return m_font; }
     void setAlignment(Qt::Alignment alignment) { m_alignment = alignment; }
