@@ -1,9 +1,13 @@
 // Under a light, a dark and a high-contrast desktop palette the main window stays legible:
-// every toolbar picture stands out from its button. Measured on the window as it is drawn, at
+// every toolbar picture stands out from its button, and the TextBoard keeps its white paper
+// with text, caret and selection that show on it. Measured on the window as it is drawn, at
 // scale 1 and 2, with the contrast ratio that WCAG defines (4.5:1 for text, 3:1 for pictures).
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
+#include "app/rules/QBColors.h"
+#include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
 #include "widgets/Contrast.h"
 #include "widgets/Pictures.h"
 #include "widgets/ToolBar.h"
@@ -12,6 +16,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QToolButton>
@@ -145,6 +150,18 @@ QColor commonestColor(const QImage &image, const QRect &area)
     return QColor(best);
 }
 
+// The strongest contrast against `background` of any pixel in `area`: for text, the colour of
+// its strokes.
+double strongestContrast(const QImage &image, const QRect &area, const QColor &background)
+{
+    double strongest = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            strongest = std::max(strongest, contrastRatio(image.pixelColor(x, y), background));
+    }
+    return strongest;
+}
+
 struct ShownPicture
 {
     QString name;
@@ -199,6 +216,11 @@ private Q_SLOTS:
     void contrastRatios();
     void toolbarPicturesStandOut_data();
     void toolbarPicturesStandOut();
+    void textStandsOutFromWhitePaper_data();
+    void textStandsOutFromWhitePaper();
+    void caretAndSelectionShowOnThePaper_data();
+    void caretAndSelectionShowOnThePaper();
+    void theScrollBarBesideThePaperKeepsTheDesktopColors();
     void disabledPicturesTakeTheDisabledColors();
     void aPaletteChangeRedrawsThePictures();
 };
@@ -256,6 +278,97 @@ void TestDarkPalette::toolbarPicturesStandOut()
                                          + faint.join(QStringLiteral(", "))));
 }
 
+void TestDarkPalette::textStandsOutFromWhitePaper_data()
+{
+    addPaletteRows();
+}
+
+void TestDarkPalette::textStandsOutFromWhitePaper()
+{
+    QFETCH(QString, palette);
+    QFETCH(qreal, scale);
+    DesktopPalette desktop(paletteNamed(palette));
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    TextBoardEdit *board = f.controls().TextBoard;
+    board->setText(QStringLiteral("Quorvil \u00c0\u00c9\u00d1 0123"));
+    const QImage image = drawn(board, scale);
+    const QRect viewport = scaled(board->viewport()->geometry(), scale);
+    const QColor paper = commonestColor(image, viewport);
+    QCOMPARE(paper, QColor(Qt::white));
+    const QRect line = scaled(board->characterRect(0).united(board->characterRect(board->length() - 1))
+                                  .translated(board->viewport()->pos()),
+                              scale);
+    QVERIFY2(strongestContrast(image, line, paper) >= 4.5,
+             qPrintable(QString::number(strongestContrast(image, line, paper))));
+}
+
+void TestDarkPalette::caretAndSelectionShowOnThePaper_data()
+{
+    QTest::addColumn<QString>("palette");
+    QTest::addColumn<int>("colorIndex");
+    for (const char *palette : {"light", "dark", "high contrast"}) {
+        // Black, and colours that barely show on white paper: the caret must still show.
+        for (const int index : {0, 14, 15, 7})
+            QTest::addRow("%s, %s", palette, qPrintable(QBColorName(index))) << QString::fromLatin1(palette) << index;
+    }
+}
+
+void TestDarkPalette::caretAndSelectionShowOnThePaper()
+{
+    QFETCH(QString, palette);
+    QFETCH(int, colorIndex);
+    DesktopPalette desktop(paletteNamed(palette));
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+    f.window().textBoardFormat().SetTBForeColor(QBColor(colorIndex));
+    TextBoardEdit *board = f.controls().TextBoard;
+    board->setText(QStringLiteral("W   W"));
+    board->setFocus();
+    QTRY_VERIFY(board->hasFocus());
+    const QColor paper(Qt::white);
+
+    // The caret at the start of the text, in its own column left of the first letter.
+    board->setSelStart(0);
+    QTest::keyClick(board, Qt::Key_Home); // shows the caret at once, whatever the blinking
+    const QImage withCaret = drawn(board->viewport(), 1);
+    const QRect caret = board->characterRect(0).adjusted(-2, 0, -board->characterRect(0).width() + 1, 0);
+    QVERIFY2(strongestContrast(withCaret, caret, paper) >= 3.0,
+             qPrintable(QString::number(strongestContrast(withCaret, caret, paper))));
+
+    // The selected blanks between the letters show the selection's colour, its text stands out.
+    board->setSelStart(0);
+    board->setSelLength(board->length());
+    const QImage selected = drawn(board->viewport(), 1);
+    const QRect blanks = board->characterRect(2).adjusted(1, 1, -1, -1);
+    const QColor highlight = commonestColor(selected, blanks);
+    QVERIFY2(contrastRatio(highlight, paper) >= 3.0, qPrintable(highlight.name()));
+    const QRect letter = board->characterRect(0);
+    QVERIFY2(strongestContrast(selected, letter, highlight) >= 3.0,
+             qPrintable(QString::number(strongestContrast(selected, letter, highlight))));
+}
+
+void TestDarkPalette::theScrollBarBesideThePaperKeepsTheDesktopColors()
+{
+    DesktopPalette desktop(darkPalette());
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+    TextBoardEdit *board = f.controls().TextBoard;
+    board->setText(QStringLiteral("A line of text\r\n").repeated(60));
+    QScrollBar *bar = board->verticalScrollBar();
+    QTRY_VERIFY(bar->isVisible());
+    // The text's colour (black) is not the arrows' colour: the bar looks like any other
+    // scroll bar of the desktop, where black arrows would vanish into the dark bar.
+    QScrollBar plain(Qt::Vertical);
+    plain.setRange(bar->minimum(), bar->maximum());
+    plain.setPageStep(bar->pageStep());
+    plain.setValue(bar->value());
+    plain.resize(bar->size());
+    QCOMPARE(drawn(bar, 1), drawn(&plain, 1));
+}
+
 void TestDarkPalette::disabledPicturesTakeTheDisabledColors()
 {
     DesktopPalette desktop(darkPalette());
@@ -294,6 +407,8 @@ void TestDarkPalette::aPaletteChangeRedrawsThePictures()
         const QColor background = darkPalette().color(QPalette::Window);
         QVERIFY2(inkOf(dark, onWindow, commonestColor(dark, onWindow), 3.0).legible(), qPrintable(background.name()));
         QVERIFY(drawn(button, 1) != light);
+        // The TextBoard keeps its paper.
+        QCOMPARE(drawn(f.controls().TextBoard->viewport(), 1).pixelColor(5, 5), QColor(Qt::white));
     }
     QCoreApplication::processEvents();
     QCOMPARE(drawn(button, 1), light);
