@@ -697,6 +697,17 @@ QIcon moreButtons(Qt::Orientation orientation)
                  chevrons(orientation));
 }
 
+QIcon programIcon()
+{
+    // Rendered from the icon the desktop entry installs (scripts/render-icon): reading the SVG
+    // would need Qt's SVG plugin. The sizes are those window managers show, up to the largest
+    // that X carries for a window.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/quorvil-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 QIcon colorSwatch(int index)
 {
     const QColor color = resolveColor(QBColor(index));

@@ -17,5 +17,7 @@ QIcon colorSwatch(int index);
 QIcon menuPicture(int index);
 // The button that opens the buttons a bar has no room for.
 QIcon moreButtons(Qt::Orientation orientation);
+// The program's own icon, every window's picture: a map of characters with one enlarged.
+QIcon programIcon();
 
 } // namespace Pictures
