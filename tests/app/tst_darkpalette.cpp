@@ -8,6 +8,7 @@
 #include "app/rules/QBColors.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ColorGrid.h"
 #include "widgets/Contrast.h"
 #include "widgets/Pictures.h"
 #include "widgets/ToolBar.h"
@@ -221,6 +222,8 @@ private Q_SLOTS:
     void caretAndSelectionShowOnThePaper_data();
     void caretAndSelectionShowOnThePaper();
     void theScrollBarBesideThePaperKeepsTheDesktopColors();
+    void colorCellsStayOutlinedOnTheirContainer_data();
+    void colorCellsStayOutlinedOnTheirContainer();
     void disabledPicturesTakeTheDisabledColors();
     void aPaletteChangeRedrawsThePictures();
 };
@@ -367,6 +370,33 @@ void TestDarkPalette::theScrollBarBesideThePaperKeepsTheDesktopColors()
     plain.setValue(bar->value());
     plain.resize(bar->size());
     QCOMPARE(drawn(bar, 1), drawn(&plain, 1));
+}
+
+void TestDarkPalette::colorCellsStayOutlinedOnTheirContainer_data()
+{
+    QTest::addColumn<QString>("palette");
+    for (const char *palette : {"light", "dark", "high contrast"})
+        QTest::newRow(palette) << QString::fromLatin1(palette);
+}
+
+void TestDarkPalette::colorCellsStayOutlinedOnTheirContainer()
+{
+    QFETCH(QString, palette);
+    DesktopPalette desktop(paletteNamed(palette));
+    // The system colours' grid: its container has the button face's colour, and so has its
+    // first cell, which only its outline shows.
+    ColorGrid grid({QPointF(255, 255), QSizeF(615, 435), QSizeF(420, 240), QSizeF(630, 450)}, 2);
+    grid.setContainerColor(systemColor(0));
+    grid.setColor(1, systemColor(0));
+    grid.setCurrent(2);
+    grid.resize(200, 100);
+    const QImage image = drawn(&grid, 1);
+    const QColor container = image.pixelColor(0, 0);
+    const QColor outline = image.pixelColor(grid.cellRect(1).topLeft());
+    // As far apart as the light desktop's own shades for it are (2.3:1); a dark desktop's dark
+    // shade on its dark buttons is not (1.3:1).
+    QVERIFY2(contrastRatio(outline, container) >= 2.0,
+             qPrintable(outline.name() + QStringLiteral(" on ") + container.name()));
 }
 
 void TestDarkPalette::disabledPicturesTakeTheDisabledColors()
