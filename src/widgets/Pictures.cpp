@@ -61,7 +61,11 @@ using Painter = std::function<void(QPainter &, const QRectF &, const Ink &)>;
 class DrawnIcon final : public QIconEngine
 {
 public:
-    DrawnIcon(QString name, Painter painter) : m_name(std::move(name)), m_painter(std::move(painter)) {}
+    // `margin`: the pixels kept clear at the picture's edges.
+    DrawnIcon(QString name, Painter painter, int margin)
+        : m_name(std::move(name)), m_painter(std::move(painter)), m_margin(margin)
+    {
+    }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -70,7 +74,7 @@ public:
         pm.setDevicePixelRatio(scale);
         painter->drawPixmap(rect.topLeft(), pm);
     }
-    QIconEngine *clone() const override { return new DrawnIcon(m_name, m_painter); }
+    QIconEngine *clone() const override { return new DrawnIcon(m_name, m_painter, m_margin); }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
         const Ink ink = inkFor(mode);
@@ -89,7 +93,7 @@ public:
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        m_painter(p, QRectF(QRect(QPoint(0, 0), size)).adjusted(1, 1, -1, -1), ink);
+        m_painter(p, QRectF(QRect(QPoint(0, 0), size)).adjusted(m_margin, m_margin, -m_margin, -m_margin), ink);
         p.end();
         QPixmapCache::insert(key, pm);
         return pm;
@@ -98,11 +102,12 @@ public:
 private:
     QString m_name;
     Painter m_painter;
+    int m_margin = 1;
 };
 
-QIcon drawn(const QString &name, Painter painter)
+QIcon drawn(const QString &name, Painter painter, int margin = 1)
 {
-    return QIcon(new DrawnIcon(name, std::move(painter)));
+    return QIcon(new DrawnIcon(name, std::move(painter), margin));
 }
 
 // A point of `r` given as fractions of its width and height.
@@ -571,6 +576,43 @@ Painter fullScreen()
     };
 }
 
+// The program's own icon as desktop/quorvil.svg draws it on a square of 128 units: a tile of
+// character cells, one of them enlarged and holding an A with diaeresis. It is drawn here
+// rather than read from an image file, which would load every image format plugin at start-up;
+// its colours are its own under any palette.
+Painter characterMap()
+{
+    return [](QPainter &p, const QRectF &r, const Ink &) {
+        p.save();
+        p.translate(r.topLeft());
+        p.scale(r.width() / 128, r.height() / 128);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x2c, 0x5a, 0xa0));
+        p.drawRoundedRect(QRectF(4, 4, 120, 120), 20, 20);
+        // The cells of the top row and the left column; the enlarged cell covers the others.
+        p.setBrush(QColor(0xc9, 0xd8, 0xf0));
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < 4; ++column) {
+                if (row == 0 || column == 0)
+                    p.drawRoundedRect(QRectF(14 + column * 26, 14 + row * 26, 22, 22), 3, 3);
+            }
+        }
+        const QColor ink(0x17, 0x37, 0x6b);
+        p.setPen(QPen(ink, 4));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(42, 42, 76, 76), 10, 10);
+        p.setPen(QPen(ink, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF{QPointF(60, 106), QPointF(80, 64), QPointF(100, 106)});
+        p.drawLine(QPointF(68, 92), QPointF(92, 92));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawEllipse(QPointF(70, 52), 5.5, 5.5);
+        p.drawEllipse(QPointF(90, 52), 5.5, 5.5);
+        p.restore();
+    };
+}
+
 const QHash<QString, Painter> &painters()
 {
     static const QHash<QString, Painter> table = [] {
@@ -699,13 +741,7 @@ QIcon moreButtons(Qt::Orientation orientation)
 
 QIcon programIcon()
 {
-    // Rendered from the icon the desktop entry installs (scripts/render-icon): reading the SVG
-    // would need Qt's SVG plugin. The sizes are those window managers show, up to the largest
-    // that X carries for a window.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/quorvil-%1.png").arg(size), QSize(size, size));
-    return icon;
+    return drawn(QStringLiteral("program"), characterMap(), 0);
 }
 
 QIcon colorSwatch(int index)

@@ -6,10 +6,12 @@
 #include "support/TestMain.h"
 
 #include "app/rules/ProductInfo.h"
+#include "widgets/Pictures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -94,6 +96,8 @@ private Q_SLOTS:
     void filesAreKnownByTheirNames();
     void theProgramIsOfferedForItsTypes_data();
     void theProgramIsOfferedForItsTypes();
+    void windowsShowTheInstalledIcon_data();
+    void windowsShowTheInstalledIcon();
 
 private:
     QString share(const QString &path) const { return m_prefix.filePath(QStringLiteral("share/") + path); }
@@ -243,6 +247,42 @@ void TestDesktopEntry::theProgramIsOfferedForItsTypes()
     const Run apps = run(tool("gio"), {QStringLiteral("mime"), type}, desktop());
     QVERIFY2(apps.exitCode == 0, qPrintable(apps.output));
     QVERIFY2(apps.output.contains(QStringLiteral("\t%1.desktop\n").arg(m_name)), qPrintable(apps.output));
+}
+
+void TestDesktopEntry::windowsShowTheInstalledIcon_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {32, 48, 128})
+        QTest::addRow("%d", size) << size;
+}
+
+void TestDesktopEntry::windowsShowTheInstalledIcon()
+{
+    // The program draws its windows' icon itself; the picture is the one the desktop shows.
+    QFETCH(int, size);
+    if (tool("rsvg-convert").isEmpty())
+        QSKIP("needs rsvg-convert (librsvg2-bin)");
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("icon.png"));
+    const Run render = run(tool("rsvg-convert"), {QStringLiteral("-w"), QString::number(size), QStringLiteral("-h"),
+                                                  QString::number(size), QStringLiteral("-o"), png,
+                                                  share(QStringLiteral("icons/hicolor/scalable/apps/%1.svg").arg(m_name))});
+    QVERIFY2(render.exitCode == 0, qPrintable(render.output));
+    const QImage desktop = QImage(png).convertToFormat(QImage::Format_ARGB32);
+    const QImage window = Pictures::programIcon().pixmap(QSize(size, size), 1).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(window.size(), desktop.size());
+    // Two renderers differ at the edges of shapes, by a little: under one level in 255 on
+    // average, where a colour a shade off or a stroke moved by a pixel makes more.
+    qint64 difference = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb a = window.pixel(x, y), b = desktop.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b))
+                          + std::abs(qAlpha(a) - qAlpha(b));
+        }
+    }
+    const double average = double(difference) / (size * size * 4);
+    QVERIFY2(average < 1, qPrintable(QString::number(average)));
 }
 
 QUORVIL_TEST_MAIN(TestDesktopEntry)
