@@ -4,7 +4,8 @@
 #include <QString>
 
 // The program's pictures (toolbar buttons, menu items, font types), drawn as vector
-// shapes so they stay crisp at any screen scale; a picture that stands for a standard
+// shapes so they stay crisp at any screen scale, and in the desktop palette's colours of
+// the moment, so they stay legible on a dark one; a picture that stands for a standard
 // action (open, save, cut, copy, paste, find, print, ...) is the desktop icon theme's
 // icon of that action when the theme has one. Pictures are found the way image lists
 // kept them: by list name and image key, or by 1-based index.
