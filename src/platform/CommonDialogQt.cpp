@@ -3,12 +3,14 @@
 #include "app/rules/QBColors.h"
 #include "platform/FontCatalog.h"
 #include "platform/Shell.h"
+#include "platform/UserFolders.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -19,7 +21,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -162,8 +163,7 @@ QString defaultPdfPath()
     QString name = QCoreApplication::applicationName();
     if (name.isEmpty())
         name = QStringLiteral("print");
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + name
-           + QStringLiteral(".pdf");
+    return QDir(documentsFolder()).filePath(name + QStringLiteral(".pdf"));
 }
 
 } // namespace
@@ -186,7 +186,10 @@ DialogResult QtCommonDialog::ShowSave(CommonDialogProperties &dlg)
 
 DialogResult QtCommonDialog::showFile(CommonDialogProperties &dlg, bool save)
 {
-    QFileDialog d(owner(), dlg.DialogTitle, dlg.InitDir);
+    // Handed a folder that is not there, Qt would open elsewhere and offer the folder's last
+    // part as the file's name.
+    const StartFolders::DialogStart start = fileDialogStart(dlg.InitDir, dlg.FileName);
+    QFileDialog d(owner(), dlg.DialogTitle, start.folder);
     d.setObjectName(save ? QStringLiteral("CommonSaveDialog") : QStringLiteral("CommonOpenDialog"));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setOption(QFileDialog::HideNameFilterDetails);
@@ -199,13 +202,15 @@ DialogResult QtCommonDialog::showFile(CommonDialogProperties &dlg, bool save)
         // An existing file lies in an existing folder, so FileMustExist covers PathMustExist.
         d.setFileMode((dlg.Flags & CdlFlags::FileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
-    const QStringList filters = qtNameFilters(parseFileFilter(dlg.Filter));
+    const QList<FileFilter> parsed = parseFileFilter(dlg.Filter);
+    const QStringList filters = qtNameFilters(parsed);
     if (!filters.isEmpty()) {
         d.setNameFilters(filters);
-        d.selectNameFilter(filters.value(qBound(1, dlg.FilterIndex, int(filters.size())) - 1));
+        const int index = qBound(1, dlg.FilterIndex, int(filters.size()));
+        d.selectNameFilter(filters.at(index - 1));
     }
-    if (!dlg.FileName.isEmpty())
-        d.selectFile(dlg.FileName);
+    if (!start.fileName.isEmpty())
+        d.selectFile(QDir(start.folder).filePath(start.fileName));
 
     if (d.exec() != QDialog::Accepted)
         return cancelled(dlg);

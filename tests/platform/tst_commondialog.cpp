@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -65,10 +67,13 @@ private Q_SLOTS:
     void openDialog();
     void saveDialog_data();
     void saveDialog();
+    void startFolderExists_data();
+    void startFolderExists();
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void fontDialogRefusesSizesOutsideTheLimits();
     void colorDialogStartsFromTheColour();
+    void printerWithoutPrinterWritesPdf_data();
     void printerWithoutPrinterWritesPdf();
     void helpOpensTheDocument_data();
     void helpOpensTheDocument();
@@ -246,6 +251,52 @@ void TestCommonDialog::saveDialog()
     QCOMPARE(dlg.FilterIndex, 2);
 }
 
+void TestCommonDialog::startFolderExists_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("initDir");   // below the test's folder; "-" for none
+    QTest::addColumn<QString>("fileName");  // likewise
+    QTest::addColumn<QString>("folder");    // where the dialog opens; "-" for the documents folder
+    QTest::addColumn<QString>("name");      // what its name field shows
+    QTest::newRow("open, folder deleted") << false << "maps/old/greek" << "-" << "maps" << "";
+    QTest::newRow("save, folder deleted") << true << "maps/old" << "-" << "maps" << "";
+    QTest::newRow("save, the file's folder deleted") << true << "maps" << "maps/old/Greek.QCM" << "maps" << "Greek.QCM";
+    QTest::newRow("save, the name is a folder") << true << "-" << "maps" << "maps" << "";
+    QTest::newRow("save, nothing given") << true << "-" << "-" << "-" << "";
+}
+
+void TestCommonDialog::startFolderExists()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, initDir);
+    QFETCH(QString, fileName);
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("maps"))));
+    const auto below = [&dir](const QString &p) { return p == QLatin1String("-") ? QString() : dir.filePath(p); };
+
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = save ? 6 : 0x1804;
+    dlg.Filter = QStringLiteral("Quorvil Custom Map Files (*.QCM)|*.qcm");
+    dlg.InitDir = below(initDir);
+    dlg.FileName = below(fileName);
+    QString openedIn;
+    QString offered;
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        openedIn = d->directory().absolutePath();
+        offered = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        d->reject();
+        return true;
+    });
+    QCOMPARE(save ? dialogs.ShowSave(dlg) : dialogs.ShowOpen(dlg), DialogResult::Cancelled);
+    QCOMPARE(openedIn, folder == QLatin1String("-") ? TestEnvironment::documentsDir() : below(folder));
+    QCOMPARE(offered, name);
+}
+
 void TestCommonDialog::cancelLeavesEverything_data()
 {
     QTest::addColumn<QString>("kind");
@@ -384,10 +435,23 @@ void TestCommonDialog::colorDialogStartsFromTheColour()
     QCOMPARE(dlg.Color, rgbColor(200, 100, 50));
 }
 
+void TestCommonDialog::printerWithoutPrinterWritesPdf_data()
+{
+    QTest::addColumn<bool>("documents"); // the account has a documents folder
+    QTest::newRow("documents folder") << true;
+    QTest::newRow("fresh account without one") << false;
+}
+
 void TestCommonDialog::printerWithoutPrinterWritesPdf()
 {
+    QFETCH(bool, documents);
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         QSKIP("A printer is installed here");
+    const QString documentsDir = TestEnvironment::documentsDir();
+    if (!documents)
+        QVERIFY(QDir(documentsDir).removeRecursively());
+    const auto restore = qScopeGuard([&documentsDir] { QDir().mkpath(documentsDir); });
+    const QString folder = documents ? documentsDir : QFileInfo(documentsDir).path();
     FakeShell shell;
     QtCommonDialog dialogs(catalog(), shell);
     CommonDialogProperties dlg;
@@ -413,7 +477,7 @@ void TestCommonDialog::printerWithoutPrinterWritesPdf()
     });
     QCOMPARE(dialogs.ShowPrinter(dlg), DialogResult::Confirmed);
     QCOMPARE(format, QPrinter::PdfFormat);
-    QVERIFY(offeredFile.startsWith(TestEnvironment::documentsDir() + QLatin1Char('/')));
+    QCOMPARE(QFileInfo(offeredFile).path(), folder);
     QVERIFY(offeredFile.endsWith(QLatin1String(".pdf")));
     QCOMPARE(range, QPrinter::Selection);
     QVERIFY(fileFieldFound);
