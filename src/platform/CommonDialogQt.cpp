@@ -73,6 +73,22 @@ int filterIndexOf(const QString &selected, const QString &filter)
     return 1;
 }
 
+// The extension a save dialog adds to a name typed without one: the filter's own, as "*.quf"
+// gives "QUF"; none for a filter of every file or of several kinds.
+QString defaultSuffixOf(const FileFilter &filter)
+{
+    static const QString wildcards = QStringLiteral("*?[");
+    const QString glob = filter.patterns.value(0);
+    if (filter.patterns.size() != 1 || !glob.startsWith(QLatin1String("*.")))
+        return QString();
+    const QString suffix = glob.mid(2);
+    for (const QChar c : wildcards) {
+        if (suffix.contains(c))
+            return QString();
+    }
+    return suffix.toUpper();
+}
+
 // The classic font dialog: family, style and size (Qt's font picker, embedded), the effects, and
 // the colour list of the 16 classic colours. It checks the choice against the caller's flags
 // before it closes.
@@ -208,6 +224,15 @@ DialogResult QtCommonDialog::showFile(CommonDialogProperties &dlg, bool save)
         d.setNameFilters(filters);
         const int index = qBound(1, dlg.FilterIndex, int(filters.size()));
         d.selectNameFilter(filters.at(index - 1));
+        if (save) {
+            // A name typed without an extension gets the chosen filter's, so that the file
+            // saved is one the load dialog offers and the loader takes. Qt adds it before it
+            // asks about overwriting, so the question is about the file that will be written.
+            d.setDefaultSuffix(defaultSuffixOf(parsed.at(index - 1)));
+            QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, &dlg, parsed](const QString &chosen) {
+                d.setDefaultSuffix(defaultSuffixOf(parsed.at(filterIndexOf(chosen, dlg.Filter) - 1)));
+            });
+        }
     }
     if (!start.fileName.isEmpty())
         d.selectFile(QDir(start.folder).filePath(start.fileName));

@@ -1,7 +1,7 @@
 // The program's file dialogs as a new user meets them, through Qt's own dialogs: a fresh account
 // has no documents folder, and a folder the store remembers may have been deleted since. Every
 // dialog opens in the nearest folder that exists and offers a file's name only where the command
-// has one, never a folder's.
+// has one, never a folder's; a name typed without an extension gets the chosen filter's.
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
@@ -92,6 +92,17 @@ QString storedText(Registry &store, const char *key, const char *name)
                                     QString::fromLatin1(name)));
 }
 
+// The user types a name into the dialog's field and presses Enter.
+std::function<void(QFileDialog *)> typeAndEnter(const QString &name)
+{
+    return [name](QFileDialog *d) {
+        QLineEdit *field = nameField(d);
+        QVERIFY(field);
+        field->setText(name);
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+}
+
 } // namespace
 
 class TestFileDialogs : public QObject
@@ -106,6 +117,7 @@ private Q_SLOTS:
     void enterOnAFreshAccountSavesNoFolderName();
     void dialogsStartInAFolderThatExists_data();
     void dialogsStartInAFolderThatExists();
+    void typedNameWithoutExtensionLoadsBack();
 
 private:
     // The main window over Qt's own dialogs.
@@ -239,6 +251,31 @@ void TestFileDialogs::dialogsStartInAFolderThatExists()
     QVERIFY(offered.shown);
     QCOMPARE(offered.folder, kept);
     QCOMPARE(offered.name, name);
+}
+
+void TestFileDialogs::typedNameWithoutExtensionLoadsBack()
+{
+    QVERIFY(start());
+    m_f->controls().TextBoard->setText(QStringLiteral("Kept for later"));
+    m_f->state().TBSaveFolder = m_dir->path();
+    Offered offered;
+    {
+        auto guard = recordFileDialog(offered, typeAndEnter(QStringLiteral("note1")));
+        m_f->window().runCommand(QStringLiteral("FileSave"));
+    }
+    QVERIFY(offered.shown);
+    QCOMPARE(m_f->state().TBLoadedName, QStringLiteral("note1.QUF"));
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("note1.QUF"))));
+
+    // The file is offered by the load dialog and loads back.
+    m_f->controls().TextBoard->setText(QString());
+    m_f->state().TBLoadedPath.clear();
+    m_f->state().TBLoadFolder = m_dir->path();
+    MessageDriver driver;
+    auto guard = recordFileDialog(offered, typeAndEnter(QStringLiteral("note1.QUF")));
+    m_f->window().runCommand(QStringLiteral("FileLoad"));
+    QCOMPARE(driver.count(), 0);
+    QCOMPARE(m_f->controls().TextBoard->Text(), QStringLiteral("Kept for later"));
 }
 
 QUORVIL_TEST_MAIN(TestFileDialogs)

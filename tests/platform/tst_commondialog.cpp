@@ -69,6 +69,9 @@ private Q_SLOTS:
     void saveDialog();
     void startFolderExists_data();
     void startFolderExists();
+    void typedNameGetsTheFilterExtension_data();
+    void typedNameGetsTheFilterExtension();
+    void overwriteQuestionIsAboutTheFileWritten();
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void fontDialogRefusesSizesOutsideTheLimits();
@@ -246,8 +249,8 @@ void TestCommonDialog::saveDialog()
     QCOMPARE(accept, QFileDialog::AcceptSave);
     QCOMPARE(asks, asksBeforeOverwriting);
     QCOMPARE(selectedFilter, QStringLiteral("Text Files (*.TXT)")); // the details are hidden
-    QCOMPARE(dlg.FileName, path); // no extension is added
-    QCOMPARE(dlg.FileTitle, QStringLiteral("notes"));
+    QCOMPARE(dlg.FileName, path + QStringLiteral(".TXT"));
+    QCOMPARE(dlg.FileTitle, QStringLiteral("notes.TXT"));
     QCOMPARE(dlg.FilterIndex, 2);
 }
 
@@ -295,6 +298,89 @@ void TestCommonDialog::startFolderExists()
     QCOMPARE(save ? dialogs.ShowSave(dlg) : dialogs.ShowOpen(dlg), DialogResult::Cancelled);
     QCOMPARE(openedIn, folder == QLatin1String("-") ? TestEnvironment::documentsDir() : below(folder));
     QCOMPARE(offered, name);
+}
+
+void TestCommonDialog::typedNameGetsTheFilterExtension_data()
+{
+    const QString texts = QStringLiteral("Quorvil Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt");
+    const QString maps = QStringLiteral("Quorvil Custom Map Files (*.QCM)|*.qcm");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("filterIndex");
+    QTest::addColumn<int>("choose");  // the filter the user then picks in the dialog; 0: none
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("uniform format") << texts << 1 << 0 << "note1" << "note1.QUF";
+    QTest::newRow("text") << texts << 2 << 0 << "note1" << "note1.TXT";
+    QTest::newRow("text, chosen in the dialog") << texts << 1 << 2 << "note1" << "note1.TXT";
+    QTest::newRow("map") << maps << 1 << 0 << "Greek" << "Greek.QCM";
+    QTest::newRow("another extension stays") << texts << 1 << 0 << "note1.doc" << "note1.doc";
+    QTest::newRow("own extension in capitals stays") << texts << 2 << 0 << "NOTE.TXT" << "NOTE.TXT";
+    QTest::newRow("a filter of every file adds none") << QStringLiteral("All Files|*") << 1 << 0 << "note1" << "note1";
+}
+
+void TestCommonDialog::typedNameGetsTheFilterExtension()
+{
+    QFETCH(QString, filter);
+    QFETCH(int, filterIndex);
+    QFETCH(int, choose);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir dir;
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 6;
+    dlg.Filter = filter;
+    dlg.FilterIndex = filterIndex;
+    dlg.InitDir = dir.path();
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        // The user picks the filter with the keyboard, as from the list.
+        auto *types = d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int i = filterIndex; i < choose; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto *field = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setText(typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        return true;
+    });
+    QCOMPARE(dialogs.ShowSave(dlg), DialogResult::Confirmed);
+    QCOMPARE(dlg.FileName, dir.filePath(saved));
+    QCOMPARE(dlg.FileTitle, saved);
+    QCOMPARE(dlg.FilterIndex, choose ? choose : filterIndex);
+}
+
+void TestCommonDialog::overwriteQuestionIsAboutTheFileWritten()
+{
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("note1.QUF")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 6;
+    dlg.Filter = QStringLiteral("Quorvil Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt");
+    dlg.InitDir = dir.path();
+    QString question;
+    auto answer = WhenModal::run<QMessageBox>([&](QMessageBox *box) {
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+        return true;
+    });
+    bool stayedOpen = false;
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        auto *field = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setText(QStringLiteral("note1"));
+        QTest::keyClick(field, Qt::Key_Return); // the question comes and goes inside
+        stayedOpen = d->isVisible();
+        d->reject();
+        return true;
+    });
+    QCOMPARE(dialogs.ShowSave(dlg), DialogResult::Cancelled);
+    QVERIFY2(question.contains(QLatin1String("note1.QUF")), qPrintable(question));
+    QVERIFY(stayedOpen);
 }
 
 void TestCommonDialog::cancelLeavesEverything_data()
