@@ -16,7 +16,6 @@
 #include "tools/OptionsDialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
