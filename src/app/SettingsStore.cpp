@@ -7,11 +7,9 @@
 #include "app/rules/SettingsLoad.h"
 #include "fontmap/rules/CustomColorDefaults.h"
 #include "platform/FontSubstitute.h"
+#include "platform/UserFolders.h"
 #include "platform/UserName.h"
 #include "widgets/Message.h"
-
-#include <QDir>
-#include <QStandardPaths>
 
 namespace {
 
@@ -53,14 +51,6 @@ SettingsStore::SettingsStore(Registry &registry, UserName &userName)
     , m_settings(registry)
     , m_userName(userName)
 {
-}
-
-QString SettingsStore::defaultDocumentsFolder()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return folder;
 }
 
 SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const Screen &screen)
@@ -137,7 +127,7 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
     g.gUserName = m_userName.loginName();
 
     Settings d = SettingsLayout::literalDefaults();
-    const QString documents = defaultDocumentsFolder();
+    const QString documents = documentsFolder();
     d.LFLoadPath = d.LFSavePath = d.LMLoadPath = d.LMSavePath = documents;
     // Arial is what the TextBoard starts in; where it is not installed, the family that
     // stands in for it.

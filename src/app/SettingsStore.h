@@ -50,9 +50,6 @@ public:
     // The six FontMap values of key Temp, deleted at every orderly exit.
     void DeleteTempColors();
 
-    // The folder the file dialogs start in before the user chose any.
-    static QString defaultDocumentsFolder();
-
 private:
     void firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result);
     void SetDefaultSettings(const QString &mode, Settings &settings, const Screen &screen, LoadResult &result);

@@ -93,3 +93,11 @@ std::optional<QByteArray> ReadOnlyFile::read(qint64 maxBytes, QString *error) co
     bytes.truncate(done);
     return bytes;
 }
+
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error)
+{
+    ReadOnlyFile file;
+    if (!file.open(path, error))
+        return std::nullopt;
+    return file.read(maxBytes, error);
+}
