@@ -45,6 +45,7 @@
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ProgramStyle.h"
+#include "widgets/StateBinding.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -93,9 +94,8 @@ template<typename State>
 void bindCheck(QAction *action, State *state, bool (State::*get)() const, void (State::*set)(bool),
                void (State::*changed)(bool))
 {
-    action->setChecked((state->*get)());
+    showAndFollow(state, changed, action, &QAction::setChecked, (state->*get)());
     QObject::connect(action, &QAction::toggled, state, set);
-    QObject::connect(state, changed, action, &QAction::setChecked);
 }
 
 // The same for one of several switches a state object keeps by key.
@@ -103,12 +103,14 @@ template<typename State, typename Key>
 void bindCheck(QAction *action, State *state, Key key, bool (State::*get)(Key) const, void (State::*set)(Key, bool),
                void (State::*changed)(Key, bool))
 {
-    action->setChecked((state->*get)(key));
+    showAndFollow(
+        state, changed, action,
+        [action, key](Key which, bool on) {
+            if (which == key)
+                action->setChecked(on);
+        },
+        key, (state->*get)(key));
     QObject::connect(action, &QAction::toggled, state, [state, key, set](bool on) { (state->*set)(key, on); });
-    QObject::connect(state, changed, action, [action, key](Key which, bool on) {
-        if (which == key)
-            action->setChecked(on);
-    });
 }
 
 void chainTabOrder(std::initializer_list<QWidget *> widgets)
@@ -217,10 +219,13 @@ void Quorvil::wireState()
         bindCheck(a.action(QString::fromLatin1(item)), &m_views, view, &ViewSettings::isShown, &ViewSettings::setShown,
                   &ViewSettings::shownChanged);
     // The tooltips follow their switch at once.
-    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
-        if (option == Toggles::ToolTips)
-            SetToolTips(m_c, m_tbFont.colorName());
-    });
+    showAndFollow(
+        &m_toggles, &Toggles::changed, this,
+        [this](Toggles::Option option) {
+            if (option == Toggles::ToolTips)
+                SetToolTips(m_c, m_tbFont.colorName());
+        },
+        Toggles::ToolTips);
     bindCheck(a.action(QStringLiteral("FMHiLite")), &m_fmColors, &FontMapColors::hilite, &FontMapColors::setHilite,
               &FontMapColors::hiliteChanged);
     bindCheck(a.action(QStringLiteral("FMBorders")), &m_fmColors, &FontMapColors::borders,
@@ -228,8 +233,7 @@ void Quorvil::wireState()
 
     // The zoom size slider shows the Zoom view's size.
     connect(m_c.ZoomSizeSlider, &QSlider::valueChanged, &m_views, &ViewSettings::setZoomSize);
-    connect(&m_views, &ViewSettings::zoomSizeChanged, m_c.ZoomSizeSlider, &QSlider::setValue);
-    m_c.ZoomSizeSlider->setValue(m_views.zoomSize());
+    showAndFollow(&m_views, &ViewSettings::zoomSizeChanged, m_c.ZoomSizeSlider, &QSlider::setValue, m_views.zoomSize());
 }
 
 void Quorvil::wireParts()

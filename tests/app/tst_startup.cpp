@@ -9,12 +9,18 @@
 
 #include "platform/FileChecks.h"
 #include "app/rules/SettingsLayout.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/ToolBar.h"
+#include "app/rules/RegistryFunctions.h"
+#include "fontmap/FontMapGrid.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,6 +35,8 @@ private Q_SLOTS:
     void screenCheck();
     void captionAfterActivation();
     void exitWarning();
+    void storedInitialValuesShown_data();
+    void storedInitialValuesShown();
     void extensionDispatch_data();
     void extensionDispatch();
     void commandLineChecks_data();
@@ -120,6 +128,62 @@ void TestStartup::exitWarning()
     QVERIFY(g.window().close());
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.unexpected(), 0);
+}
+
+void TestStartup::storedInitialValuesShown_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("firstRun");
+    // The first run on an 800-pixel screen stores the TextBoard font size 10, which is also the
+    // size the TextBoard's format starts with; every other first-run value equals its state's
+    // initial value on any screen.
+    QTest::newRow("first run on an 800-pixel screen") << 800 << true;
+    QTest::newRow("font size 10 stored") << 1024 << false;
+}
+
+void TestStartup::storedInitialValuesShown()
+{
+    // No change signal comes for a stored value equal to a state's initial value; each control
+    // shows it all the same.
+    QFETCH(int, width);
+    QFETCH(bool, firstRun);
+    using Store = MainWindowFixture::Store;
+    MainWindowFixture f(width, 600, firstRun ? Store::Empty : Store::Seeded, MainWindowFixture::Fonts::Fake);
+    if (!firstRun)
+        RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("TextBoard")),
+                                                  QStringLiteral("FontSize"), 10, REG_DWORD);
+    MessageDriver driver;
+    if (firstRun)
+        driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.unexpected(), 0);
+    QuorvilControls &c = f.controls();
+    const ActionCollection &commands = f.window().commands();
+
+    QCOMPARE(f.window().textBoardFont().size(), 10);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("10"));
+    QCOMPARE(c.FontSizeSlider->value(), 10);
+    QCOMPARE(c.TextBoard->font().pointSize(), 10);
+    QCOMPARE(c.FMapContainer->cellFont().pointSize(), 10);
+    QCOMPARE(c.FindString->font().pointSize(), 10);
+
+    QCOMPARE(c.ZoomSizeNumber->text(), QStringLiteral("72"));
+    QCOMPARE(c.ZoomSizeSlider->value(), 72);
+    QCOMPARE(c.TextZoom->font().pointSize(), 72);
+    for (const char *view : {"Zoom", "Code", "KS"})
+        QCOMPARE(c.ViewsTB->value(QString::fromLatin1(view)), 1);
+    QCOMPARE(c.ViewsTB->value(QStringLiteral("VCLeft")), 1);
+    QCOMPARE(c.tlbCFMapFmt->value(QStringLiteral("FMapH")), 0);
+    QCOMPARE(c.tlbCFMapFmt->value(QStringLiteral("FMapG")), 1);
+    QCOMPARE(c.FMapContainer->cell(0).borderStyle, 1);
+    QCOMPARE(c.TextAlignTB->value(QStringLiteral("AlignLeft")), 1);
+    QVERIFY(commands.isChecked(QStringLiteral("DisplayTT")));
+    QCOMPARE(c.FontSizeSlider->toolTip(), QStringLiteral("Set Font Size"));
+
+    // One step right is one point larger.
+    c.FontSizeSlider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("11"));
+    QCOMPARE(c.TextBoard->font().pointSize(), 11);
 }
 
 void TestStartup::extensionDispatch_data()
