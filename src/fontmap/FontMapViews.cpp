@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QSlider>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -45,6 +46,9 @@ FontMapViews::FontMapViews(FontMapControls &controls, ViewSettings &views, Actio
                       view, m_views.isShown(view));
     }
     showAndFollow(&m_views, &ViewSettings::zoomSizeChanged, this, &FontMapViews::showZoomSize, m_views.zoomSize());
+    // "All Views" is checked exactly while the three views are on.
+    QAction *all = commands.action(QStringLiteral("ViewAll"));
+    showAndFollow(&m_views, &ViewSettings::shownChanged, all, [this, all] { all->setChecked(allShown()); });
     commands.onTriggered(QStringLiteral("ViewAll"), this, &FontMapViews::ViewAll_Click);
     connect(m_c.ZoomSizeSlider, &QSlider::sliderMoved, this, &FontMapViews::ZoomSizeSlider_Scroll);
     // The edit belongs to its number label.
@@ -104,6 +108,11 @@ void FontMapViews::showView(ViewSettings::View view, bool on)
         m_c.KS->setText(onOff(on));
         break;
     }
+}
+
+bool FontMapViews::allShown() const
+{
+    return std::all_of(kViews.cbegin(), kViews.cend(), [this](ViewSettings::View v) { return m_views.isShown(v); });
 }
 
 void FontMapViews::ViewAll_Click(bool checked)
