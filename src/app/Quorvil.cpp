@@ -536,14 +536,21 @@ void Quorvil::Form_Unload()
 void Quorvil::SysInfo_DisplayChanged()
 {
     if (screenTooNarrow()) {
-        if (!m_s.FirstActivate && !m_unloaded) {
-            if (!close())
-                return;
-        }
+        // A new resolution comes as several signals (its size, its dots per inch), the later
+        // ones while the first one's question is still open: the narrow screen is told once.
+        if (m_narrowScreenTold)
+            return;
+        m_narrowScreenTold = true;
+        const bool closed = m_s.FirstActivate || m_unloaded || close();
         showResolutionMessage();
-        m_s.AbortStartup = true;
-        EndProgram();
-        return;
+        if (closed) {
+            m_s.AbortStartup = true;
+            EndProgram();
+            return;
+        }
+        // No to the exit warning keeps the program and its text; the window follows the screen.
+    } else {
+        m_narrowScreenTold = false;
     }
     if (!isMinimized() && !isMaximized()) {
         const QRectF area = m_services.display->workArea();

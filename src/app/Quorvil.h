@@ -171,4 +171,7 @@ private:
     QSize m_laidOutSize;
     bool m_ended = false;
     bool m_unloaded = false;
+    // The screen narrower than the program needs was told to the user; cleared when the
+    // screen is wide enough again.
+    bool m_narrowScreenTold = false;
 };

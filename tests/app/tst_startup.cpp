@@ -37,6 +37,8 @@ private Q_SLOTS:
     void exitWarning();
     void storedInitialValuesShown_data();
     void storedInitialValuesShown();
+    void screenDropsBelow800_data();
+    void screenDropsBelow800();
     void extensionDispatch_data();
     void extensionDispatch();
     void commandLineChecks_data();
@@ -184,6 +186,55 @@ void TestStartup::storedInitialValuesShown()
     c.FontSizeSlider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("11"));
     QCOMPARE(c.TextBoard->font().pointSize(), 11);
+}
+
+void TestStartup::screenDropsBelow800_data()
+{
+    QTest::addColumn<bool>("withText");
+    QTest::addColumn<bool>("answerYes"); // to the exit warning
+    QTest::newRow("empty TextBoard") << false << false;
+    QTest::newRow("text, Yes") << true << true;
+    QTest::newRow("text, No") << true << false;
+}
+
+void TestStartup::screenDropsBelow800()
+{
+    QFETCH(bool, withText);
+    QFETCH(bool, answerYes);
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+    QVERIFY(f.start());
+    f.controls().menu->setChecked(QStringLiteral("DisplayEW"), true);
+    if (withText)
+        f.controls().TextBoard->setText(QStringLiteral("kept"));
+    // A change the exit saves: the map one step larger than the stored step.
+    const int step = f.state().SizeIndex + 1;
+    f.window().commands().trigger(QStringLiteral("FMLarger"));
+    QCOMPARE(f.state().SizeIndex, step);
+    MessageDriver driver;
+    if (withText)
+        answerYes ? driver.yes() : driver.no();
+    driver.ok();
+    // A new resolution comes as two signals, its size and its dots per inch; the second one
+    // arrives while the first one's message box is up.
+    QTimer::singleShot(0, &f.display, [&f] { Q_EMIT f.display.displayChanged(); });
+    f.display.setScreen(640, 480);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(driver.unexpected(), 0);
+    QCOMPARE(driver.pending(), 0);
+    QCOMPARE(driver.count(), withText ? 2 : 1);
+    if (withText)
+        QCOMPARE(driver.seen().first().title, QStringLiteral("Quorvil Exit Warning"));
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Resource Initilalization Error"));
+    const bool stays = withText && !answerYes;
+    QCOMPARE(f.window().ended(), !stays);
+    QCOMPARE(f.window().isVisible(), stays);
+    // Ending saves the last settings; staying saves nothing and keeps the text.
+    const auto stored = regToNumber(RegistryFunctions(f.registry).QueryValue(
+        HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("FontMap")), QStringLiteral("SizeIndex")));
+    QCOMPARE(stored.value_or(0), stays ? step - 1 : step);
+    if (stays)
+        QCOMPARE(f.controls().TextBoard->Text(), QStringLiteral("kept"));
 }
 
 void TestStartup::extensionDispatch_data()
