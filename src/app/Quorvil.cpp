@@ -410,6 +410,8 @@ void Quorvil::Form_Load()
             m_commands->setEnabled(QStringLiteral("FMLarger"), false);
         m_commands->setEnabled(QStringLiteral("FMSmaller"), true);
     }
+    // The sizing may have made the window larger than the place it was given.
+    placeOnScreen(QRectF(formLeft(), formTop(), formWidth(), formHeight()));
     m_s.AbortStartup = !m_fontChoice->InitFonts();
     if (m_s.AbortStartup)
         return EndProgram();
@@ -441,6 +443,15 @@ void Quorvil::InitLayoutMetrics()
     m_fmColors.setColors(fore, back);
     setForeColor(m_c.SampleText[0], backColor(m_c.TextZoom));
     setForeColor(m_c.SampleText[1], foreColor(m_c.TextZoom));
+}
+
+QRectF Quorvil::placeOnScreen(const QRectF &wanted)
+{
+    const QRectF placed = WindowPlacement::fitOnScreen(
+        wanted, m_services.display->workArea(),
+        LayoutRules::standardWindowSize(m_s.SizeIndex - 1, m_s.TwipsPerPixelX, m_s.TwipsPerPixelY));
+    move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
+    return placed;
 }
 
 bool Quorvil::screenTooNarrow()
@@ -637,6 +648,10 @@ void Quorvil::loadSettings()
     m_s.SizeIndex = std::clamp(m_s.SizeIndex, 1, std::max(1, m_s.MaxSizeIndex));
     if (result.sizeTooLarge)
         m_s.LastScreenWidth = 0;
+    const QRectF placed =
+        placeOnScreen(QRectF(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight));
+    m_s.LastFormHeight = placed.height();
+    m_s.LastFormWidth = placed.width();
     m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
     m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
     if (m_s.MaxSizeIndex > 1)
@@ -654,14 +669,6 @@ void Quorvil::applySettings(const Settings &settings)
     m_s.TBFontName = settings.TBFontName;
     m_tbFormat->takeSettings(settings);
 
-    // A placement saved off the screen, or larger than it, is brought back onto it. The
-    // caption is what the window's outer size counts beyond its client area.
-    const QRectF placed = WindowPlacement::fitOnScreen(
-        QRectF(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight),
-        m_services.display->workArea(), formHeight() - height() * Twips::kPerQtUnit);
-    move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
-    m_s.LastFormHeight = placed.height();
-    m_s.LastFormWidth = placed.width();
     m_s.TBLoadFolder = settings.LFLoadPath;
     m_s.TBSaveFolder = settings.LFSavePath;
     m_s.CFMLoadFolder = settings.LMLoadPath;

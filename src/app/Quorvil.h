@@ -106,6 +106,10 @@ private:
     QSize qtSizeOf(const QSizeF &twips) const;
     void EndProgram();
     void InitLayoutMetrics();
+    // Moves the window to where `wanted` (its outer rectangle, in twips) lies wholly on the
+    // work area, at least as large as the standard window of the map's step; the rectangle it
+    // gets. The caller sizes the window.
+    QRectF placeOnScreen(const QRectF &wanted);
     bool screenTooNarrow();
     void showResolutionMessage();
 
