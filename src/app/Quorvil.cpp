@@ -646,10 +646,15 @@ void Quorvil::loadSettings()
     // is brought down to the largest it can before the map is built: the map is never built
     // wider than the screen. The first resize then sets the limits anew.
     m_s.SizeIndex = std::clamp(m_s.SizeIndex, 1, std::max(1, m_s.MaxSizeIndex));
-    if (result.sizeTooLarge)
+    QRectF saved(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight);
+    if (result.sizeTooLarge) {
         m_s.LastScreenWidth = 0;
-    const QRectF placed =
-        placeOnScreen(QRectF(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight));
+        // The window was sized for a wider screen, around a step this one cannot hold: it
+        // starts in the standard layout of the step the map gets, as a change of screen
+        // lays it out.
+        saved.setSize(QSizeF(0, 0));
+    }
+    const QRectF placed = placeOnScreen(saved);
     m_s.LastFormHeight = placed.height();
     m_s.LastFormWidth = placed.width();
     m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
