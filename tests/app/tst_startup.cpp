@@ -9,12 +9,18 @@
 
 #include "platform/FileChecks.h"
 #include "app/rules/SettingsLayout.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/ToolBar.h"
+#include "app/rules/RegistryFunctions.h"
+#include "fontmap/FontMapGrid.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,6 +35,10 @@ private Q_SLOTS:
     void screenCheck();
     void captionAfterActivation();
     void exitWarning();
+    void storedInitialValuesShown_data();
+    void storedInitialValuesShown();
+    void screenDropsBelow800_data();
+    void screenDropsBelow800();
     void extensionDispatch_data();
     void extensionDispatch();
     void commandLineChecks_data();
@@ -120,6 +130,111 @@ void TestStartup::exitWarning()
     QVERIFY(g.window().close());
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.unexpected(), 0);
+}
+
+void TestStartup::storedInitialValuesShown_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("firstRun");
+    // The first run on an 800-pixel screen stores the TextBoard font size 10, which is also the
+    // size the TextBoard's format starts with; every other first-run value equals its state's
+    // initial value on any screen.
+    QTest::newRow("first run on an 800-pixel screen") << 800 << true;
+    QTest::newRow("font size 10 stored") << 1024 << false;
+}
+
+void TestStartup::storedInitialValuesShown()
+{
+    // No change signal comes for a stored value equal to a state's initial value; each control
+    // shows it all the same.
+    QFETCH(int, width);
+    QFETCH(bool, firstRun);
+    using Store = MainWindowFixture::Store;
+    MainWindowFixture f(width, 600, firstRun ? Store::Empty : Store::Seeded, MainWindowFixture::Fonts::Fake);
+    if (!firstRun)
+        RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("TextBoard")),
+                                                  QStringLiteral("FontSize"), 10, REG_DWORD);
+    MessageDriver driver;
+    if (firstRun)
+        driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.unexpected(), 0);
+    QuorvilControls &c = f.controls();
+    const ActionCollection &commands = f.window().commands();
+
+    QCOMPARE(f.window().textBoardFont().size(), 10);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("10"));
+    QCOMPARE(c.FontSizeSlider->value(), 10);
+    QCOMPARE(c.TextBoard->font().pointSize(), 10);
+    QCOMPARE(c.FMapContainer->cellFont().pointSize(), 10);
+    QCOMPARE(c.FindString->font().pointSize(), 10);
+
+    QCOMPARE(c.ZoomSizeNumber->text(), QStringLiteral("72"));
+    QCOMPARE(c.ZoomSizeSlider->value(), 72);
+    QCOMPARE(c.TextZoom->font().pointSize(), 72);
+    for (const char *view : {"Zoom", "Code", "KS"})
+        QCOMPARE(c.ViewsTB->value(QString::fromLatin1(view)), 1);
+    QCOMPARE(c.ViewsTB->value(QStringLiteral("VCLeft")), 1);
+    QCOMPARE(c.tlbCFMapFmt->value(QStringLiteral("FMapH")), 0);
+    QCOMPARE(c.tlbCFMapFmt->value(QStringLiteral("FMapG")), 1);
+    QCOMPARE(c.FMapContainer->cell(0).borderStyle, 1);
+    QCOMPARE(c.TextAlignTB->value(QStringLiteral("AlignLeft")), 1);
+    QVERIFY(commands.isChecked(QStringLiteral("DisplayTT")));
+    QCOMPARE(c.FontSizeSlider->toolTip(), QStringLiteral("Set Font Size"));
+
+    // One step right is one point larger.
+    c.FontSizeSlider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("11"));
+    QCOMPARE(c.TextBoard->font().pointSize(), 11);
+}
+
+void TestStartup::screenDropsBelow800_data()
+{
+    QTest::addColumn<bool>("withText");
+    QTest::addColumn<bool>("answerYes"); // to the exit warning
+    QTest::newRow("empty TextBoard") << false << false;
+    QTest::newRow("text, Yes") << true << true;
+    QTest::newRow("text, No") << true << false;
+}
+
+void TestStartup::screenDropsBelow800()
+{
+    QFETCH(bool, withText);
+    QFETCH(bool, answerYes);
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+    QVERIFY(f.start());
+    f.controls().menu->setChecked(QStringLiteral("DisplayEW"), true);
+    if (withText)
+        f.controls().TextBoard->setText(QStringLiteral("kept"));
+    // A change the exit saves: the map one step larger than the stored step.
+    const int step = f.state().SizeIndex + 1;
+    f.window().commands().trigger(QStringLiteral("FMLarger"));
+    QCOMPARE(f.state().SizeIndex, step);
+    MessageDriver driver;
+    if (withText)
+        answerYes ? driver.yes() : driver.no();
+    driver.ok();
+    // A new resolution comes as two signals, its size and its dots per inch; the second one
+    // arrives while the first one's message box is up.
+    QTimer::singleShot(0, &f.display, [&f] { Q_EMIT f.display.displayChanged(); });
+    f.display.setScreen(640, 480);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(driver.unexpected(), 0);
+    QCOMPARE(driver.pending(), 0);
+    QCOMPARE(driver.count(), withText ? 2 : 1);
+    if (withText)
+        QCOMPARE(driver.seen().first().title, QStringLiteral("Quorvil Exit Warning"));
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Resource Initilalization Error"));
+    const bool stays = withText && !answerYes;
+    QCOMPARE(f.window().ended(), !stays);
+    QCOMPARE(f.window().isVisible(), stays);
+    // Ending saves the last settings; staying saves nothing and keeps the text.
+    const auto stored = regToNumber(RegistryFunctions(f.registry).QueryValue(
+        HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("FontMap")), QStringLiteral("SizeIndex")));
+    QCOMPARE(stored.value_or(0), stays ? step - 1 : step);
+    if (stays)
+        QCOMPARE(f.controls().TextBoard->Text(), QStringLiteral("kept"));
 }
 
 void TestStartup::extensionDispatch_data()
