@@ -126,16 +126,21 @@ void TestStartup::extensionDispatch_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("loads"); // "text", "map" or the message's extension
-    QTest::newRow("lower-case txt") << "notes.txt" << "text";
-    QTest::newRow("QUF") << "styled.Quf" << "text";
-    QTest::newRow("QCM") << "Greek.QCM" << "map";
-    QTest::newRow("doc") << "letter.doc" << "DOC";
+    QTest::addColumn<QStringList>("before"); // arguments before the path
+    QTest::newRow("lower-case txt") << "notes.txt" << "text" << QStringList{};
+    QTest::newRow("QUF") << "styled.Quf" << "text" << QStringList{};
+    QTest::newRow("QCM") << "Greek.QCM" << "map" << QStringList{};
+    QTest::newRow("doc") << "letter.doc" << "DOC" << QStringList{};
+    // After "--" a name that looks like an option is a file like any other.
+    QTest::newRow("a file named --help") << "--help" << "ELP" << QStringList{"--"};
+    QTest::newRow("a text named --version.txt") << "--version.txt" << "text" << QStringList{"--"};
 }
 
 void TestStartup::extensionDispatch()
 {
     QFETCH(QString, file);
     QFETCH(QString, loads);
+    QFETCH(QStringList, before);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
     QFile out(path);
@@ -147,7 +152,13 @@ void TestStartup::extensionDispatch()
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     MessageDriver driver;
     driver.ok();
-    QVERIFY(f.start({QLatin1Char('"') + path + QLatin1Char('"')}));
+    // A name after options is given as a shell passes it: relative, unquoted.
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const bool started =
+        f.start(before.isEmpty() ? QStringList{QLatin1Char('"') + path + QLatin1Char('"')} : before + QStringList{file});
+    QDir::setCurrent(here);
+    QVERIFY(started);
     if (loads == QLatin1String("text")) {
         QCOMPARE(f.state().TBOpenPath, path);
         QCOMPARE(f.state().TBOpenName, file);
