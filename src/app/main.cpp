@@ -1,5 +1,6 @@
 #include "app/Quorvil.h"
 #include "app/rules/CommandLine.h"
+#include "app/rules/FileNames.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 
@@ -10,17 +11,15 @@
 int main(int argc, char **argv)
 {
     // --help and --version answer before anything needs a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const QString reply = commandLineReply(readCommandLine(arguments).request); !reply.isEmpty()) {
+    if (const QString reply = commandLineReply(readCommandLine(decodeArguments(argc, argv)).request); !reply.isEmpty()) {
         std::fputs(reply.toUtf8().constData(), stdout);
         return 0;
     }
     preparePlatform();
     QApplication app(argc, argv);
     ProductionServices services;
-    Quorvil window(services.services(), QApplication::arguments());
+    // Qt has taken its own options out of argv; the rest keep the bytes of their file names.
+    Quorvil window(services.services(), decodeArguments(argc, argv));
     QObject::connect(&window, &Quorvil::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start())
         return 0;

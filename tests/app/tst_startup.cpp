@@ -1,8 +1,10 @@
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
+#include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
 #include "widgets/MainMenu.h"
+#include "app/rules/FileNames.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardEdit.h"
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void extensionDispatch();
     void commandLineChecks_data();
     void commandLineChecks();
+    void commandLineNameBytes();
     void commandLineMaps_data();
     void commandLineMaps();
     void aboutBoxCloses_data();
@@ -212,6 +215,33 @@ void TestStartup::commandLineChecks()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
     QCOMPARE(driver.last().text, text);
     QVERIFY(f.state().TBOpenPath.isEmpty());
+}
+
+void TestStartup::commandLineNameBytes()
+{
+    // A text and a map whose names are Latin-1 bytes, named on the command line as a shell
+    // hands them over.
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/d\xe9j\xe0";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    const QByteArray text = folder + "/caf\xe9.txt";
+    const QByteArray map = folder + "/Gr\xe8k.QCM";
+    QVERIFY(writeNativeFile(text, "caf\xe9"));
+    QVERIFY(writeNativeFile(map, QcmFormat::serialize(CustomMapCells{'A'})));
+    for (const QByteArray &file : {text, map}) {
+        const char *argv[] = {"quorvil", file.constData()};
+        const QStringList arguments = decodeArguments(2, argv);
+        MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+        MessageDriver driver;
+        QVERIFY(f.start(arguments.mid(1)));
+        QCOMPARE(driver.count(), 0);
+        if (file == text) {
+            QCOMPARE(f.state().TBLoadedPath, arguments.at(1));
+            QCOMPARE(f.controls().TextBoard->Text(), QStringLiteral("café"));
+        } else {
+            QCOMPARE(f.window().customMap().path(), arguments.at(1));
+        }
+    }
 }
 
 void TestStartup::commandLineMaps_data()
