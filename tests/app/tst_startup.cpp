@@ -4,8 +4,10 @@
 #include "support/TestMain.h"
 
 #include "widgets/MainMenu.h"
+#include "widgets/Message.h"
 #include "app/rules/FileNames.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/PathParts.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardEdit.h"
 
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -36,6 +39,8 @@ private Q_SLOTS:
     void commandLineChecks_data();
     void commandLineChecks();
     void commandLineNameBytes();
+    void thousandsOfArguments_data();
+    void thousandsOfArguments();
     void commandLineMaps_data();
     void commandLineMaps();
     void aboutBoxCloses_data();
@@ -242,6 +247,57 @@ void TestStartup::commandLineNameBytes()
             QCOMPARE(f.window().customMap().path(), arguments.at(1));
         }
     }
+}
+
+void TestStartup::thousandsOfArguments_data()
+{
+    QTest::addColumn<bool>("absolute");
+    QTest::addColumn<QString>("named");   // the line of the message that names the path
+    QTest::addColumn<QString>("last");    // and the one that must still show under it
+    // "quorvil ~/notes/*" in a folder of 20,000 files: the whole tail is one path.
+    QTest::newRow("absolute: no such folder") << true << "" << "does not exist.";
+    QTest::newRow("relative: no such file") << false << "File '" << "";
+}
+
+void TestStartup::thousandsOfArguments()
+{
+    QFETCH(bool, absolute);
+    QFETCH(QString, named);
+    QFETCH(QString, last);
+    QTemporaryDir dir;
+    QStringList tail;
+    for (int n = 1; n <= 20000; ++n)
+        tail.append((absolute ? dir.path() + QLatin1Char('/') : QString()) + QStringLiteral("notes%1.txt").arg(n, 5, 10, QLatin1Char('0')));
+    const QString path = absolute ? tail.join(QLatin1Char(' ')) : dir.path() + QLatin1Char('/') + tail.join(QLatin1Char(' '));
+    const QString shown = absolute ? splitPath(path).folder : QStringLiteral("File '") + splitPath(path).name + QLatin1Char('\'');
+
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+    MessageDriver driver;
+    driver.ok();
+    const bool started = f.start(tail);
+    QDir::setCurrent(here);
+    QVERIFY(started);
+    QCOMPARE(driver.count(), 1);
+    const QStringList lines = driver.last().text.split(QLatin1Char('\r'));
+
+    // The whole message shows in the box, its last line too.
+    Message box;
+    box.setup(driver.last().text, QStringLiteral("OK"), driver.last().title, false, 1);
+    const auto *area = box.findChild<QLabel *>(QStringLiteral("MessageArea"));
+    QVERIFY(area->heightForWidth(area->width()) <= area->height());
+    QCOMPARE(lines.last(), last.isEmpty() ? dir.path() + QLatin1Char('/') : last);
+
+    // The path is cut, and the next line counts what was left out.
+    const qsizetype at = absolute ? 4 : 2;
+    QVERIFY(lines.at(at).startsWith(named));
+    QVERIFY(lines.at(at).endsWith(QChar(0x2026)));
+    const QString kept = lines.at(at).chopped(1);
+    QVERIFY(shown.startsWith(kept));
+    QVERIFY(kept.size() > named.size() + 20);
+    QCOMPARE(lines.at(at + 1), QStringLiteral("(") + QLocale(QLocale::English).toString(shown.size() - kept.size())
+                                   + QStringLiteral(" more characters)"));
 }
 
 void TestStartup::commandLineMaps_data()
