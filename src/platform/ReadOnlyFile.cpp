@@ -1,6 +1,6 @@
 #include "platform/ReadOnlyFile.h"
 
-#include <QFile>
+#include "app/rules/FileNames.h"
 
 #include <cerrno>
 #include <cstring>
@@ -36,7 +36,7 @@ ReadOnlyFile::~ReadOnlyFile()
 bool ReadOnlyFile::open(const QString &path, QString *error)
 {
     close();
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0) {
         *error = errnoText(errno);

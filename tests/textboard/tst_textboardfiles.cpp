@@ -4,11 +4,13 @@
 #include "fontmap/FontChoice.h"
 #include "support/MessageDriver.h"
 #include "support/NamedPipe.h"
+#include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
+#include "app/rules/FileNames.h"
 #include "app/rules/QBColors.h"
 #include "fontmap/rules/Charset.h"
 #include "platform/RichTextBox.h"
@@ -106,6 +108,8 @@ private Q_SLOTS:
     void overwriteWarning();
     void binaryFileAsText();
     void lineBreaksOfOtherSystems();
+
+    void nameBytesThatAreNotUtf8();
 
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
@@ -820,6 +824,34 @@ void TestTextBoardFiles::lineBreaksOfOtherSystems()
     QCOMPARE(board()->Text(), QStringLiteral("one\r\ntwo\r\nthree\r\nfour"));
     save(path(QStringLiteral("saved.txt")));
     QCOMPARE(readAll(path(QStringLiteral("saved.txt"))), QByteArray("one\r\ntwo\r\nthree\r\nfour"));
+}
+
+void TestTextBoardFiles::nameBytesThatAreNotUtf8()
+{
+    // A name written on another system in Latin-1: é is the one byte E9.
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    const QByteArray latin1 = folder + "/caf\xe9.txt";
+    QVERIFY(writeNativeFile(latin1, "caf\xe9 au lait"));
+    const QString name = decodeFileName(latin1);
+
+    MessageDriver driver;
+    load(name);
+    QCOMPARE(driver.count(), 0);
+    QCOMPARE(board()->Text(), QStringLiteral("café au lait"));
+    QCOMPARE(s().TBLoadedPath, name);
+    QCOMPARE(s().TBLoadFolder, m_dir->path());
+
+    // Saving under that name cannot go through Qt, which would write it under another
+    // name beside it: the save fails as a save does, and nothing else is written.
+    board()->setSelStart(board()->length());
+    board()->setSelText(QStringLiteral("!"));
+    driver.ok();
+    save(name);
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Save Error"));
+    QVERIFY(s().TBChanged);
+    QCOMPARE(nativeEntries(folder), QByteArrayList{"caf\xe9.txt"});
+    QCOMPARE(readNativeFile(latin1), QByteArray("caf\xe9 au lait"));
 }
 
 void TestTextBoardFiles::failedSaveChangesNothing_data()

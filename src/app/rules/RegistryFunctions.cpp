@@ -1,5 +1,6 @@
 #include "app/rules/RegistryFunctions.h"
 
+#include "app/rules/FileNames.h"
 #include "app/rules/GlobalDeclarations.h"
 
 #include <QLocale>
@@ -125,7 +126,8 @@ std::optional<RegData> RegistryFunctions::encode(quint32 valueType, const QVaria
             code = ERROR_INVALID_PARAMETER;
             return std::nullopt;
         }
-        data.bytes = text->toUtf8();
+        // Texts are mostly file paths: a name of bytes that are not UTF-8 keeps them.
+        data.bytes = encodeFileName(*text);
         return data;
     }
     if (valueType == REG_DWORD) {
@@ -165,7 +167,7 @@ qint32 RegistryFunctions::QueryValueEx(const RegKey &key, const QString &valueNa
         if (data->bytes.isEmpty())
             return ERROR_SUCCESS;
         const qsizetype nul = data->bytes.indexOf('\0');
-        result = QString::fromUtf8(nul < 0 ? data->bytes : data->bytes.left(nul));
+        result = decodeFileName(nul < 0 ? data->bytes : data->bytes.left(nul));
         return ERROR_SUCCESS;
     }
     if (data->type == REG_DWORD) {
