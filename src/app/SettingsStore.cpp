@@ -152,6 +152,10 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
     d.FormTop = int((area.height() - (screen.designedFormHeight + 8.0 * d.SizeIndex * screen.twipsPerPixelY)) / 2);
     d.FormLeft = int((area.width() - (screen.designedFormWidth + 28.0 * d.SizeIndex * screen.twipsPerPixelX)) / 2);
     result.maxSizeIndex = ScreenDefaults::maxSizeIndex(screen.width, screen.twipsPerPixelX);
+    // What was read before the missing value, the recent-file lists, stays and is written
+    // back with the defaults: one missing value must not cost the user the lists.
+    d.FileMRU = settings.FileMRU;
+    d.CFMRU = settings.CFMRU;
     settings = d;
 
     RegistryFunctions &reg = m_settings.functions();

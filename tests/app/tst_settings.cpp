@@ -35,6 +35,8 @@ private Q_SLOTS:
     void refusedRepairChangesNothing();
     void missingValuesThatMatter_data();
     void missingValuesThatMatter();
+    void repairKeepsTheRecentLists_data();
+    void repairKeepsTheRecentLists();
     void screenWidthDefaults_data();
     void screenWidthDefaults();
     void firstRunSizesByScreen();
@@ -153,6 +155,54 @@ void TestSettings::missingValuesThatMatter()
     QCOMPARE(driver.count(), asks ? 1 : 0);
     if (asks)
         QCOMPARE(driver.last().title, QStringLiteral("Quorvil Init Information"));
+}
+
+void TestSettings::repairKeepsTheRecentLists_data()
+{
+    QTest::addColumn<QString>("key");  // the value that is missing, read after the recent lists
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("repair"); // the first-run question answered No, then the repair Yes
+
+    QTest::newRow("first run, TextBoard FontName") << "TextBoard" << "FontName" << false;
+    QTest::newRow("repair, Options OFMapStart") << "Options" << "OFMapStart" << true;
+}
+
+void TestSettings::repairKeepsTheRecentLists()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(bool, repair);
+
+    MainWindowFixture f;
+    RegistryFunctions reg(f.registry);
+    const QString mru = SettingsLayout::keyPath(QStringLiteral("MRU"));
+    const QString cfmru = SettingsLayout::keyPath(QStringLiteral("CFMRU"));
+    reg.SetKeyValue(HKEY_CURRENT_USER, mru, QStringLiteral("1"), QStringLiteral("/home/ann/b.txt"), REG_SZ);
+    reg.SetKeyValue(HKEY_CURRENT_USER, mru, QStringLiteral("2"), QStringLiteral("/home/ann/a.quf"), REG_SZ);
+    reg.SetKeyValue(HKEY_CURRENT_USER, cfmru, QStringLiteral("1"), QStringLiteral("/home/ann/maps/m.qcm"), REG_SZ);
+    reg.DeleteValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name);
+
+    MessageDriver driver;
+    if (repair)
+        driver.no();
+    driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), repair ? 2 : 1);
+    QCOMPARE(driver.last().title, repair ? QStringLiteral("Quorvil Registry Initialization Error")
+                                         : QStringLiteral("Quorvil Init Information"));
+
+    // The lists stay in the window, and the defaults were written with them.
+    QCOMPARE(f.state().FileMRUList.count, 3);
+    QCOMPARE(f.state().FileMRUList(2).path(), QStringLiteral("/home/ann/a.quf"));
+    QCOMPARE(f.controls().menu->item(QStringLiteral("FileMRU(1)"))->text(), QStringLiteral("&1 b.txt"));
+    QVERIFY(f.controls().menu->item(QStringLiteral("FileMRU(2)"))->isVisible());
+    QCOMPARE(f.state().CFMRUList(1).path(), QStringLiteral("/home/ann/maps/m.qcm"));
+    QVERIFY(f.controls().menu->item(QStringLiteral("FileSep2"))->isVisible());
+    QCOMPARE(regToText(reg.QueryValue(HKEY_CURRENT_USER, mru, QStringLiteral("1"))), QStringLiteral("/home/ann/b.txt"));
+    QCOMPARE(regToText(reg.QueryValue(HKEY_CURRENT_USER, mru, QStringLiteral("2"))), QStringLiteral("/home/ann/a.quf"));
+    QCOMPARE(regToText(reg.QueryValue(HKEY_CURRENT_USER, cfmru, QStringLiteral("1"))),
+             QStringLiteral("/home/ann/maps/m.qcm"));
+    QVERIFY(!regIsEmpty(reg.QueryValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name)));
 }
 
 void TestSettings::screenWidthDefaults_data()
