@@ -139,15 +139,18 @@ private:
 
 struct FileRegistry::Snapshot
 {
-    // Unknown: not looked at yet, or edited and then not saved.
-    enum class State { Unknown, Missing, Valid, Damaged, Unreadable };
+    // Unknown: not looked at yet, or edited and then not saved. TooLarge is a damaged
+    // store whose fault is its size.
+    enum class State { Unknown, Missing, Valid, Damaged, TooLarge, Unreadable };
 
     State state = State::Unknown;
     RegistryTree tree;
     QByteArray text;       // Valid: the bytes the tree came from, so an edit that changes nothing writes nothing
-    FileIdentity identity; // Valid, Damaged: the file they came from
+    FileIdentity identity; // Valid, Damaged, TooLarge: the file they came from
     QString reason;        // Unreadable: why
-    QString keptAs;        // Damaged: the copy kept of it, once made
+    QString keptAs;        // Damaged, TooLarge: the copy kept of it, once made
+
+    bool damaged() const { return state == State::Damaged || state == State::TooLarge; }
 };
 
 QString FileRegistry::defaultFolder()
@@ -189,7 +192,7 @@ FileRegistry::Snapshot &FileRegistry::current()
         }
         return unreadable(errnoText());
     }
-    const bool parsed = cached.state == Snapshot::State::Valid || cached.state == Snapshot::State::Damaged;
+    const bool parsed = cached.state == Snapshot::State::Valid || cached.damaged();
     if (parsed && cached.identity == FileIdentity::of(st))
         return cached;
     return readFile();
@@ -230,6 +233,14 @@ FileRegistry::Snapshot &FileRegistry::readFile()
 
     // The identity of what was read, not of what the path named a moment before.
     const FileIdentity identity = FileIdentity::of(st);
+    if (text.size() > kMaxRegeditBytes) {
+        warn(QStringLiteral("%1 is too large (more than %2 bytes); it reads as empty and a copy is kept before it is "
+                            "replaced")
+                 .arg(storePath())
+                 .arg(kMaxRegeditBytes));
+        *m_snapshot = Snapshot{Snapshot::State::TooLarge, {}, {}, identity, {}, {}};
+        return *m_snapshot;
+    }
     ++m_parseCount;
     RegeditParse parsed = parseRegedit(text);
     if (!parsed.tree) {
@@ -268,7 +279,7 @@ bool FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
     if (snapshot.state == Snapshot::State::Valid && text == snapshot.text)
         return true;
     const auto fail = [&snapshot] {
-        if (snapshot.state == Snapshot::State::Damaged)
+        if (snapshot.damaged())
             snapshot.tree = RegistryTree();
         else
             snapshot = Snapshot{};
@@ -278,7 +289,7 @@ bool FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
         warn(QStringLiteral("refusing a change that would grow %1 beyond %2 bytes").arg(storePath()).arg(kMaxRegeditBytes));
         return fail();
     }
-    if (snapshot.state == Snapshot::State::Damaged && snapshot.keptAs.isEmpty()) {
+    if (snapshot.damaged() && snapshot.keptAs.isEmpty()) {
         snapshot.keptAs = keepDamagedCopy();
         if (snapshot.keptAs.isEmpty())
             return fail();
@@ -415,9 +426,11 @@ StoreProblem FileRegistry::problem()
     case Snapshot::State::Unreadable:
         return {StoreProblem::Kind::Unreadable, storePath(), {}, snapshot.reason};
     case Snapshot::State::Damaged:
+    case Snapshot::State::TooLarge:
         if (snapshot.keptAs.isEmpty())
             snapshot.keptAs = keepDamagedCopy();
-        return {StoreProblem::Kind::Damaged, storePath(), snapshot.keptAs, {}};
+        return {snapshot.state == Snapshot::State::TooLarge ? StoreProblem::Kind::TooLarge : StoreProblem::Kind::Damaged,
+                storePath(), snapshot.keptAs, {}};
     }
     return {};
 }

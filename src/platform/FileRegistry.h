@@ -22,10 +22,10 @@ class RegistryTree;
 // programs never lose each other's changes. When Quorvil.reg is a symbolic link, the
 // change goes through it: the link's target is replaced and the link stays.
 //
-// A file that does not parse reads as an empty store; before it is first replaced, or when
-// start-up asks about it (problem()), a copy of it is kept in the folder under a name with
-// the time in it (Quorvil.reg.damaged-<UTC time>), the newest few of them. A file that
-// cannot be read at all (no permission) is never replaced. Faults are logged under
+// A file that does not parse, or is larger than the parser takes, reads as an empty store;
+// before it is first replaced, or when start-up asks about it (problem()), a copy of it is
+// kept in the folder under a name with the time in it (Quorvil.reg.damaged-<UTC time>), the
+// newest few of them. A file that cannot be read at all (no permission) is never replaced. Faults are logged under
 // "quorvil.registry" and otherwise only show as false, nullopt or problem().
 class FileRegistry final : public Registry
 {

@@ -422,10 +422,11 @@ void TestSettings::savedPlacementComesBackOnScreen()
 
 void TestSettings::badStoreIsReportedFirst_data()
 {
-    QTest::addColumn<QString>("kind"); // damaged, folder or unreadable
+    QTest::addColumn<QString>("kind"); // damaged, too large, folder or unreadable
     QTest::addColumn<QString>("detail");
 
     QTest::newRow("damaged") << "damaged" << "is damaged and could not be read.";
+    QTest::newRow("too large") << "too large" << "is larger than 4 MiB and could not be read.";
     QTest::newRow("a folder in its place") << "folder" << "cannot be read: Is a directory.";
     QTest::newRow("no permission to read it") << "unreadable" << "cannot be read: Permission denied.";
 }
@@ -437,7 +438,9 @@ void TestSettings::badStoreIsReportedFirst()
 
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
     const QString store = TestEnvironment::settingsFile();
-    const QByteArray damaged("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dword:12c");
+    const QByteArray damaged = kind == QLatin1String("too large")
+                                   ? "REGEDIT4\n\n" + QByteArray(4 << 20, ';') + "\n"
+                                   : QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dword:12c");
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(store));
     } else {
@@ -462,7 +465,7 @@ void TestSettings::badStoreIsReportedFirst()
                       QFileInfo(store).absolutePath(), detail};
     const QStringList copies = QDir(QFileInfo(store).absolutePath())
                                    .entryList({QStringLiteral("Quorvil.reg.damaged-*")}, QDir::Files);
-    if (kind == QLatin1String("damaged")) {
+    if (kind == QLatin1String("damaged") || kind == QLatin1String("too large")) {
         QCOMPARE(copies.size(), 1);
         lines << QString() << QStringLiteral("A copy of it was kept in the same folder as") << copies.constFirst();
         QFile copy(QFileInfo(store).absolutePath() + QLatin1Char('/') + copies.constFirst());

@@ -32,11 +32,11 @@ struct RegWrite
 // What is wrong with the store as a whole, for the one message start-up shows about it.
 struct StoreProblem
 {
-    enum class Kind { None, Damaged, Unreadable };
+    enum class Kind { None, Damaged, TooLarge, Unreadable };
 
     Kind kind = Kind::None;
     QString storePath; // the store's file
-    QString keptAs;    // Damaged: the copy kept of it; empty when none could be made
+    QString keptAs;    // Damaged, TooLarge: the copy kept of it; empty when none could be made
     QString reason;    // Unreadable: the system's reason ("Permission denied")
 };
 
