@@ -1,6 +1,8 @@
 #include "platform/FileRegistry.h"
 
+#include "platform/FileHandle.h"
 #include "platform/RegeditFormat.h"
+#include "platform/StoreFileReplace.h"
 #include "app/rules/RegistryTree.h"
 
 #include <QDateTime>
@@ -11,7 +13,6 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -115,24 +116,6 @@ private:
     int m_fd = -1;
     bool m_locked = false;
     QString m_error;
-};
-
-// A file descriptor closed when it goes out of scope.
-class FileHandle final
-{
-    Q_DISABLE_COPY_MOVE(FileHandle)
-
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
 };
 
 } // namespace
@@ -306,41 +289,18 @@ bool FileRegistry::save(const QByteArray &text)
         warn(QStringLiteral("cannot follow the link %1").arg(storePath()));
         return false;
     }
-    // The temporary file sits beside the file it replaces, so that the rename stays on one
-    // file system; its name can be fixed, since only the holder of the lock writes it.
-    const QString temporaryPath = *target + QStringLiteral(".tmp");
-    const FileHandle file(::open(nativePath(temporaryPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    const auto failed = [&](const QString &what) {
-        warn(QStringLiteral("cannot %1 %2: %3").arg(what, temporaryPath, errnoText()));
-        ::unlink(nativePath(temporaryPath).constData());
-        return false;
-    };
-    if (file.fd() < 0)
-        return failed(QStringLiteral("create"));
-    for (qsizetype written = 0; written < text.size();) {
-        const ssize_t put = ::write(file.fd(), text.constData() + written, size_t(text.size() - written));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return failed(QStringLiteral("write"));
-        written += put;
-    }
-    if (::fsync(file.fd()) != 0)
-        return failed(QStringLiteral("write"));
-    if (std::rename(nativePath(temporaryPath).constData(), nativePath(*target).constData()) != 0) {
-        warn(QStringLiteral("cannot replace %1: %2").arg(*target, errnoText()));
-        ::unlink(nativePath(temporaryPath).constData());
+    // Settings hold file paths: a new store is for its user's eyes only.
+    struct stat written;
+    QString error;
+    if (!replaceStoreFile(*target, text, 0600, &written, &error)) {
+        warn(QStringLiteral("cannot replace %1: %2").arg(*target, error));
         return false;
     }
-    // After the rename, which moves the status change time.
-    struct stat st;
-    if (::fstat(file.fd(), &st) != 0)
-        st = {};
     // What was written is what the next call finds, unless another process replaces it.
     Snapshot &snapshot = *m_snapshot;
     snapshot.state = Snapshot::State::Valid;
     snapshot.text = text;
-    snapshot.identity = FileIdentity::of(st);
+    snapshot.identity = FileIdentity::of(written);
     snapshot.keptAs.clear();
     m_lastWarning.clear();
     ++m_replaceCount;

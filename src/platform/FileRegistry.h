@@ -17,10 +17,11 @@ class RegistryTree;
 // the file is read and parsed only when it changed since this object last saw it: its
 // device, inode, size and modification time are kept with the parsed tree, and a change
 // replaces the file, which changes them. A change takes an exclusive lock on
-// Quorvil.reg.lock, looks at the file again under it, writes the new text beside the file
-// and renames it over the file, so a crash never leaves half a file and two running
-// programs never lose each other's changes. When Quorvil.reg is a symbolic link, the
-// change goes through it: the link's target is replaced and the link stays.
+// Quorvil.reg.lock, looks at the file again under it, writes the new text into a private
+// temporary file beside the file and renames it over the file, so a crash never leaves half
+// a file and two running programs never lose each other's changes. When Quorvil.reg is a
+// symbolic link, the change goes through it: the link's target is replaced and the link
+// stays. A new store is readable by its user only.
 //
 // A file that does not parse, or is larger than the parser takes, reads as an empty store;
 // before it is first replaced, or when start-up asks about it (problem()), a copy of it is

@@ -42,10 +42,19 @@ QByteArray storeWithOldValue()
     return writeRegedit(tree);
 }
 
+// Temporary files of the store's left in the folder (links that someone planted are not).
 QStringList leftovers(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    return QDir(folder).entryList({QStringLiteral("*.tmp*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
 }
+
+mode_t modeOf(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+
 
 QString helperPath()
 {
@@ -88,6 +97,10 @@ private Q_SLOTS:
     void damagedStoreThatCannotBeReplacedIsCopiedOnce();
     void storeThatIsNoFile_data();
     void storeThatIsNoFile();
+    void plantedTemporaryLinkIsNotFollowed();
+    void storeKeepsItsMode_data();
+    void storeKeepsItsMode();
+    void killedWritersTemporariesAreRemoved();
 };
 
 void TestRegistryFile::init()
@@ -186,7 +199,7 @@ void TestRegistryFile::concurrentWritersLoseNothing()
         }
     }
     QVERIFY(!globals().gRegError);
-    QVERIFY(!QFileInfo::exists(store.storePath() + QStringLiteral(".tmp")));
+    QVERIFY(leftovers(QFileInfo(store.storePath()).absolutePath()).isEmpty());
 }
 
 void TestRegistryFile::damagedStoreIsKeptAside_data()
@@ -479,7 +492,7 @@ void TestRegistryFile::damagedStoreThatCannotBeReplacedIsCopiedOnce()
     QVERIFY(QFile::setPermissions(dotfiles, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot create")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot replace .*: Permission denied")));
     QVERIFY(!store.createKey(kKey));
     QVERIFY(!store.createKey(kKey));
     QVERIFY(!store.keyExists(kKey));
@@ -519,6 +532,87 @@ void TestRegistryFile::storeThatIsNoFile()
     QVERIFY(!store.createKey(kKey));
     QCOMPARE(QFileInfo(store.storePath()).isDir(), folder);
     QVERIFY(store.damagedCopies().isEmpty());
+}
+
+void TestRegistryFile::plantedTemporaryLinkIsNotFollowed()
+{
+    // The store links into a folder that everyone may write into; another user planted, at
+    // the name a temporary file of the store would once take, a link to a file of ours.
+    const QString shared = TestEnvironment::root() + QStringLiteral("/shared-dotfiles");
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const QString target = shared + QStringLiteral("/quorvil.reg");
+    writeAll(target, storeWithOldValue());
+    const QString victim = TestEnvironment::root() + QStringLiteral("/home/letter.txt");
+    writeAll(victim, "Dear Ann,\n");
+    QVERIFY(QFile::link(victim, target + QStringLiteral(".tmp")));
+    FileRegistry store;
+    QVERIFY(QDir().mkpath(QFileInfo(store.storePath()).absolutePath()));
+    QVERIFY(QFile::link(target, store.storePath()));
+
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+
+    QCOMPARE(readAll(victim), QByteArray("Dear Ann,\n"));
+    QVERIFY(!QFileInfo(target).isSymLink());
+    QCOMPARE(QFileInfo(store.storePath()).symLinkTarget(), target);
+    const RegeditParse parsed = parseRegedit(readAll(target));
+    QVERIFY2(parsed.tree, qPrintable(parsed.error));
+    QCOMPARE(parsed.tree->value(kKey, QStringLiteral("New")), (RegData{REG_SZ, "written"}));
+    QCOMPARE(parsed.tree->value(kKey, QStringLiteral("Old")), (RegData{REG_SZ, "kept"}));
+    QVERIFY(leftovers(shared).isEmpty());
+    // The planted link is not ours to remove.
+    QCOMPARE(QFileInfo(target + QStringLiteral(".tmp")).symLinkTarget(), victim);
+    QDir(shared).removeRecursively();
+}
+
+void TestRegistryFile::storeKeepsItsMode_data()
+{
+    QTest::addColumn<int>("before"); // the store's mode; 0: there is no store yet
+    QTest::addColumn<int>("after");
+
+    // Settings hold the paths of the user's files: a new store is the user's alone.
+    QTest::newRow("a new store") << 0 << 0600;
+    QTest::newRow("a private store") << 0600 << 0600;
+    QTest::newRow("a store shared with the group") << 0660 << 0660;
+}
+
+void TestRegistryFile::storeKeepsItsMode()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+
+    FileRegistry store;
+    if (before) {
+        writeAll(store.storePath(), storeWithOldValue());
+        QVERIFY(::chmod(QFile::encodeName(store.storePath()).constData(), mode_t(before)) == 0);
+    }
+    QVERIFY(store.createKey(kKey));
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+    QCOMPARE(int(modeOf(store.storePath())), after);
+}
+
+void TestRegistryFile::killedWritersTemporariesAreRemoved()
+{
+    FileRegistry store;
+    writeAll(store.storePath(), storeWithOldValue());
+    const QString folder = QFileInfo(store.storePath()).absolutePath();
+    // What writers killed before their rename left behind; older versions used a fixed name.
+    writeAll(store.storePath() + QStringLiteral(".tmp-k1ll3d"), "REGEDIT4\n\n; half");
+    writeAll(store.storePath() + QStringLiteral(".tmp"), "REGEDIT4\n\n[HKEY_CURR");
+    const QString elsewhere = TestEnvironment::root() + QStringLiteral("/elsewhere.txt");
+    writeAll(elsewhere, "mine");
+    QVERIFY(QFile::link(elsewhere, store.storePath() + QStringLiteral(".tmp-l1nk")));
+
+    // A change that fails removes nothing.
+    QVERIFY(!store.setValue(QStringLiteral("Software\\Missing"), QStringLiteral("v"), {REG_SZ, "x"}));
+    QCOMPARE(leftovers(folder).size(), 2);
+
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+    QCOMPARE(leftovers(folder), QStringList());
+    // A link with such a name is not a file of ours: it stays, and so does what it names.
+    QVERIFY(QFileInfo(store.storePath() + QStringLiteral(".tmp-l1nk")).isSymLink());
+    QCOMPARE(readAll(elsewhere), QByteArray("mine"));
+    QFile::remove(store.storePath() + QStringLiteral(".tmp-l1nk"));
 }
 
 QUORVIL_TEST_MAIN(TestRegistryFile)
