@@ -53,6 +53,28 @@ SettingsStore::SettingsStore(Registry &registry, UserName &userName)
     , m_settings(registry)
     , m_userName(userName)
 {
+    m_registry.setSaveFailureHandler([this](const StoreProblem &problem) { tellSaveFailure(problem); });
+}
+
+SettingsStore::~SettingsStore()
+{
+    m_registry.setSaveFailureHandler({});
+}
+
+void SettingsStore::reportProblem(const StoreProblem &problem)
+{
+    m_toldUnreadable = m_toldUnreadable || problem.kind == StoreProblem::Kind::Unreadable;
+    ReportStoreProblem(problem);
+}
+
+void SettingsStore::tellSaveFailure(const StoreProblem &problem)
+{
+    // One message is enough: a full disk refuses every change after the first, and the
+    // exit makes several. A store that cannot be read was told of at start-up already.
+    if (m_toldSaveFailure || (problem.kind == StoreProblem::Kind::Unreadable && m_toldUnreadable))
+        return;
+    m_toldSaveFailure = true;
+    ReportStoreProblem(problem);
 }
 
 QString SettingsStore::defaultDocumentsFolder()
@@ -107,7 +129,7 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
 
 void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result)
 {
-    ReportStoreProblem(m_registry.problem());
+    reportProblem(m_registry.problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
             QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/rules/Registry.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
 
@@ -12,7 +13,8 @@ class UserName;
 // The settings store at start-up and exit: reading everything into a Settings value (with
 // the first-run question and the repair prompt), the first-run defaults, and the writers.
 // It knows nothing of the main window: the window applies what it reads and hands it what
-// it writes.
+// it writes. While it lives, a change that the store could not save, whoever made it, is
+// told to the user, once in the run.
 class SettingsStore final
 {
     Q_DISABLE_COPY_MOVE(SettingsStore)
@@ -40,6 +42,7 @@ public:
     };
 
     SettingsStore(Registry &registry, UserName &userName);
+    ~SettingsStore();
 
     LoadResult LoadSettings(Settings &settings, const Screen &screen);
     // The defaults for the next start: TextBoard, FontMap, views and options.
@@ -54,6 +57,8 @@ public:
     static QString defaultDocumentsFolder();
 
 private:
+    void reportProblem(const StoreProblem &problem);
+    void tellSaveFailure(const StoreProblem &problem);
     void firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result);
     void SetDefaultSettings(const QString &mode, Settings &settings, const Screen &screen, LoadResult &result);
     void CreateRegKeys();
@@ -65,4 +70,6 @@ private:
     Registry &m_registry;
     SettingsAccess m_settings;
     UserName &m_userName;
+    bool m_toldUnreadable = false;   // start-up said that no settings can be saved
+    bool m_toldSaveFailure = false;
 };

@@ -34,6 +34,11 @@ void ReportStoreProblem(const StoreProblem &problem)
         lines << QStringLiteral("cannot be read: ") + problem.reason + QLatin1Char('.') << QString()
               << QStringLiteral("It is left untouched, and no settings") << QStringLiteral("can be saved in it.");
         break;
+    case StoreProblem::Kind::NotSaved:
+        lines << QStringLiteral("could not be saved: ") + problem.reason + QLatin1Char('.') << QString()
+              << QStringLiteral("It is kept as it was, without the settings")
+              << QStringLiteral("changed since it was last saved.");
+        break;
     case StoreProblem::Kind::None:
         return;
     case StoreProblem::Kind::Damaged:

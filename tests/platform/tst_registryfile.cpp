@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <QElapsedTimer>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,6 +103,7 @@ private Q_SLOTS:
     void storeKeepsItsMode_data();
     void storeKeepsItsMode();
     void killedWritersTemporariesAreRemoved();
+    void lockHeldByAnotherProgramIsWaitedForOnce();
 };
 
 void TestRegistryFile::init()
@@ -613,6 +616,50 @@ void TestRegistryFile::killedWritersTemporariesAreRemoved()
     QVERIFY(QFileInfo(store.storePath() + QStringLiteral(".tmp-l1nk")).isSymLink());
     QCOMPARE(readAll(elsewhere), QByteArray("mine"));
     QFile::remove(store.storePath() + QStringLiteral(".tmp-l1nk"));
+}
+
+void TestRegistryFile::lockHeldByAnotherProgramIsWaitedForOnce()
+{
+    FileRegistry store;
+    QVERIFY(store.createKey(kKey));
+    const QByteArray before = readAll(store.storePath());
+    QList<StoreProblem> failures;
+    store.setSaveFailureHandler([&](const StoreProblem &problem) { failures.append(problem); });
+
+    // Another program took the lock and stopped; it would hold it for half a minute.
+    QProcess holder;
+    holder.start(helperPath(), {QStringLiteral("lock"), QStringLiteral("30")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readLine(), QByteArray("locked\n"));
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("another program holds the lock")));
+    QVERIFY(!store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "1"}));
+    const qint64 waited = clock.restart();
+    QVERIFY2(waited >= FileRegistry::kLockWait.count() - 50 && waited < FileRegistry::kLockWait.count() + 1500,
+             qPrintable(QString::number(waited)));
+    // The next change does not wait all over again, and nothing was written.
+    QVERIFY(!store.setValue(kKey, QStringLiteral("w"), {REG_SZ, "2"}));
+    QVERIFY(clock.elapsed() < 500);
+    QCOMPARE(readAll(store.storePath()), before);
+    QCOMPARE(failures.size(), 2);
+    QCOMPARE(failures.constFirst().kind, StoreProblem::Kind::NotSaved);
+    QCOMPARE(failures.constFirst().storePath, store.storePath());
+    QCOMPARE(failures.constFirst().reason, QStringLiteral("another program kept it locked"));
+
+    // Once the lock is free again, changes are made, and a short wait is waited out.
+    holder.kill();
+    QVERIFY(holder.waitForFinished(10000));
+    QVERIFY(store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "1"}));
+    QProcess brief;
+    brief.start(helperPath(), {QStringLiteral("lock"), QStringLiteral("1")});
+    QVERIFY(brief.waitForReadyRead(10000));
+    QVERIFY(store.setValue(kKey, QStringLiteral("w"), {REG_SZ, "2"}));
+    QVERIFY(brief.waitForFinished(10000));
+    QCOMPARE(store.value(kKey, QStringLiteral("w")), (RegData{REG_SZ, "2"}));
+    QCOMPARE(failures.size(), 2);
+    store.setSaveFailureHandler({});
 }
 
 QUORVIL_TEST_MAIN(TestRegistryFile)
