@@ -97,6 +97,8 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
         return result;
     }
     SettingsLoad::readRecentFiles(m_settings, settings);
+    if (!g.gRegError)
+        SettingsLoad::readRecentMaps(m_settings, settings);
     if (g.gRegError) {
         firstRunQuestion(settings, screen, result);
         return result;
@@ -251,9 +253,19 @@ QList<SettingWrite> SettingsStore::lastSettings(const Settings &settings, bool w
     return writes;
 }
 
-void SettingsStore::SaveLastSettings(const Settings &settings, bool withPlacement)
+void SettingsStore::SaveLastSettings(const Settings &settings, const RecentLists &recent, bool withPlacement)
 {
-    m_settings.writeMany(lastSettings(settings, withPlacement));
+    m_settings.writeMany([&](SettingsAccess &now) {
+        // Another running program may have stored its recent files since start-up; its
+        // entries are kept behind the ones opened here.
+        Settings stored;
+        SettingsLoad::readRecentFiles(now, stored);
+        SettingsLoad::readRecentMaps(now, stored);
+        Settings last = settings;
+        last.FileMRU = mergedRecentPaths(recent.files, stored.FileMRU);
+        last.CFMRU = mergedRecentPaths(recent.maps, stored.CFMRU);
+        return lastSettings(last, withPlacement);
+    });
 }
 
 void SettingsStore::DeleteTempColors()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/rules/RecentFiles.h"
 #include "app/rules/Registry.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
@@ -41,15 +42,25 @@ public:
         int maxSizeIndex = 1;
     };
 
+    // The recent-file lists as the window keeps them: at exit they are merged with the lists
+    // another running program may have stored since start-up, and which entries this program
+    // opened itself decides their order.
+    struct RecentLists
+    {
+        const RecentFileList<9> &files;
+        const RecentFileList<5> &maps;
+    };
+
     SettingsStore(Registry &registry, UserName &userName);
     ~SettingsStore();
 
     LoadResult LoadSettings(Settings &settings, const Screen &screen);
     // The defaults for the next start: TextBoard, FontMap, views and options.
     void SaveTBSettings(const Settings &settings);
-    // At every exit: recent files, FontMap size, bands, folders and the window's size, and its
-    // place unless `withPlacement` is false (a minimised or maximised window).
-    void SaveLastSettings(const Settings &settings, bool withPlacement);
+    // At every exit: recent files (from `recent`, merged with the store's), FontMap size,
+    // bands, folders and the window's size, and its place unless `withPlacement` is false (a
+    // minimised or maximised window).
+    void SaveLastSettings(const Settings &settings, const RecentLists &recent, bool withPlacement);
     // The six FontMap values of key Temp, deleted at every orderly exit.
     void DeleteTempColors();
 

@@ -363,14 +363,22 @@ bool FileRegistry::deleteKey(const QString &keyPath)
 
 bool FileRegistry::write(const QList<RegWrite> &batch)
 {
-    if (batch.isEmpty())
-        return true;
+    return update([&batch](Registry &) { return batch; });
+}
+
+bool FileRegistry::update(const std::function<QList<RegWrite>(Registry &now)> &batchFor)
+{
+    qsizetype size = 0;
     qsizetype made = 0;
+    // The batch is made again from the store as the lock finds it; reading *this then
+    // reads that, since only the lock's holder replaces the file.
     const bool saved = finish(change([&](RegistryTree &tree) {
+        const QList<RegWrite> batch = batchFor(*this);
+        size = batch.size();
         made = tree.write(batch);
         return made > 0;
     }));
-    return saved && made == batch.size();
+    return (saved || size == 0) && made == size;
 }
 
 StoreProblem FileRegistry::problem()

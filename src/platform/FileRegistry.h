@@ -62,6 +62,7 @@ public:
     bool createKey(const QString &keyPath) override;
     bool deleteKey(const QString &keyPath) override;
     bool write(const QList<RegWrite> &batch) override;
+    bool update(const std::function<QList<RegWrite>(Registry &now)> &batchFor) override;
     StoreProblem problem() override;
 
 private:

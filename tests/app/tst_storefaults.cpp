@@ -34,6 +34,11 @@ const QString &mruKey()
     return key;
 }
 
+QString storedRecentFile(Registry &store, int rank)
+{
+    return regToText(RegistryFunctions(store).QueryValue(HKEY_CURRENT_USER, mruKey(), QString::number(rank)));
+}
+
 // The store's message, as its lines (the folder without the places where it may break).
 QStringList linesOf(const MessageDriver::Seen &message)
 {
@@ -77,6 +82,7 @@ private Q_SLOTS:
     void failedSaveIsToldOnce_data();
     void failedSaveIsToldOnce();
     void exitGivesUpALockedStore();
+    void twoRunningProgramsKeepBothRecentFiles();
 };
 
 void TestStoreFaults::readableStoresAreRead_data()
@@ -239,6 +245,41 @@ void TestStoreFaults::exitGivesUpALockedStore()
     QCOMPARE(TestEnvironment::settingsBytes(), before);
     holder.kill();
     QVERIFY(holder.waitForFinished(10000));
+}
+
+void TestStoreFaults::twoRunningProgramsKeepBothRecentFiles()
+{
+    MainWindowFixture f;
+    const QString older = TestEnvironment::documentsDir() + QStringLiteral("/older.txt");
+    RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, mruKey(), QStringLiteral("1"), older, REG_SZ);
+    const QString first = TestEnvironment::documentsDir() + QStringLiteral("/first.txt");
+    const QString second = TestEnvironment::documentsDir() + QStringLiteral("/second.txt");
+    writeFile(first, "first");
+    writeFile(second, "second");
+
+    // Both run at once, each with a file of its own; both have read the store.
+    QProcess one;
+    QProcess two;
+    one.start(helper("quorvilinstance"), {first});
+    two.start(helper("quorvilinstance"), {second});
+    for (QProcess *program : {&one, &two}) {
+        QVERIFY(program->waitForReadyRead(60000));
+        QCOMPARE(program->readLine(), QByteArray("started\n"));
+    }
+    // The first ends; then the second, which had read the lists before the first saved its own.
+    for (QProcess *program : {&one, &two}) {
+        program->write("\n");
+        program->closeWriteChannel();
+        QVERIFY(program->waitForFinished(60000));
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+    }
+
+    // The last to end comes first with its own file, then the other's, then the older ones.
+    QCOMPARE(storedRecentFile(f.registry, 1), second);
+    QCOMPARE(storedRecentFile(f.registry, 2), first);
+    QCOMPARE(storedRecentFile(f.registry, 3), older);
+    QCOMPARE(storedRecentFile(f.registry, 4), QString());
 }
 
 QUORVIL_TEST_MAIN(TestStoreFaults)

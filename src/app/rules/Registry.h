@@ -78,6 +78,10 @@ public:
     // value under a missing key) is skipped; the others are still made. True when every
     // entry was made.
     virtual bool write(const QList<RegWrite> &batch) = 0;
+    // A batch made from what the store holds when it is written: `batchFor` reads what it
+    // needs from the store it is given (and only reads) and returns the entries to write.
+    // No other process's change comes between that reading and the writing.
+    virtual bool update(const std::function<QList<RegWrite>(Registry &now)> &batchFor) = 0;
     // Looks at the store as it is now. A damaged one is kept aside first, once, so that
     // the answer can say where; an unreadable one is left alone.
     virtual StoreProblem problem() = 0;
