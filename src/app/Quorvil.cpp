@@ -541,7 +541,8 @@ void Quorvil::Form_Unload()
     hide();
     m_fmColorCommands->unloadPalette();
     m_settings->DeleteTempColors();
-    m_settings->SaveLastSettings(lastSettings(), !isMinimized() && !isMaximized());
+    m_settings->SaveLastSettings(lastSettings(), {m_s.FileMRUList, m_s.CFMRUList},
+                                 !isMinimized() && !isMaximized());
 }
 
 void Quorvil::SysInfo_DisplayChanged()
@@ -712,8 +713,6 @@ void Quorvil::applySettings(const Settings &settings)
 Settings Quorvil::lastSettings() const
 {
     Settings s = m_settingsRead;
-    s.FileMRU = pathsOf(m_s.FileMRUList);
-    s.CFMRU = pathsOf(m_s.CFMRUList);
     s.SizeIndex = m_s.SizeIndex;
     for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
         s.MainBandWidth[i - 1] = int(m_c.CoolBarCM->bandWidth(i));

@@ -51,6 +51,28 @@ SettingsStore::SettingsStore(Registry &registry, UserName &userName)
     , m_settings(registry)
     , m_userName(userName)
 {
+    m_registry.setSaveFailureHandler([this](const StoreProblem &problem) { tellSaveFailure(problem); });
+}
+
+SettingsStore::~SettingsStore()
+{
+    m_registry.setSaveFailureHandler({});
+}
+
+void SettingsStore::reportProblem(const StoreProblem &problem)
+{
+    m_toldUnreadable = m_toldUnreadable || problem.kind == StoreProblem::Kind::Unreadable;
+    ReportStoreProblem(problem);
+}
+
+void SettingsStore::tellSaveFailure(const StoreProblem &problem)
+{
+    // One message is enough: a full disk refuses every change after the first, and the
+    // exit makes several. A store that cannot be read was told of at start-up already.
+    if (m_toldSaveFailure || (problem.kind == StoreProblem::Kind::Unreadable && m_toldUnreadable))
+        return;
+    m_toldSaveFailure = true;
+    ReportStoreProblem(problem);
 }
 
 SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const Screen &screen)
@@ -65,6 +87,8 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
         return result;
     }
     SettingsLoad::readRecentFiles(m_settings, settings);
+    if (!g.gRegError)
+        SettingsLoad::readRecentMaps(m_settings, settings);
     if (g.gRegError) {
         firstRunQuestion(settings, screen, result);
         return result;
@@ -97,7 +121,7 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
 
 void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result)
 {
-    ReportStoreProblem(m_registry.problem());
+    reportProblem(m_registry.problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
             QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1);
@@ -142,6 +166,10 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
     d.FormTop = int((area.height() - (screen.designedFormHeight + 8.0 * d.SizeIndex * screen.twipsPerPixelY)) / 2);
     d.FormLeft = int((area.width() - (screen.designedFormWidth + 28.0 * d.SizeIndex * screen.twipsPerPixelX)) / 2);
     result.maxSizeIndex = ScreenDefaults::maxSizeIndex(screen.width, screen.twipsPerPixelX);
+    // What was read before the missing value, the recent-file lists, stays and is written
+    // back with the defaults: one missing value must not cost the user the lists.
+    d.FileMRU = settings.FileMRU;
+    d.CFMRU = settings.CFMRU;
     settings = d;
 
     RegistryFunctions &reg = m_settings.functions();
@@ -215,9 +243,19 @@ QList<SettingWrite> SettingsStore::lastSettings(const Settings &settings, bool w
     return writes;
 }
 
-void SettingsStore::SaveLastSettings(const Settings &settings, bool withPlacement)
+void SettingsStore::SaveLastSettings(const Settings &settings, const RecentLists &recent, bool withPlacement)
 {
-    m_settings.writeMany(lastSettings(settings, withPlacement));
+    m_settings.writeMany([&](SettingsAccess &now) {
+        // Another running program may have stored its recent files since start-up; its
+        // entries are kept behind the ones opened here.
+        Settings stored;
+        SettingsLoad::readRecentFiles(now, stored);
+        SettingsLoad::readRecentMaps(now, stored);
+        Settings last = settings;
+        last.FileMRU = mergedRecentPaths(recent.files, stored.FileMRU);
+        last.CFMRU = mergedRecentPaths(recent.maps, stored.CFMRU);
+        return lastSettings(last, withPlacement);
+    });
 }
 
 void SettingsStore::DeleteTempColors()

@@ -195,7 +195,7 @@ void RegistryFunctions::SetKeyValue(const RegKey &root, const QString &keyPath, 
     SetValueEx(openKey(root, keyPath), valueName, valueType, value);
 }
 
-void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values)
+QList<RegWrite> RegistryFunctions::batchOf(const RegKey &root, const QList<RegKeyValue> &values)
 {
     QList<RegWrite> batch;
     batch.reserve(values.size());
@@ -204,7 +204,18 @@ void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue
         if (std::optional<RegData> data = encode(v.valueType, v.value, code))
             batch.append(RegWrite{openKey(root, v.keyPath).path, v.valueName, std::move(data)});
     }
-    m_store.write(batch);
+    return batch;
+}
+
+void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values)
+{
+    m_store.write(batchOf(root, values));
+}
+
+void RegistryFunctions::SetKeyValues(const RegKey &root,
+                                     const std::function<QList<RegKeyValue>(Registry &now)> &valuesFor)
+{
+    m_store.update([&](Registry &now) { return batchOf(root, valuesFor(now)); });
 }
 
 RegValue RegistryFunctions::QueryValue(const RegKey &root, const QString &keyPath, const QString &valueName)
