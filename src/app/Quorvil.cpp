@@ -44,6 +44,7 @@
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
+#include "widgets/Pictures.h"
 #include "widgets/ProgramStyle.h"
 #include "widgets/StateBinding.h"
 #include "widgets/ToolBar.h"
@@ -378,6 +379,10 @@ void Quorvil::Form_Initialize()
 {
     // The program draws its controls in one consistent style on every desktop.
     QApplication::setStyle(new ProgramStyle);
+    // Every window shows the program's icon, and the desktop's shells match them to the
+    // program's desktop entry.
+    QApplication::setWindowIcon(Pictures::programIcon());
+    QGuiApplication::setDesktopFileName(ProductInfo::desktopFileName());
     // The menu bar stays in the window on every desktop: the window's layout rules place
     // everything under it, and a global menu bar would leave a gap. It also spares the
     // start-up the search for a global menu service.
