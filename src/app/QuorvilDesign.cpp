@@ -270,6 +270,7 @@ void buildFontMap(QuorvilControls &c, const ActionCollection &a, QWidget *client
 
     c.FMapContainer = new FontMapGrid(client);
     c.FMapContainer->setObjectName(QStringLiteral("FMapContainer"));
+    c.FMapContainer->setAccessibleName(QStringLiteral("FontMap"));
     Twips::place(c.FMapContainer, design(5, 278, 761, 245));
 
     c.clbFontMap = new CoolBar(QStringLiteral("clbFontMap"), c.FMapContainer);

@@ -84,6 +84,7 @@ void buildTemplate(CustomMapControls &c, QWidget *client)
     c.imgCMMFMapHolder = make<FontMapGrid>(client, "imgCMMFMapHolder",
                                            QRectF(QPointF(px(8), px(8)), QSizeF(cells.back().right(), cells.back().bottom())));
     c.imgCMMFMapHolder->setFocusPolicy(Qt::StrongFocus);
+    c.imgCMMFMapHolder->setAccessibleName(QStringLiteral("Character Map"));
     c.imgCMMFMapHolder->setCellGeometries(cells);
 }
 

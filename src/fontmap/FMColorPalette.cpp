@@ -106,6 +106,7 @@ void FMColorPalette::buildControls()
         m_pages[ref]->setFrameShape(QFrame::StyledPanel);
         m_grids[ref] = placed(new ColorGrid(kGridLayout, cellCount(ref), m_pages[ref]), containers[ref],
                               QRectF(0, 0, kPage.width(), kContainerHeights[ref]));
+        m_grids[ref]->setAccessibleName(tabCaption(ref));
     }
     for (int cell = 1; cell <= kPresetCount; ++cell) {
         grid(Preset)->setColor(cell, presetColor(cell));

@@ -56,6 +56,7 @@ TBColorPicker::TBColorPicker(QWidget *parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_container = placed(new ColorGrid(kGridLayout, kColors, this), "ColorContainer", kColorContainer);
+    m_container->setAccessibleName(windowTitle());
     auto *frame1 = placed(new QFrame(this), "Frame1", kFrame1);
     frame1->setFrameShape(QFrame::StyledPanel);
     placed(new QLabel(QStringLiteral("Current Font Color:"), frame1), "Label2", kLabel2);
