@@ -91,6 +91,7 @@ void buildTemplate(CustomMapControls &c, QWidget *client)
 void buildListAndViews(CustomMapControls &c, QWidget *client)
 {
     c.lstFontChars = make<QListWidget>(client, "lstFontChars", design(8, 233, 384, 203));
+    c.lstFontChars->setAccessibleName(QStringLiteral("Character List"));
     c.lstFontChars->setFlow(QListView::TopToBottom);
     c.lstFontChars->setWrapping(true);
     c.lstFontChars->setUniformItemSizes(true);
@@ -110,6 +111,7 @@ void buildListAndViews(CustomMapControls &c, QWidget *client)
     c.lblTextZoom->setForegroundRole(QPalette::Text);
     c.lblTextZoom->setAutoFillBackground(true);
     setTag(c.lblTextZoom, "Zoom View Area");
+    nameByTag(c.lblTextZoom);
 
     c.KSLabel = label(client, "KSLabel", QStringLiteral("Keystroke:"), design(400, 343, 76, 16));
     setTag(c.KSLabel, "Keystroke View Area");

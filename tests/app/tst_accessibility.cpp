@@ -1,25 +1,113 @@
-// What a screen reader finds in the program, through Qt's accessibility interfaces: the
-// painted grids (the FontMap, the custom map editor's template, the keyboard's keys, the
-// colour cells) are tables whose cells are read by their captions and codes.
+// What a screen reader finds in the program, through Qt's accessibility interfaces: every
+// control a user acts on or that explains itself has a name, whether tooltips are shown or
+// not, and the painted grids (the FontMap, the custom map editor's template, the keyboard's
+// keys, the colour cells) are tables whose cells are read by their captions and codes.
 #include "support/CustomMapFixture.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 #include "support/ToolsFixture.h"
+#include "support/WhenModal.h"
 
 #include "app/rules/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TBColorPicker.h"
+#include "textboard/TextBoardEdit.h"
 #include "tools/ExtendedCharPanel.h"
 #include "tools/Keyboard.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/CoolBar.h"
+#include "widgets/Message.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace {
+
+// Roles of what a user acts on. A scroll bar counts where it takes the focus; a view's own
+// bars are read through the view.
+bool actsOn(QAccessibleInterface *a)
+{
+    switch (a->role()) {
+    case QAccessible::Button:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::EditableText:
+    case QAccessible::PageTab:
+    case QAccessible::MenuItem:
+    case QAccessible::List:
+    case QAccessible::ListItem:
+    case QAccessible::Table:
+    case QAccessible::Cell:
+        return true;
+    default:
+        break;
+    }
+    // A widget that hands its focus on to another is read as that one.
+    const auto *w = qobject_cast<const QWidget *>(a->object());
+    return a->state().focusable && !(w && w->focusProxy());
+}
+
+bool isTagged(QAccessibleInterface *a)
+{
+    return a->object() && a->object()->property("Tag").isValid();
+}
+
+// A label with neither text nor picture: a colour sample, a cover over other labels, a meter.
+bool showsNothing(QAccessibleInterface *a)
+{
+    const auto *label = qobject_cast<const QLabel *>(a->object());
+    return label && label->text().isEmpty() && label->pixmap().isNull();
+}
+
+QString step(QAccessibleInterface *a)
+{
+    const QString name = a->object() ? a->object()->objectName() : QString();
+    return name.isEmpty() ? QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role())) : name;
+}
+
+// The elements under `a` that a screen reader cannot name, by their paths. Everything shown
+// is read; of what is hidden, the controls with an explanation are checked too, since they
+// show themselves in use (the edits that open over a number).
+void collectUnnamed(QAccessibleInterface *a, const QString &path, QStringList &unnamed)
+{
+    const bool shown = !a->state().invisible;
+    const bool needsName = (shown && (actsOn(a) || isTagged(a) || showsNothing(a)))
+                           || (isTagged(a) && !qobject_cast<const QLabel *>(a->object()));
+    const QString name = a->text(QAccessible::Name);
+    // A cell with nothing in it (a custom map's empty cell) is read as a blank cell.
+    const bool emptyCell = a->role() == QAccessible::Cell && a->text(QAccessible::Description).isEmpty();
+    if (needsName && name.isEmpty() && !emptyCell)
+        unnamed.append(path);
+    // A combo box's popup list is read through the combo box.
+    if (a->role() == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < a->childCount(); ++i) {
+        QAccessibleInterface *child = a->child(i);
+        QVERIFY2(child, qPrintable(path));
+        collectUnnamed(child, path + QLatin1Char('/') + step(child), unnamed);
+    }
+}
+
+QStringList unnamedIn(QWidget *window)
+{
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), unnamed);
+    return unnamed;
+}
 
 QAccessibleInterface *accessible(QObject *object)
 {
@@ -61,6 +149,8 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void everyControlHasAName_data();
+    void everyControlHasAName();
     void fontMapCells_data();
     void fontMapCells();
     void fontMapFollowsTheLoadedMap();
@@ -68,6 +158,124 @@ private Q_SLOTS:
     void keyboardKeys();
     void colourCells();
 };
+
+// Puts a window into one of the states a user reads it in (a tab shown, a panel opened).
+using State = std::function<void(QWidget *)>;
+Q_DECLARE_METATYPE(QList<State>)
+
+namespace {
+
+// The window as opened, then with each of its tabs in front.
+QList<State> eachTab(const char *tabs, int count)
+{
+    QList<State> states;
+    for (int i = 0; i < count; ++i) {
+        states.append([tabs, i](QWidget *window) {
+            if (auto *widget = window->findChild<QTabWidget *>(QString::fromLatin1(tabs)))
+                widget->setCurrentIndex(i);
+            else
+                window->findChild<QTabBar *>(QString::fromLatin1(tabs))->setCurrentIndex(i);
+        });
+    }
+    return states;
+}
+
+QList<State> asOpened()
+{
+    return {[](QWidget *) {}};
+}
+
+// A custom map of two characters, so that its name and its buttons show on the FontMap's bar.
+QString writeSmallMap(const QTemporaryDir &dir)
+{
+    CustomMapCells cells{};
+    cells[0] = 'A';
+    cells[1] = 0xE9;
+    const QString path = dir.filePath(QStringLiteral("Small.QCM"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QcmFormat::serialize(cells)) < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+} // namespace
+
+void TestAccessibility::everyControlHasAName_data()
+{
+    QTest::addColumn<QString>("command");  // what opens the window; empty for the main window
+    QTest::addColumn<QList<State>>("states");
+    // With text on the board, so that its fill meter shows, and the find bar open.
+    const QList<State> mainWindow = {[](QWidget *w) {
+        auto *window = static_cast<Quorvil *>(w);
+        window->controls().TextBoard->setText(QString(10000, QLatin1Char('x')));
+        window->runCommand(QStringLiteral("EditFind"));
+    }};
+    const QList<State> keyboard = {[](QWidget *) {},
+                                   [](QWidget *w) { w->findChild<QCheckBox *>(QStringLiteral("chkSplChar"))->click(); }};
+    const struct
+    {
+        const char *row;
+        const char *command;
+        QList<State> states;
+    } windows[] = {
+        {"main window with find", "", mainWindow},
+        {"options", "ToolsOpt", eachTab("SSTabOption", 6)},
+        {"keyboard viewer", "ToolsKB", keyboard},
+        {"font browser", "ToolsFB", asOpened()},
+        {"custom map editor", "FileCFMNew", asOpened()},
+        {"fontmap colour palette", "FMFColor", eachTab("SSTabColor", 3)},
+        {"textboard colour picker", "FFontColor", asOpened()},
+        {"about", "HelpAbout", asOpened()},
+        {"message box", "message", asOpened()},
+    };
+    for (const auto &w : windows) {
+        for (const bool toolTips : {true, false}) {
+            QTest::addRow("%s, tooltips %s", w.row, toolTips ? "on" : "off")
+                << QString::fromLatin1(w.command) << w.states;
+        }
+    }
+}
+
+void TestAccessibility::everyControlHasAName()
+{
+    QFETCH(QString, command);
+    QFETCH(QList<State>, states);
+    const bool toolTips = QByteArray(QTest::currentDataTag()).endsWith("on");
+    QTemporaryDir dir;
+    MainWindowFixture f;
+    QVERIFY(f.start({writeSmallMap(dir)}));
+    f.window().show();
+    if (!toolTips)
+        f.window().runCommand(QStringLiteral("DisplayTT"));
+    QCOMPARE(globals().gToolTips, toolTips);
+
+    QStringList unnamed;
+    int walked = 0;
+    const auto walk = [&](QWidget *window) {
+        for (const State &state : states) {
+            state(window);
+            QCoreApplication::processEvents();
+            unnamed += unnamedIn(window);
+            ++walked;
+        }
+    };
+    if (command.isEmpty()) {
+        walk(&f.window());
+    } else {
+        auto guard = WhenModal::run<QDialog>([&](QDialog *d) {
+            walk(d);
+            d->reject();
+            return true;
+        });
+        if (command == QLatin1String("message"))
+            QrvlMsg(QStringLiteral("\r\rDo you want to go on?"), QStringLiteral("YN"), QStringLiteral("Quorvil Question"),
+                    true, 1);
+        else
+            f.window().runCommand(command);
+    }
+    QCOMPARE(walked, states.size());
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1String(", "))));
+}
 
 void TestAccessibility::fontMapCells_data()
 {
