@@ -153,6 +153,7 @@ private Q_SLOTS:
     void everyControlHasAName();
     void fontMapCells_data();
     void fontMapCells();
+    void everyFontMapCellReadsItsCode();
     void fontMapFollowsTheLoadedMap();
     void templateCells();
     void keyboardKeys();
@@ -313,6 +314,23 @@ void TestAccessibility::fontMapCells()
     QCOMPARE(map->childCount(), 225);
     QCOMPARE(map->child(224)->object(), f.controls().clbFontMap);
     CHECK_CELL(map, row, column, name, description);
+}
+
+void TestAccessibility::everyFontMapCellReadsItsCode()
+{
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    const FontMapGrid *grid = f.controls().FMapContainer;
+    QAccessibleTableInterface *table = accessible(f.controls().FMapContainer)->tableInterface();
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 28; ++column) {
+            const int cell = row * 28 + column;
+            QAccessibleInterface *a = table->cellAt(row, column);
+            QCOMPARE(a->text(QAccessible::Name), grid->cell(cell).caption);
+            QCOMPARE(a->text(QAccessible::Description).section(QLatin1String(", "), 1, 1),
+                     QStringLiteral("Dec %1").arg(32 + cell));
+        }
+    }
 }
 
 void TestAccessibility::fontMapFollowsTheLoadedMap()
