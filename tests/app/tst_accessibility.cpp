@@ -30,6 +30,10 @@
 
 #include <functional>
 
+// Puts a window into one of the states a user reads it in (a tab shown, a panel opened).
+using State = std::function<void(QWidget *)>;
+Q_DECLARE_METATYPE(QList<State>)
+
 namespace {
 
 // Roles of what a user acts on. A scroll bar counts where it takes the focus; a view's own
@@ -134,6 +138,36 @@ void checkCell(QAccessibleInterface *table, int row, int column, const QString &
     QCOMPARE(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
 }
 
+// The window with each of its tabs in front in turn.
+QList<State> eachTab(const char *tabs, int count)
+{
+    QList<State> states;
+    for (int i = 0; i < count; ++i) {
+        states.append([tabs, i](QWidget *window) {
+            if (auto *widget = window->findChild<QTabWidget *>(QString::fromLatin1(tabs)))
+                widget->setCurrentIndex(i);
+            else
+                window->findChild<QTabBar *>(QString::fromLatin1(tabs))->setCurrentIndex(i);
+        });
+    }
+    return states;
+}
+
+QList<State> asOpened()
+{
+    return {[](QWidget *) {}};
+}
+
+// A custom map file holding `cells`.
+QString writeMap(const QTemporaryDir &dir, const char *name, const CustomMapCells &cells)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QcmFormat::serialize(cells)) < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 } // namespace
 
 // A failed check of a cell ends the test there.
@@ -159,47 +193,6 @@ private Q_SLOTS:
     void keyboardKeys();
     void colourCells();
 };
-
-// Puts a window into one of the states a user reads it in (a tab shown, a panel opened).
-using State = std::function<void(QWidget *)>;
-Q_DECLARE_METATYPE(QList<State>)
-
-namespace {
-
-// The window as opened, then with each of its tabs in front.
-QList<State> eachTab(const char *tabs, int count)
-{
-    QList<State> states;
-    for (int i = 0; i < count; ++i) {
-        states.append([tabs, i](QWidget *window) {
-            if (auto *widget = window->findChild<QTabWidget *>(QString::fromLatin1(tabs)))
-                widget->setCurrentIndex(i);
-            else
-                window->findChild<QTabBar *>(QString::fromLatin1(tabs))->setCurrentIndex(i);
-        });
-    }
-    return states;
-}
-
-QList<State> asOpened()
-{
-    return {[](QWidget *) {}};
-}
-
-// A custom map of two characters, so that its name and its buttons show on the FontMap's bar.
-QString writeSmallMap(const QTemporaryDir &dir)
-{
-    CustomMapCells cells{};
-    cells[0] = 'A';
-    cells[1] = 0xE9;
-    const QString path = dir.filePath(QStringLiteral("Small.QCM"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QcmFormat::serialize(cells)) < 0)
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-} // namespace
 
 void TestAccessibility::everyControlHasAName_data()
 {
@@ -242,9 +235,13 @@ void TestAccessibility::everyControlHasAName()
     QFETCH(QString, command);
     QFETCH(QList<State>, states);
     const bool toolTips = QByteArray(QTest::currentDataTag()).endsWith("on");
+    // A custom map loaded, so that its name and its buttons show on the FontMap's bar.
     QTemporaryDir dir;
+    CustomMapCells cells{};
+    cells[0] = 'A';
+    cells[1] = 0xE9;
     MainWindowFixture f;
-    QVERIFY(f.start({writeSmallMap(dir)}));
+    QVERIFY(f.start({writeMap(dir, "Small.QCM", cells)}));
     f.window().show();
     if (!toolTips)
         f.window().runCommand(QStringLiteral("DisplayTT"));
@@ -340,13 +337,8 @@ void TestAccessibility::fontMapFollowsTheLoadedMap()
     cells[0] = 'A';
     cells[5] = 128;
     cells[6] = 127;
-    const QString path = dir.filePath(QStringLiteral("Ctrl.QCM"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QcmFormat::serialize(cells));
-    file.close();
     MainWindowFixture f;
-    QVERIFY(f.start({path}));
+    QVERIFY(f.start({writeMap(dir, "Ctrl.QCM", cells)}));
     f.window().show();
     QAccessibleInterface *map = accessible(f.controls().FMapContainer);
     CHECK_CELL(map, 0, 0, "A", "A, Dec 65, Hex 41, A");
@@ -365,12 +357,7 @@ void TestAccessibility::templateCells()
     CustomMapCells stored{};
     stored[2] = 128;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("One.QCM"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QcmFormat::serialize(stored));
-    file.close();
-    CustomMap *e = f.openEdit(path);
+    CustomMap *e = f.openEdit(writeMap(dir, "One.QCM", stored));
     QVERIFY(e);
     e->show();
     QVERIFY(QTest::qWaitForWindowActive(e));
