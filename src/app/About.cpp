@@ -37,6 +37,8 @@ About::About(QWidget *parent)
 
     m_background = new QLabel(this);
     m_background->setObjectName(QStringLiteral("Background"));
+    // The box a click closes, read as the box it is.
+    m_background->setAccessibleName(windowTitle());
     m_background->setFrameShape(QFrame::Panel);
     m_background->setFrameShadow(QFrame::Sunken);
     Twips::place(m_background, QRectF(60, 60, 5280, 2880));

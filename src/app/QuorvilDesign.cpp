@@ -148,6 +148,7 @@ void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.TextZoom->setFrameShape(QFrame::Box);
     c.TextZoom->setAutoFillBackground(true);
     setTag(c.TextZoom, "Zoom View Area");
+    nameByTag(c.TextZoom);
 
     c.ZoomSizeLabel = label(vc, "ZoomSizeLabel", QStringLiteral("Zoom Size:"), design(3, 161, 60, 16));
     c.ZoomSizeNumber = label(vc, "ZoomSizeNumber", QString(), design(66, 161, 30, 16));
@@ -184,8 +185,10 @@ void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     // The covers lie over the views' labels and catch their right-clicks.
     c.CVACover = label(vc, "CVACover", QString(), design(0, 196, 134, 29));
     setTag(c.CVACover, "Code View Area");
+    nameByTag(c.CVACover);
     c.KVACover = label(vc, "KVACover", QString(), design(0, 225, 134, 16));
     setTag(c.KVACover, "Keystroke View Area");
+    nameByTag(c.KVACover);
 }
 
 void buildTextBoardBar(QuorvilControls &c, const ActionCollection &a, QWidget *client)
@@ -232,8 +235,10 @@ void buildTextBoardBar(QuorvilControls &c, const ActionCollection &a, QWidget *c
     c.ProgressBack = label(c.TBCountersContainer, "ProgressBack", QString(), design(86, 5, 80, 12));
     c.ProgressBack->setFrameShape(QFrame::Box);
     setTag(c.ProgressBack, "Percentage of TextBoard Filled");
+    nameByTag(c.ProgressBack);
     c.ProgressFore = label(c.ProgressBack, "ProgressFore", QString(), design(0, 0, 0, 12));
     c.ProgressFore->setAutoFillBackground(true);
+    c.ProgressFore->setAccessibleName(tag(c.ProgressBack));
     c.ProgressFore->hide();
     c.CoolBarTB->addBand(c.TBCountersContainer, bandWidth("TBBand5Wdth"));
 }
@@ -246,6 +251,7 @@ void buildFindFrame(QuorvilControls &c, QWidget *client)
     QWidget *f = c.FindFrame;
     c.FindStrLabel = label(f, "FindStrLabel", QStringLiteral("Find:"), design(4, 6, 30, 16));
     c.FindString = make<QLineEdit>(f, "FindString", design(36, 4, 178, 20));
+    c.FindStrLabel->setBuddy(c.FindString);
     c.FindNextButton = make<QPushButton>(f, "FindNextButton", design(221, 3, 70, 22));
     c.FindNextButton->setText(QStringLiteral("Find Next"));
     c.ClearFindButton = make<QPushButton>(f, "ClearFindButton", design(293, 3, 70, 22));
@@ -270,6 +276,7 @@ void buildFontMap(QuorvilControls &c, const ActionCollection &a, QWidget *client
 
     c.FMapContainer = new FontMapGrid(client);
     c.FMapContainer->setObjectName(QStringLiteral("FMapContainer"));
+    c.FMapContainer->setAccessibleName(QStringLiteral("FontMap"));
     Twips::place(c.FMapContainer, design(5, 278, 761, 245));
 
     c.clbFontMap = new CoolBar(QStringLiteral("clbFontMap"), c.FMapContainer);
@@ -356,6 +363,7 @@ QuorvilControls buildQuorvilControls(QMainWindow *window, ActionCollection &a)
     buildTextBoardBar(c, a, client);
 
     c.TextBoard = new TextBoardEdit(client);
+    c.TextBoard->setAccessibleName(QStringLiteral("TextBoard"));
     Twips::place(c.TextBoard, design(143, 58, 623, 218));
     c.TextBoard->setMaxLength(61440);
 

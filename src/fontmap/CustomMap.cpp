@@ -10,6 +10,7 @@
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/FontNameBox.h"
 #include "fontmap/SizeNumberEdit.h"
+#include "fontmap/rules/CodeTable.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/CodePage.h"
@@ -146,6 +147,12 @@ void CustomMap::Form_Load()
                     lblCFMap_Click(cell);
             });
     m_c.imgCMMFMapHolder->installEventFilter(this);
+    // A screen reader reads a placed character's codes as the editor labels them.
+    m_c.imgCMMFMapHolder->setCellDescriber([this](int cell) {
+        const quint8 code = m_model.cellCode(cell);
+        return code == 0 ? QString()
+                         : describeCode(captionOf(code), CodeTable::rowOf(code, CustomMapModel::keyStroke(code)));
+    });
 
     // A click on any item, also the selected one, and a selection moved by the keyboard.
     connect(m_c.lstFontChars, &QListWidget::itemClicked, this, &CustomMap::lstFontChars_Click);
@@ -552,6 +559,8 @@ void CustomMap::showCell(int cell)
     grid->setCaption(cell, captionOf(m_model.cellCode(cell)));
     grid->setForeColor(cell, colors.fore);
     grid->setBackColor(cell, colors.back);
+    if (cell == m_model.currentCell())
+        grid->setCurrentCell(cell);
 }
 
 void CustomMap::showList()

@@ -84,12 +84,14 @@ void buildTemplate(CustomMapControls &c, QWidget *client)
     c.imgCMMFMapHolder = make<FontMapGrid>(client, "imgCMMFMapHolder",
                                            QRectF(QPointF(px(8), px(8)), QSizeF(cells.back().right(), cells.back().bottom())));
     c.imgCMMFMapHolder->setFocusPolicy(Qt::StrongFocus);
+    c.imgCMMFMapHolder->setAccessibleName(QStringLiteral("Character Map"));
     c.imgCMMFMapHolder->setCellGeometries(cells);
 }
 
 void buildListAndViews(CustomMapControls &c, QWidget *client)
 {
     c.lstFontChars = make<QListWidget>(client, "lstFontChars", design(8, 233, 384, 203));
+    c.lstFontChars->setAccessibleName(QStringLiteral("Character List"));
     c.lstFontChars->setFlow(QListView::TopToBottom);
     c.lstFontChars->setWrapping(true);
     c.lstFontChars->setUniformItemSizes(true);
@@ -109,6 +111,7 @@ void buildListAndViews(CustomMapControls &c, QWidget *client)
     c.lblTextZoom->setForegroundRole(QPalette::Text);
     c.lblTextZoom->setAutoFillBackground(true);
     setTag(c.lblTextZoom, "Zoom View Area");
+    nameByTag(c.lblTextZoom);
 
     c.KSLabel = label(client, "KSLabel", QStringLiteral("Keystroke:"), design(400, 343, 76, 16));
     setTag(c.KSLabel, "Keystroke View Area");

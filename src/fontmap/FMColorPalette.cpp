@@ -106,6 +106,7 @@ void FMColorPalette::buildControls()
         m_pages[ref]->setFrameShape(QFrame::StyledPanel);
         m_grids[ref] = placed(new ColorGrid(kGridLayout, cellCount(ref), m_pages[ref]), containers[ref],
                               QRectF(0, 0, kPage.width(), kContainerHeights[ref]));
+        m_grids[ref]->setAccessibleName(tabCaption(ref));
     }
     for (int cell = 1; cell <= kPresetCount; ++cell) {
         grid(Preset)->setColor(cell, presetColor(cell));
@@ -124,6 +125,7 @@ void FMColorPalette::buildControls()
     m_ccLabel = framedLabel(custom, "CCLabel", kCCLabel);
     m_ccText = placed(new QLineEdit(custom), "CCText", kCCLabel);
     m_ccText->setMaxLength(kLabelLength);
+    m_ccText->setAccessibleName(kTextButtonTag);
     m_ccText->setAlignment(Qt::AlignCenter);
     m_ccText->hide();
     auto *rcBack = placed(new QFrame(custom), "RCBack", kRCBack);
@@ -131,8 +133,9 @@ void FMColorPalette::buildControls()
     rcBack->setFrameShadow(QFrame::Sunken);
     m_resetButton = button(rcBack, "ResetButton", QStringLiteral("R"), kResetButton);
 
-    placed(new QLabel(QStringLiteral("Current Color:"), this), "Label1", kLabel1);
+    auto *currentCaption = placed(new QLabel(QStringLiteral("Current Color:"), this), "Label1", kLabel1);
     m_currentColorBlock = placed(new QLabel(this), "CurrentColorBlock", kCurrentColorBlock);
+    currentCaption->setBuddy(m_currentColorBlock);
     m_currentColorBlock->setFrameShape(QFrame::Box);
     m_currentColorBlock->setAutoFillBackground(true);
     m_currentColorLabel = placed(new QLabel(this), "CurrentColorLabel", kCurrentColorLabel);

@@ -29,6 +29,10 @@ FontMapCommands::FontMapCommands(FontMapControls &controls, FontMapState &state,
 {
     connect(m_c.FMapContainer, &FontMapGrid::cellMouseMove, this, &FontMapCommands::CharButton_MouseMove);
     connect(m_c.FMapContainer, &FontMapGrid::cellMouseDown, this, &FontMapCommands::CharButton_MouseDown);
+    // A screen reader reads each cell's codes from the table the Code and KeyStroke views show.
+    m_c.FMapContainer->setCellDescriber([this](int index) {
+        return describeCode(m_c.FMapContainer->cell(index).caption, m_s.codeTable.row(index));
+    });
 }
 
 void FontMapCommands::SetupFMapCodes()

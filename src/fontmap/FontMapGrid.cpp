@@ -1,5 +1,6 @@
 #include "fontmap/FontMapGrid.h"
 
+#include "fontmap/FontMapGridAccessible.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Twips.h"
 
@@ -12,6 +13,8 @@
 FontMapGrid::FontMapGrid(QWidget *parent)
     : QWidget(parent)
 {
+    // Before anything can ask for this widget's interface, which Qt then keeps.
+    FontMapGridAccessible::install();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_font.setStyleStrategy(QFont::NoFontMerging);
@@ -24,6 +27,15 @@ void FontMapGrid::setCaption(int index, const QString &caption)
     m_cells[index].caption = caption;
     m_glyphs[index] = CaptionGlyphs{};
     update(cellRect(index));
+    CellTableAccessible::cellChanged(this, index);
+}
+
+void FontMapGrid::setCurrentCell(int index)
+{
+    if (m_currentCell == index)
+        return;
+    m_currentCell = index;
+    CellTableAccessible::currentCellChanged(this, index);
 }
 
 void FontMapGrid::setForeColor(int index, ColorValue color)

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // One FontMap cell: what a classic label control of the grid carried.
@@ -56,6 +57,15 @@ public:
     FontCharset charset() const { return m_charset; }
     void setCellFont(const QFont &font, FontCharset charset);
 
+    // What assistive technology reads as a cell's description: what the owner's describer
+    // says (the cell's codes), nothing without one.
+    void setCellDescriber(std::function<QString(int index)> describer) { m_describer = std::move(describer); }
+    QString cellDescription(int index) const { return m_describer ? m_describer(index) : QString(); }
+    // The cell the keyboard works on (the editor's highlight), for assistive technology; -1
+    // where there is none (the FontMap).
+    int currentCell() const { return m_currentCell; }
+    void setCurrentCell(int index);
+
     // Hit test and geometry in widget coordinates; -1 when no cell is under the point.
     int cellAt(const QPoint &pos) const;
     QRect cellRect(int index) const;
@@ -88,4 +98,6 @@ private:
     QFont m_font;
     mutable std::optional<QRawFont> m_rawFont;
     FontCharset m_charset = FontCharset::Ansi;
+    std::function<QString(int)> m_describer;
+    int m_currentCell = -1;
 };

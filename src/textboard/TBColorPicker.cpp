@@ -56,10 +56,12 @@ TBColorPicker::TBColorPicker(QWidget *parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_container = placed(new ColorGrid(kGridLayout, kColors, this), "ColorContainer", kColorContainer);
+    m_container->setAccessibleName(windowTitle());
     auto *frame1 = placed(new QFrame(this), "Frame1", kFrame1);
     frame1->setFrameShape(QFrame::StyledPanel);
-    placed(new QLabel(QStringLiteral("Current Font Color:"), frame1), "Label2", kLabel2);
+    auto *currentCaption = placed(new QLabel(QStringLiteral("Current Font Color:"), frame1), "Label2", kLabel2);
     m_currentColorBlock = placed(new QLabel(frame1), "CurrentColorBlock", kCurrentColorBlock);
+    currentCaption->setBuddy(m_currentColorBlock);
     m_currentColorBlock->setFrameShape(QFrame::Box);
     m_currentColorBlock->setAutoFillBackground(true);
     m_currentColorLabel = placed(new QLabel(frame1), "CurrentColorLabel", kCurrentColorLabel);

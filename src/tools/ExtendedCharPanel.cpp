@@ -1,6 +1,7 @@
 #include "tools/ExtendedCharPanel.h"
 
 #include "tools/CharacterCell.h"
+#include "tools/ExtendedCharPanelAccessible.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -18,6 +19,8 @@ constexpr int kRows = (KeyboardLayout::kSpecialCodes + ExtendedCharPanel::kColum
 ExtendedCharPanel::ExtendedCharPanel(QWidget *parent)
     : QWidget(parent)
 {
+    // Before anything can ask for this widget's interface, which Qt then keeps.
+    ExtendedCharPanelAccessible::install();
     setObjectName(QStringLiteral("picSplChar"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
@@ -26,12 +29,16 @@ ExtendedCharPanel::ExtendedCharPanel(QWidget *parent)
     m_heading->setTextFormat(Qt::PlainText);
     m_heading->move(kMargin, 2);
     m_heading->resize(300, kHeadingHeight - 2);
+    setAccessibleName(m_heading->text());
 }
 
 void ExtendedCharPanel::setCaptions(const std::array<QString, KeyboardLayout::kSpecialCodes> &captions)
 {
-    if (m_labels.setCaptions(captions))
-        update();
+    if (!m_labels.setCaptions(captions))
+        return;
+    update();
+    for (int cell = 0; cell < KeyboardLayout::kSpecialCodes; ++cell)
+        CellTableAccessible::cellChanged(this, cell);
 }
 
 void ExtendedCharPanel::setLabelFont(const QFont &font)

@@ -81,6 +81,7 @@ void FontBrowser::buildControls()
 
     m_fontListView = new QListWidget(this);
     m_fontListView->setObjectName(QStringLiteral("FontListView"));
+    m_fontListView->setAccessibleName(heading->text());
     m_fontListView->setUniformItemSizes(true);
     m_fontListView->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_fontListView, &QListWidget::itemClicked, this, &FontBrowser::FontListView_ItemClick);

@@ -1,5 +1,6 @@
 #include "tools/FontMapSampleRow.h"
 
+#include "tools/FontMapSampleRowAccessible.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Twips.h"
 
@@ -27,6 +28,8 @@ QRect toWidget(const QRectF &t)
 FontMapSampleRow::FontMapSampleRow(QWidget *parent)
     : QWidget(parent)
 {
+    // Before anything can ask for this widget's interface, which Qt then keeps.
+    FontMapSampleRowAccessible::install();
     setMouseTracking(true);
     m_font.setStyleStrategy(QFont::NoFontMerging);
     for (int i = 0; i < kCells; ++i)
@@ -45,6 +48,7 @@ void FontMapSampleRow::setCaption(int index, const QString &caption)
         return;
     m_cells[index].caption = caption;
     update(cellRect(index));
+    CellTableAccessible::cellChanged(this, index);
 }
 
 void FontMapSampleRow::setForeColor(int index, ColorValue color)

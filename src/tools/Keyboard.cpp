@@ -100,6 +100,7 @@ void Keyboard::buildControls()
 {
     m_picKeyboard = new KeyboardPicture(this);
     m_picKeyboard->setGeometry(kPicture);
+    m_picKeyboard->setAccessibleName(QStringLiteral("Keyboard Layout"));
     connect(m_picKeyboard, &KeyboardPicture::clicked, this, &Keyboard::picKeyboard_Click);
 
     m_picSplChar = new ExtendedCharPanel(this);

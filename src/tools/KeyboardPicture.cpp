@@ -1,6 +1,7 @@
 #include "tools/KeyboardPicture.h"
 
 #include "tools/CharacterCell.h"
+#include "tools/KeyboardPictureAccessible.h"
 
 #include <QHelpEvent>
 #include <QLinearGradient>
@@ -51,6 +52,8 @@ QRect toRect(const QRectF &r)
 KeyboardPicture::KeyboardPicture(QWidget *parent)
     : QWidget(parent)
 {
+    // Before anything can ask for this widget's interface, which Qt then keeps.
+    KeyboardPictureAccessible::install();
     setObjectName(QStringLiteral("picKeyboard"));
     setFixedSize(sizeHint());
 }
@@ -62,8 +65,11 @@ QSize KeyboardPicture::sizeHint() const
 
 void KeyboardPicture::setCaptions(const std::array<QString, KeyboardLayout::kKeys> &captions)
 {
-    if (m_labels.setCaptions(captions))
-        update();
+    if (!m_labels.setCaptions(captions))
+        return;
+    update();
+    for (int key = 0; key < KeyboardLayout::kKeys; ++key)
+        CellTableAccessible::cellChanged(this, key);
 }
 
 void KeyboardPicture::setLabelFont(const QFont &font)

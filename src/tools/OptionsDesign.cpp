@@ -68,6 +68,7 @@ QLabel *field(QWidget *parent, const char *name, const char *tag)
 QLabel *swatch(QWidget *parent, const char *name, const char *tag)
 {
     auto *l = field(parent, name, tag);
+    nameByTag(l);
     l->setAutoFillBackground(true);
     l->setFixedSize(16, 16);
     return l;
@@ -273,6 +274,7 @@ void buildViewsTab(OptionsControls &c, QTabWidget *tabs)
     c.OTextZoom->setAutoFillBackground(true);
     c.OTextZoom->setFixedSize(134, 134);
     setTag(c.OTextZoom, "Zoom View Area");
+    nameByTag(c.OTextZoom);
     sample->addWidget(c.OTextZoom);
     QLabel *hint = plain(p, "Click on any letter below for it to be displayed here");
     hint->setWordWrap(true);
@@ -360,7 +362,8 @@ void buildGeneralTab(OptionsControls &c, QTabWidget *tabs)
 void buildSampleRow(OptionsControls &c, QWidget *form, QVBoxLayout *layout)
 {
     auto *grid = new QGridLayout;
-    grid->addWidget(plain(form, "FontMap Sample (size 1):"), 0, 0, 1, 2);
+    QLabel *caption = plain(form, "FontMap Sample (size 1):");
+    grid->addWidget(caption, 0, 0, 1, 2);
     c.OCharButton = new FontMapSampleRow(form);
     c.OCharButton->setObjectName(text("OCharButton"));
     setTag(c.OCharButton, "FontMap sample");
@@ -370,6 +373,7 @@ void buildSampleRow(OptionsControls &c, QWidget *form, QVBoxLayout *layout)
     c.OCharButtonScroll->setRange(OptionDefaults::kSampleStartMin, OptionDefaults::kSampleStartMax);
     c.OCharButtonScroll->setPageStep(OptionDefaults::kSampleCells);
     c.OCharButtonScroll->setFixedWidth(c.OCharButton->width());
+    caption->setBuddy(c.OCharButtonScroll);
     grid->addWidget(c.OCharButtonScroll, 2, 0);
 
     auto *codes = new QHBoxLayout;

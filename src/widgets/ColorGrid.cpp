@@ -1,5 +1,6 @@
 #include "widgets/ColorGrid.h"
 
+#include "widgets/ColorGridAccessible.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Contrast.h"
 #include "widgets/Twips.h"
@@ -19,6 +20,8 @@ ColorGrid::ColorGrid(const ColorGridLayout &layout, int count, QWidget *parent)
     , m_layout(layout)
     , m_cells(count)
 {
+    // Before anything can ask for this widget's interface, which Qt then keeps.
+    ColorGridAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -42,8 +45,10 @@ QString ColorGrid::name(int cell) const
 
 void ColorGrid::setName(int cell, const QString &name)
 {
-    if (valid(cell))
-        m_cells[cell - 1].name = name;
+    if (!valid(cell) || m_cells[cell - 1].name == name)
+        return;
+    m_cells[cell - 1].name = name;
+    CellTableAccessible::cellChanged(this, cell - 1);
 }
 
 void ColorGrid::setCurrent(int cell)
@@ -54,6 +59,7 @@ void ColorGrid::setCurrent(int cell)
     update(frameRect());
     m_current = to;
     update(frameRect());
+    CellTableAccessible::currentCellChanged(this, m_current - 1);
     Q_EMIT currentChanged(m_current);
 }
 

@@ -26,6 +26,9 @@ ToolBar::ToolBar(const QString &name, QWidget *parent)
     // Classic toolbar buttons, 23 pixels wide with no gaps, come from the program's style.
     setContentsMargins(0, 0, 0, 0);
     setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Qt's button for the buttons that a narrow band hides has no name of its own.
+    if (auto *more = findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly))
+        more->setAccessibleName(QStringLiteral("More Buttons"));
 }
 
 QAction *ToolBar::addButton(const QString &key, const QString &tag, Style style)

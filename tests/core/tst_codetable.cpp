@@ -13,6 +13,8 @@ private Q_SLOTS:
     void standardRow();
     void customMapRows_data();
     void customMapRows();
+    void description_data();
+    void description();
 };
 
 void TestCodeTable::bin_data()
@@ -60,6 +62,7 @@ void TestCodeTable::standardRow()
 }
 
 using CellCodes = QList<QPair<int, int>>; // cell, code
+Q_DECLARE_METATYPE(CodeTable::Row)
 
 void TestCodeTable::customMapRows_data()
 {
@@ -95,6 +98,33 @@ void TestCodeTable::customMapRows()
     table.fillCustomMap(cells, FontCharset(charset));
     for (int column = 0; column < CodeTable::kColumns; ++column)
         QCOMPARE(table.at(cell, column), row.at(column));
+}
+
+void TestCodeTable::description_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<CodeTable::Row>("row");
+    QTest::addColumn<QString>("description");
+    const auto standard = [](int code) {
+        const QString caption{QChar(char16_t(code))};
+        return CodeTable::rowOf(code, standardKeyStroke(code, caption));
+    };
+    QTest::newRow("e acute") << "é" << standard(233) << "é, Dec 233, Hex E9, Alt+0233";
+    QTest::newRow("space") << " " << standard(32) << " , Dec 32, Hex 20, Space Bar";
+    QTest::newRow("letter") << "A" << standard(65) << "A, Dec 65, Hex 41, A";
+    QTest::newRow("percent stays a character") << "%" << standard(37) << "%, Dec 37, Hex 25, %";
+    QTest::newRow("typed with Ctrl") << "€" << CodeTable::rowOf(128, "Ctrl+2") << "€, Dec 128, Hex 80, Ctrl+2";
+    QTest::newRow("symbol font") << QString(QChar(0xF041)) << CodeTable::rowOf(65, QString(QChar(0xF041)))
+                                 << QString(QChar(0xF041)) + ", Dec 65, Hex 41, " + QChar(0xF041);
+    QTest::newRow("empty custom map cell") << "" << CodeTable::Row{} << "";
+}
+
+void TestCodeTable::description()
+{
+    QFETCH(QString, caption);
+    QFETCH(CodeTable::Row, row);
+    QFETCH(QString, description);
+    QCOMPARE(describeCode(caption, row), description);
 }
 
 QTEST_GUILESS_MAIN(TestCodeTable)

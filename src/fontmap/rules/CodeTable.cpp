@@ -30,14 +30,10 @@ void CodeTable::clear()
     }
 }
 
-void CodeTable::fillRow(int cell, int code, const QString &keyStroke)
+CodeTable::Row CodeTable::rowOf(int code, const QString &keyStroke)
 {
-    auto &row = m_rows[cell];
-    row[Decimal] = QString::number(code);
-    row[Hexadecimal] = QString::number(code, 16).toUpper();
-    row[Octal] = QString::number(code, 8);
-    row[Binary] = Bin(code);
-    row[KeyStroke] = keyStroke;
+    return {QString::number(code), QString::number(code, 16).toUpper(), QString::number(code, 8), Bin(code),
+            keyStroke};
 }
 
 void CodeTable::fillCustomMap(const CustomMapCells &cells, FontCharset charset)
@@ -62,4 +58,12 @@ QString standardKeyStroke(int code, const QString &caption)
     if (code <= 126)
         return caption;
     return QStringLiteral("Alt+0") + QString::number(code);
+}
+
+QString describeCode(const QString &caption, const CodeTable::Row &row)
+{
+    if (row[CodeTable::Decimal].isEmpty())
+        return QString();
+    return QStringLiteral("%1, Dec %2, Hex %3, %4")
+        .arg(caption, row[CodeTable::Decimal], row[CodeTable::Hexadecimal], row[CodeTable::KeyStroke]);
 }
