@@ -3,9 +3,11 @@
 #include "widgets/ColorResolve.h"
 #include "widgets/Twips.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -111,6 +113,30 @@ int FontMapSampleRow::cellAt(const QPoint &pos) const
             return i;
     }
     return -1;
+}
+
+QString FontMapSampleRow::toolTipAt(const QPoint &pos) const
+{
+    if (!toolTip().isEmpty() && markerRect().contains(pos))
+        return m_markerTag;
+    return toolTip();
+}
+
+bool FontMapSampleRow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            const QRect marker = markerRect();
+            QToolTip::showText(help->globalPos(), tip, this, marker.contains(help->pos()) ? marker : QRect());
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void FontMapSampleRow::paintEvent(QPaintEvent *event)

@@ -21,6 +21,7 @@
 #include "widgets/Twips.h"
 
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,6 +31,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -817,6 +819,19 @@ void TestOptions::toolTips()
     QCOMPARE(c.ChgFont->toolTip(), tip("Change font"));
     QCOMPARE(c.cmdOK->toolTip(), tip("Ok"));
     QCOMPARE(c.OCharButton->toolTip(), tip("FontMap sample"));
+    // Over the marker the row shows the marker's own tip; the cells around it the row's.
+    FontMapSampleRow *row = c.OCharButton;
+    const auto shownAt = [row](const QPoint &pos) {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, pos, row->mapToGlobal(pos));
+        QCoreApplication::sendEvent(row, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    d->show();
+    QVERIFY(row->markerCell() >= 0);
+    QCOMPARE(shownAt(row->markerRect().center()), tip("Selected zoom character"));
+    QCOMPARE(shownAt(row->cellRect(row->markerCell() == 0 ? 1 : 0).center()), tip("FontMap sample"));
+    QToolTip::hideText();
     QCOMPARE(c.OFMapHilite->toolTip(), tip("Check to show FontMap mouse hightlight"));
     QCOMPARE(c.ODisplayCD->text(), QStringLiteral("\"Text Copied to Clipboard\" Confirmation"));
     QCOMPARE(c.OCurrentFont->toolTip(), QString());
