@@ -6,6 +6,7 @@
 #include "widgets/CaptionedValues.h"
 #include "widgets/FormDesign.h"
 #include "widgets/TagToolTips.h"
+#include "fontmap/CharacterList.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CustomMapModel.h"
 
@@ -90,10 +91,7 @@ void buildTemplate(CustomMapControls &c, QWidget *client)
 
 void buildListAndViews(CustomMapControls &c, QWidget *client)
 {
-    c.lstFontChars = make<QListWidget>(client, "lstFontChars", design(8, 233, 384, 203));
-    c.lstFontChars->setFlow(QListView::TopToBottom);
-    c.lstFontChars->setWrapping(true);
-    c.lstFontChars->setUniformItemSizes(true);
+    c.lstFontChars = make<CharacterList>(client, "lstFontChars", design(8, 233, 384, 203));
     c.lstFontChars->setSelectionMode(QAbstractItemView::SingleSelection);
     c.lstFontChars->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
