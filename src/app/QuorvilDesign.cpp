@@ -87,7 +87,9 @@ void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.ViewsTB->addCommand(QStringLiteral("VCRight"), a.action(QStringLiteral("VCOnR")), QString());
     c.ViewsTB->addCommand(QStringLiteral("VCLeft"), a.action(QStringLiteral("VCOnL")), QString());
 
-    c.TextZoom = label(vc, "TextZoom", QString(), QRectF(0, px(25), 2010, 2010), Qt::AlignCenter);
+    // Inside the container's frame, as a child of a framed box lies: over the frame, the zoom's
+    // right side would be the container's last column, which a fractional scale can round away.
+    c.TextZoom = label(vc, "TextZoom", QString(), QRectF(px(1), px(25), 2010 - px(2), 2010), Qt::AlignCenter);
     c.TextZoom->setFrameShape(QFrame::Box);
     c.TextZoom->setAutoFillBackground(true);
     setTag(c.TextZoom, "Zoom View Area");
