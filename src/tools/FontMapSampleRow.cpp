@@ -1,13 +1,13 @@
 #include "tools/FontMapSampleRow.h"
 
 #include "widgets/ColorResolve.h"
+#include "widgets/PartToolTip.h"
 #include "widgets/Twips.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolTip>
 
 namespace {
 
@@ -125,15 +125,9 @@ QString FontMapSampleRow::toolTipAt(const QPoint &pos) const
 bool FontMapSampleRow::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
-        const auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = toolTipAt(help->pos());
-        if (tip.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            const QRect marker = markerRect();
-            QToolTip::showText(help->globalPos(), tip, this, marker.contains(help->pos()) ? marker : QRect());
-        }
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QRect marker = markerRect();
+        showPartToolTip(this, help, toolTipAt(help->pos()), marker.contains(help->pos()) ? marker : QRect());
         return true;
     }
     return QWidget::event(event);

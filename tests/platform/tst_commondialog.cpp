@@ -71,6 +71,22 @@ QWidget *fontField(QDialog *dialog, const QString &kind, int place)
     return fields.value(place);
 }
 
+// What Format > Font asks for: the classic flags and limits, and a font to start from.
+CommonDialogProperties fontRequest(const QString &family = QStringLiteral("DejaVu Serif"), double size = 12,
+                                   bool bold = true)
+{
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 0x12101;
+    dlg.FontName = family;
+    dlg.FontSize = size;
+    dlg.Min = 8;
+    dlg.Max = 36;
+    dlg.FontBold = bold;
+    dlg.Color = QBColor(12);
+    return dlg;
+}
+
 QPushButton *okButton(QWidget *dialog)
 {
     auto *box = dialog->findChild<QDialogButtonBox *>();
@@ -336,15 +352,7 @@ void TestCommonDialog::fontDialogRefusesSizesOutsideTheLimits()
 {
     FakeShell shell;
     QtCommonDialog dialogs(catalog(), shell);
-    CommonDialogProperties dlg;
-    dlg.CancelError = true;
-    dlg.Flags = 0x12101;
-    dlg.FontName = QStringLiteral("DejaVu Serif");
-    dlg.FontSize = 12;
-    dlg.Min = 8;
-    dlg.Max = 36;
-    dlg.FontBold = true;
-    dlg.Color = QBColor(12);
+    CommonDialogProperties dlg = fontRequest();
 
     QFont offered;
     QString offeredColor;
@@ -415,14 +423,7 @@ void TestCommonDialog::fontDialogOffersTheStylesItIsGiven()
     QFETCH(bool, italic);
     FakeShell shell;
     QtCommonDialog dialogs(catalog(), shell);
-    CommonDialogProperties dlg;
-    dlg.CancelError = true;
-    dlg.Flags = 0x12101;
-    dlg.FontName = family;
-    dlg.FontSize = 14;
-    dlg.Min = 8;
-    dlg.Max = 36;
-    dlg.FontBold = bold;
+    CommonDialogProperties dlg = fontRequest(family, 14, bold);
     dlg.FontItalic = italic;
     QFont offered;
     auto guard = WhenModal::run<QDialog>([&](QDialog *d) {
@@ -466,15 +467,7 @@ void TestCommonDialog::enterInAFontFieldIsOk()
     QFETCH(int, typedSize);
     FakeShell shell;
     QtCommonDialog dialogs(catalog(), shell);
-    CommonDialogProperties dlg;
-    dlg.CancelError = true;
-    dlg.Flags = 0x12101;
-    dlg.FontName = QStringLiteral("DejaVu Serif");
-    dlg.FontSize = 12;
-    dlg.Min = 8;
-    dlg.Max = 36;
-    dlg.FontBold = true;
-    dlg.Color = QBColor(12);
+    CommonDialogProperties dlg = fontRequest();
 
     QStringList refusals;
     auto refusalGuard = WhenModal::run<QMessageBox>([&](QMessageBox *box) {
