@@ -20,13 +20,14 @@ bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title
         break;
     }
     if (!checks.FolderExists(parts.folder)) {
-        QrvlMsgOK({none, none, QStringLiteral("Folder"), none, parts.folder, none, QStringLiteral("does not exist.")},
+        QrvlMsgOK(fitMessageLines({none, none, QStringLiteral("Folder"), none, parts.folder, none,
+                                   QStringLiteral("does not exist.")}),
                   title);
         return false;
     }
     if (!checks.FileExists(path)) {
-        QrvlMsgOK({none, none, QStringLiteral("File '") + parts.name + QLatin1Char('\''), none,
-                   QStringLiteral("does not exist in"), none, parts.folder},
+        QrvlMsgOK(fitMessageLines({none, none, QStringLiteral("File '") + parts.name + QLatin1Char('\''), none,
+                                   QStringLiteral("does not exist in"), none, parts.folder}),
                   title);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "app/LockPanels.h"
 
 #include "platform/KeyboardLocks.h"
+#include "widgets/StateBinding.h"
 
 #include <QLabel>
 
@@ -9,8 +10,7 @@ LockPanels::LockPanels(KeyboardLocks &locks, const std::array<QLabel *, 3> &pane
     , m_locks(locks)
     , m_panels(panels)
 {
-    connect(&m_locks, &KeyboardLocks::changed, this, &LockPanels::showStates);
-    showStates();
+    showAndFollow(&m_locks, &KeyboardLocks::changed, this, &LockPanels::showStates);
 }
 
 void LockPanels::showStates()

@@ -44,7 +44,9 @@
 #include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
+#include "widgets/Pictures.h"
 #include "widgets/ProgramStyle.h"
+#include "widgets/StateBinding.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -93,9 +95,8 @@ template<typename State>
 void bindCheck(QAction *action, State *state, bool (State::*get)() const, void (State::*set)(bool),
                void (State::*changed)(bool))
 {
-    action->setChecked((state->*get)());
+    showAndFollow(state, changed, action, &QAction::setChecked, (state->*get)());
     QObject::connect(action, &QAction::toggled, state, set);
-    QObject::connect(state, changed, action, &QAction::setChecked);
 }
 
 // The same for one of several switches a state object keeps by key.
@@ -103,12 +104,14 @@ template<typename State, typename Key>
 void bindCheck(QAction *action, State *state, Key key, bool (State::*get)(Key) const, void (State::*set)(Key, bool),
                void (State::*changed)(Key, bool))
 {
-    action->setChecked((state->*get)(key));
+    showAndFollow(
+        state, changed, action,
+        [action, key](Key which, bool on) {
+            if (which == key)
+                action->setChecked(on);
+        },
+        key, (state->*get)(key));
     QObject::connect(action, &QAction::toggled, state, [state, key, set](bool on) { (state->*set)(key, on); });
-    QObject::connect(state, changed, action, [action, key](Key which, bool on) {
-        if (which == key)
-            action->setChecked(on);
-    });
 }
 
 void chainTabOrder(std::initializer_list<QWidget *> widgets)
@@ -217,10 +220,13 @@ void Quorvil::wireState()
         bindCheck(a.action(QString::fromLatin1(item)), &m_views, view, &ViewSettings::isShown, &ViewSettings::setShown,
                   &ViewSettings::shownChanged);
     // The tooltips follow their switch at once.
-    connect(&m_toggles, &Toggles::changed, this, [this](Toggles::Option option) {
-        if (option == Toggles::ToolTips)
-            SetToolTips(m_c, m_tbFont.colorName());
-    });
+    showAndFollow(
+        &m_toggles, &Toggles::changed, this,
+        [this](Toggles::Option option) {
+            if (option == Toggles::ToolTips)
+                SetToolTips(m_c, m_tbFont.colorName());
+        },
+        Toggles::ToolTips);
     bindCheck(a.action(QStringLiteral("FMHiLite")), &m_fmColors, &FontMapColors::hilite, &FontMapColors::setHilite,
               &FontMapColors::hiliteChanged);
     bindCheck(a.action(QStringLiteral("FMBorders")), &m_fmColors, &FontMapColors::borders,
@@ -228,8 +234,7 @@ void Quorvil::wireState()
 
     // The zoom size slider shows the Zoom view's size.
     connect(m_c.ZoomSizeSlider, &QSlider::valueChanged, &m_views, &ViewSettings::setZoomSize);
-    connect(&m_views, &ViewSettings::zoomSizeChanged, m_c.ZoomSizeSlider, &QSlider::setValue);
-    m_c.ZoomSizeSlider->setValue(m_views.zoomSize());
+    showAndFollow(&m_views, &ViewSettings::zoomSizeChanged, m_c.ZoomSizeSlider, &QSlider::setValue, m_views.zoomSize());
 }
 
 void Quorvil::wireParts()
@@ -374,6 +379,10 @@ void Quorvil::Form_Initialize()
 {
     // The program draws its controls in one consistent style on every desktop.
     QApplication::setStyle(new ProgramStyle);
+    // Every window shows the program's icon, and the desktop's shells match them to the
+    // program's desktop entry.
+    QApplication::setWindowIcon(Pictures::programIcon());
+    QGuiApplication::setDesktopFileName(ProductInfo::desktopFileName());
     // The menu bar stays in the window on every desktop: the window's layout rules place
     // everything under it, and a global menu bar would leave a gap. It also spares the
     // start-up the search for a global menu service.
@@ -406,6 +415,8 @@ void Quorvil::Form_Load()
             m_commands->setEnabled(QStringLiteral("FMLarger"), false);
         m_commands->setEnabled(QStringLiteral("FMSmaller"), true);
     }
+    // The sizing may have made the window larger than the place it was given.
+    placeOnScreen(QRectF(formLeft(), formTop(), formWidth(), formHeight()));
     m_s.AbortStartup = !m_fontChoice->InitFonts();
     if (m_s.AbortStartup)
         return EndProgram();
@@ -437,6 +448,15 @@ void Quorvil::InitLayoutMetrics()
     m_fmColors.setColors(fore, back);
     setForeColor(m_c.SampleText[0], backColor(m_c.TextZoom));
     setForeColor(m_c.SampleText[1], foreColor(m_c.TextZoom));
+}
+
+QRectF Quorvil::placeOnScreen(const QRectF &wanted)
+{
+    const QRectF placed = WindowPlacement::fitOnScreen(
+        wanted, m_services.display->workArea(),
+        LayoutRules::standardWindowSize(m_s.SizeIndex - 1, m_s.TwipsPerPixelX, m_s.TwipsPerPixelY));
+    move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
+    return placed;
 }
 
 bool Quorvil::screenTooNarrow()
@@ -526,20 +546,28 @@ void Quorvil::Form_Unload()
     hide();
     m_fmColorCommands->unloadPalette();
     m_settings->DeleteTempColors();
-    m_settings->SaveLastSettings(lastSettings(), !isMinimized() && !isMaximized());
+    m_settings->SaveLastSettings(lastSettings(), {m_s.FileMRUList, m_s.CFMRUList},
+                                 !isMinimized() && !isMaximized());
 }
 
 void Quorvil::SysInfo_DisplayChanged()
 {
     if (screenTooNarrow()) {
-        if (!m_s.FirstActivate && !m_unloaded) {
-            if (!close())
-                return;
-        }
+        // A new resolution comes as several signals (its size, its dots per inch), the later
+        // ones while the first one's question is still open: the narrow screen is told once.
+        if (m_narrowScreenTold)
+            return;
+        m_narrowScreenTold = true;
+        const bool closed = m_s.FirstActivate || m_unloaded || close();
         showResolutionMessage();
-        m_s.AbortStartup = true;
-        EndProgram();
-        return;
+        if (closed) {
+            m_s.AbortStartup = true;
+            EndProgram();
+            return;
+        }
+        // No to the exit warning keeps the program and its text; the window follows the screen.
+    } else {
+        m_narrowScreenTold = false;
     }
     if (!isMinimized() && !isMaximized()) {
         const QRectF area = m_services.display->workArea();
@@ -624,8 +652,17 @@ void Quorvil::loadSettings()
     // is brought down to the largest it can before the map is built: the map is never built
     // wider than the screen. The first resize then sets the limits anew.
     m_s.SizeIndex = std::clamp(m_s.SizeIndex, 1, std::max(1, m_s.MaxSizeIndex));
-    if (result.sizeTooLarge)
+    QRectF saved(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight);
+    if (result.sizeTooLarge) {
         m_s.LastScreenWidth = 0;
+        // The window was sized for a wider screen, around a step this one cannot hold: it
+        // starts in the standard layout of the step the map gets, as a change of screen
+        // lays it out.
+        saved.setSize(QSizeF(0, 0));
+    }
+    const QRectF placed = placeOnScreen(saved);
+    m_s.LastFormHeight = placed.height();
+    m_s.LastFormWidth = placed.width();
     m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
     m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
     if (m_s.MaxSizeIndex > 1)
@@ -643,14 +680,6 @@ void Quorvil::applySettings(const Settings &settings)
     m_s.TBFontName = settings.TBFontName;
     m_tbFormat->takeSettings(settings);
 
-    // A placement saved off the screen, or larger than it, is brought back onto it. The
-    // caption is what the window's outer size counts beyond its client area.
-    const QRectF placed = WindowPlacement::fitOnScreen(
-        QRectF(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight),
-        m_services.display->workArea(), formHeight() - height() * Twips::kPerQtUnit);
-    move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
-    m_s.LastFormHeight = placed.height();
-    m_s.LastFormWidth = placed.width();
     m_s.TBLoadFolder = settings.LFLoadPath;
     m_s.TBSaveFolder = settings.LFSavePath;
     m_s.CFMLoadFolder = settings.LMLoadPath;
@@ -689,8 +718,6 @@ void Quorvil::applySettings(const Settings &settings)
 Settings Quorvil::lastSettings() const
 {
     Settings s = m_settingsRead;
-    s.FileMRU = pathsOf(m_s.FileMRUList);
-    s.CFMRU = pathsOf(m_s.CFMRUList);
     s.SizeIndex = m_s.SizeIndex;
     for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
         s.MainBandWidth[i - 1] = int(m_c.CoolBarCM->bandWidth(i));

@@ -106,6 +106,10 @@ private:
     QSize qtSizeOf(const QSizeF &twips) const;
     void EndProgram();
     void InitLayoutMetrics();
+    // Moves the window to where `wanted` (its outer rectangle, in twips) lies wholly on the
+    // work area, at least as large as the standard window of the map's step; the rectangle it
+    // gets. The caller sizes the window.
+    QRectF placeOnScreen(const QRectF &wanted);
     bool screenTooNarrow();
     void showResolutionMessage();
 
@@ -171,4 +175,7 @@ private:
     QSize m_laidOutSize;
     bool m_ended = false;
     bool m_unloaded = false;
+    // The screen narrower than the program needs was told to the user; cleared when the
+    // screen is wide enough again.
+    bool m_narrowScreenTold = false;
 };

@@ -7,11 +7,9 @@
 #include "app/rules/SettingsLoad.h"
 #include "fontmap/rules/CustomColorDefaults.h"
 #include "platform/FontSubstitute.h"
+#include "platform/UserFolders.h"
 #include "platform/UserName.h"
 #include "widgets/Message.h"
-
-#include <QDir>
-#include <QStandardPaths>
 
 namespace {
 
@@ -53,14 +51,28 @@ SettingsStore::SettingsStore(Registry &registry, UserName &userName)
     , m_settings(registry)
     , m_userName(userName)
 {
+    m_registry.setSaveFailureHandler([this](const StoreProblem &problem) { tellSaveFailure(problem); });
 }
 
-QString SettingsStore::defaultDocumentsFolder()
+SettingsStore::~SettingsStore()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return folder;
+    m_registry.setSaveFailureHandler({});
+}
+
+void SettingsStore::reportProblem(const StoreProblem &problem)
+{
+    m_toldUnreadable = m_toldUnreadable || problem.kind == StoreProblem::Kind::Unreadable;
+    ReportStoreProblem(problem);
+}
+
+void SettingsStore::tellSaveFailure(const StoreProblem &problem)
+{
+    // One message is enough: a full disk refuses every change after the first, and the
+    // exit makes several. A store that cannot be read was told of at start-up already.
+    if (m_toldSaveFailure || (problem.kind == StoreProblem::Kind::Unreadable && m_toldUnreadable))
+        return;
+    m_toldSaveFailure = true;
+    ReportStoreProblem(problem);
 }
 
 SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const Screen &screen)
@@ -75,6 +87,8 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
         return result;
     }
     SettingsLoad::readRecentFiles(m_settings, settings);
+    if (!g.gRegError)
+        SettingsLoad::readRecentMaps(m_settings, settings);
     if (g.gRegError) {
         firstRunQuestion(settings, screen, result);
         return result;
@@ -107,7 +121,7 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
 
 void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result)
 {
-    ReportStoreProblem(m_registry.problem());
+    reportProblem(m_registry.problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
             QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1);
@@ -137,7 +151,7 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
     g.gUserName = m_userName.loginName();
 
     Settings d = SettingsLayout::literalDefaults();
-    const QString documents = defaultDocumentsFolder();
+    const QString documents = documentsFolder();
     d.LFLoadPath = d.LFSavePath = d.LMLoadPath = d.LMSavePath = documents;
     // Arial is what the TextBoard starts in; where it is not installed, the family that
     // stands in for it.
@@ -152,6 +166,10 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
     d.FormTop = int((area.height() - (screen.designedFormHeight + 8.0 * d.SizeIndex * screen.twipsPerPixelY)) / 2);
     d.FormLeft = int((area.width() - (screen.designedFormWidth + 28.0 * d.SizeIndex * screen.twipsPerPixelX)) / 2);
     result.maxSizeIndex = ScreenDefaults::maxSizeIndex(screen.width, screen.twipsPerPixelX);
+    // What was read before the missing value, the recent-file lists, stays and is written
+    // back with the defaults: one missing value must not cost the user the lists.
+    d.FileMRU = settings.FileMRU;
+    d.CFMRU = settings.CFMRU;
     settings = d;
 
     RegistryFunctions &reg = m_settings.functions();
@@ -225,9 +243,19 @@ QList<SettingWrite> SettingsStore::lastSettings(const Settings &settings, bool w
     return writes;
 }
 
-void SettingsStore::SaveLastSettings(const Settings &settings, bool withPlacement)
+void SettingsStore::SaveLastSettings(const Settings &settings, const RecentLists &recent, bool withPlacement)
 {
-    m_settings.writeMany(lastSettings(settings, withPlacement));
+    m_settings.writeMany([&](SettingsAccess &now) {
+        // Another running program may have stored its recent files since start-up; its
+        // entries are kept behind the ones opened here.
+        Settings stored;
+        SettingsLoad::readRecentFiles(now, stored);
+        SettingsLoad::readRecentMaps(now, stored);
+        Settings last = settings;
+        last.FileMRU = mergedRecentPaths(recent.files, stored.FileMRU);
+        last.CFMRU = mergedRecentPaths(recent.maps, stored.CFMRU);
+        return lastSettings(last, withPlacement);
+    });
 }
 
 void SettingsStore::DeleteTempColors()

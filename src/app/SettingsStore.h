@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/rules/RecentFiles.h"
+#include "app/rules/Registry.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
 
@@ -12,7 +14,8 @@ class UserName;
 // The settings store at start-up and exit: reading everything into a Settings value (with
 // the first-run question and the repair prompt), the first-run defaults, and the writers.
 // It knows nothing of the main window: the window applies what it reads and hands it what
-// it writes.
+// it writes. While it lives, a change that the store could not save, whoever made it, is
+// told to the user, once in the run.
 class SettingsStore final
 {
     Q_DISABLE_COPY_MOVE(SettingsStore)
@@ -39,21 +42,31 @@ public:
         int maxSizeIndex = 1;
     };
 
+    // The recent-file lists as the window keeps them: at exit they are merged with the lists
+    // another running program may have stored since start-up, and which entries this program
+    // opened itself decides their order.
+    struct RecentLists
+    {
+        const RecentFileList<9> &files;
+        const RecentFileList<5> &maps;
+    };
+
     SettingsStore(Registry &registry, UserName &userName);
+    ~SettingsStore();
 
     LoadResult LoadSettings(Settings &settings, const Screen &screen);
     // The defaults for the next start: TextBoard, FontMap, views and options.
     void SaveTBSettings(const Settings &settings);
-    // At every exit: recent files, FontMap size, bands, folders and the window's size, and its
-    // place unless `withPlacement` is false (a minimised or maximised window).
-    void SaveLastSettings(const Settings &settings, bool withPlacement);
+    // At every exit: recent files (from `recent`, merged with the store's), FontMap size,
+    // bands, folders and the window's size, and its place unless `withPlacement` is false (a
+    // minimised or maximised window).
+    void SaveLastSettings(const Settings &settings, const RecentLists &recent, bool withPlacement);
     // The six FontMap values of key Temp, deleted at every orderly exit.
     void DeleteTempColors();
 
-    // The folder the file dialogs start in before the user chose any.
-    static QString defaultDocumentsFolder();
-
 private:
+    void reportProblem(const StoreProblem &problem);
+    void tellSaveFailure(const StoreProblem &problem);
     void firstRunQuestion(Settings &settings, const Screen &screen, LoadResult &result);
     void SetDefaultSettings(const QString &mode, Settings &settings, const Screen &screen, LoadResult &result);
     void CreateRegKeys();
@@ -65,4 +78,6 @@ private:
     Registry &m_registry;
     SettingsAccess m_settings;
     UserName &m_userName;
+    bool m_toldUnreadable = false;   // start-up said that no settings can be saved
+    bool m_toldSaveFailure = false;
 };

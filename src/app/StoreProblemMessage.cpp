@@ -1,5 +1,6 @@
 #include "app/StoreProblemMessage.h"
 
+#include "platform/RegeditFormat.h"
 #include "widgets/Message.h"
 #include "app/rules/GlobalDeclarations.h"
 
@@ -28,15 +29,29 @@ void ReportStoreProblem(const StoreProblem &problem)
     const QFileInfo store(problem.storePath);
     QStringList lines{QString(), QStringLiteral("The settings file ") + store.fileName() + QStringLiteral(" in the folder"),
                       shownFolder(store.absolutePath())};
-    if (problem.kind == StoreProblem::Kind::Unreadable) {
+    switch (problem.kind) {
+    case StoreProblem::Kind::Unreadable:
         lines << QStringLiteral("cannot be read: ") + problem.reason + QLatin1Char('.') << QString()
               << QStringLiteral("It is left untouched, and no settings") << QStringLiteral("can be saved in it.");
-    } else if (problem.keptAs.isEmpty()) {
-        lines << QStringLiteral("is damaged and could not be read.") << QString()
-              << QStringLiteral("It is left as it is: no copy of it could be kept.");
-    } else {
-        lines << QStringLiteral("is damaged and could not be read.") << QString()
-              << QStringLiteral("A copy of it was kept in the same folder as") << QFileInfo(problem.keptAs).fileName();
+        break;
+    case StoreProblem::Kind::NotSaved:
+        lines << QStringLiteral("could not be saved: ") + problem.reason + QLatin1Char('.') << QString()
+              << QStringLiteral("It is kept as it was, without the settings")
+              << QStringLiteral("changed since it was last saved.");
+        break;
+    case StoreProblem::Kind::None:
+        return;
+    case StoreProblem::Kind::Damaged:
+    case StoreProblem::Kind::TooLarge:
+        lines << (problem.kind == StoreProblem::Kind::TooLarge
+                      ? QStringLiteral("is larger than %1 MiB and could not be read.").arg(kMaxRegeditBytes >> 20)
+                      : QStringLiteral("is damaged and could not be read."))
+              << QString();
+        if (problem.keptAs.isEmpty())
+            lines << QStringLiteral("It is left as it is: no copy of it could be kept.");
+        else
+            lines << QStringLiteral("A copy of it was kept in the same folder as") << QFileInfo(problem.keptAs).fileName();
+        break;
     }
     const QString app = globals().gAppName;
     QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), app + QStringLiteral(" Settings File Error"), false, 1);

@@ -10,6 +10,7 @@
 #include "platform/QcmFile.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/StateBinding.h"
 #include "widgets/ToolBar.h"
 
 #include <QFontMetrics>
@@ -46,8 +47,7 @@ CustomMapCommands::CustomMapCommands(FontMapControls &controls, FontMapState &st
         if (key == kLoadButton)
             tlbCustFMap_ButtonMenuClick(index);
     });
-    connect(&m_map, &CurrentCustomMap::changed, this, &CustomMapCommands::UpdateMapCtrls);
-    UpdateMapCtrls();
+    showAndFollow(&m_map, &CurrentCustomMap::changed, this, &CustomMapCommands::UpdateMapCtrls);
 }
 
 void CustomMapCommands::FileCFMNew_Click()

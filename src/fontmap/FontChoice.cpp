@@ -9,6 +9,7 @@
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
+#include "widgets/StateBinding.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +26,6 @@ FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Ser
     , m_services(services)
     , m_font(font)
 {
-    connect(&m_font, &TextBoardFont::sizeChanged, this, &FontChoice::showSize);
     connect(m_c.FontNameCombo, &QComboBox::activated, this, &FontChoice::FontNameCombo_Click);
     new FontNameKeyPress(m_c.FontNameCombo, [this](int keyAscii) { FontNameCombo_KeyPress(keyAscii); });
     // Dragging the thumb only shows the number; the size changes when the thumb is let go.
@@ -34,6 +34,7 @@ FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Ser
     connect(m_c.FontSizeSlider, &QSlider::valueChanged, this, &FontChoice::FontSizeSlider_Change);
     m_sizeEdit = new SizeNumberEdit(m_c.FontSizeNumber, m_c.FontSizeEdit, m_c.FontSizeSlider,
                                     [this] { Q_EMIT textBoardFocusRequested(); });
+    showAndFollow(&m_font, &TextBoardFont::sizeChanged, this, &FontChoice::showSize, m_font.size());
 }
 
 void FontChoice::LoadFonts(QListWidget *list)

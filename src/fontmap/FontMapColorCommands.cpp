@@ -6,6 +6,7 @@
 #include "fontmap/rules/FontMapState.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
+#include "widgets/StateBinding.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -22,9 +23,10 @@ FontMapColorCommands::FontMapColorCommands(FontMapControls &controls, const std:
     commands.onTriggered(QStringLiteral("FMFColor"), this, &FontMapColorCommands::FMFColor_Click);
     commands.onTriggered(QStringLiteral("FMBColor"), this, &FontMapColorCommands::FMBColor_Click);
     // The highlight and grid commands switch the state (their check marks are bound to it).
-    connect(&m_colors, &FontMapColors::colorsChanged, this, &FontMapColorCommands::showColors);
+    showAndFollow(&m_colors, &FontMapColors::colorsChanged, this, &FontMapColorCommands::showColors);
     connect(&m_colors, &FontMapColors::hiliteChanged, this, &FontMapColorCommands::FMHiLite_Changed);
-    connect(&m_colors, &FontMapColors::bordersChanged, this, [this](bool on) { SetFMapBorders(on ? 1 : 0); });
+    showAndFollow(&m_colors, &FontMapColors::bordersChanged, this, [this](bool on) { SetFMapBorders(on ? 1 : 0); },
+                  m_colors.borders());
 }
 
 FontMapColorCommands::~FontMapColorCommands() = default;

@@ -5,6 +5,7 @@
 #include "fontmap/rules/EditedNumber.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
+#include "widgets/StateBinding.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,11 +14,13 @@
 #include <QMouseEvent>
 #include <QSlider>
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-// Each view's Views menu item.
+// Each view and its Views menu item.
+constexpr std::array<ViewSettings::View, 3> kViews = {ViewSettings::Zoom, ViewSettings::Code, ViewSettings::KeyStroke};
 constexpr std::array<const char *, 3> kViewItems = {"ViewZoom", "ViewCode", "ViewKS"};
 
 QString onOff(bool on)
@@ -34,8 +37,18 @@ FontMapViews::FontMapViews(FontMapControls &controls, ViewSettings &views, Actio
     , m_views(views)
     , m_menu(menu)
 {
-    connect(&m_views, &ViewSettings::shownChanged, this, &FontMapViews::showView);
-    connect(&m_views, &ViewSettings::zoomSizeChanged, this, &FontMapViews::showZoomSize);
+    for (const ViewSettings::View view : kViews) {
+        showAndFollow(&m_views, &ViewSettings::shownChanged, this,
+                      [this, view](ViewSettings::View which, bool on) {
+                          if (which == view)
+                              showView(view, on);
+                      },
+                      view, m_views.isShown(view));
+    }
+    showAndFollow(&m_views, &ViewSettings::zoomSizeChanged, this, &FontMapViews::showZoomSize, m_views.zoomSize());
+    // "All Views" is checked exactly while the three views are on.
+    QAction *all = commands.action(QStringLiteral("ViewAll"));
+    showAndFollow(&m_views, &ViewSettings::shownChanged, all, [this, all] { all->setChecked(allShown()); });
     commands.onTriggered(QStringLiteral("ViewAll"), this, &FontMapViews::ViewAll_Click);
     connect(m_c.ZoomSizeSlider, &QSlider::sliderMoved, this, &FontMapViews::ZoomSizeSlider_Scroll);
     // The edit belongs to its number label.
@@ -95,6 +108,11 @@ void FontMapViews::showView(ViewSettings::View view, bool on)
         m_c.KS->setText(onOff(on));
         break;
     }
+}
+
+bool FontMapViews::allShown() const
+{
+    return std::all_of(kViews.cbegin(), kViews.cend(), [this](ViewSettings::View v) { return m_views.isShown(v); });
 }
 
 void FontMapViews::ViewAll_Click(bool checked)

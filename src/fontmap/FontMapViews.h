@@ -25,7 +25,8 @@ public:
     void SetZoomView(bool on);
     void SetCodeView(bool on);
     void SetKeyStrokeView(bool on);
-    // All three views on or off, as the item's own new check says.
+    // All three views on or off, as the item's new check says: off from all on, on from any
+    // other state.
     void ViewAll_Click(bool checked);
 
     // The Zoom view's letter at `points`.
@@ -46,6 +47,7 @@ private:
     void setView(ViewSettings::View view, bool on);
     void showView(ViewSettings::View view, bool on);
     void showZoomSize(int points);
+    bool allShown() const;
 
     FontMapControls &m_c;
     ViewSettings &m_views;

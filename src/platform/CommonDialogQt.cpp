@@ -3,6 +3,7 @@
 #include "app/rules/QBColors.h"
 #include "platform/FontCatalog.h"
 #include "platform/Shell.h"
+#include "platform/UserFolders.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -22,7 +24,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,6 +74,22 @@ int filterIndexOf(const QString &selected, const QString &filter)
             return int(i) + 1;
     }
     return 1;
+}
+
+// The extension a save dialog adds to a name typed without one: the filter's own, as "*.quf"
+// gives "QUF"; none for a filter of every file or of several kinds.
+QString defaultSuffixOf(const FileFilter &filter)
+{
+    static const QString wildcards = QStringLiteral("*?[");
+    const QString glob = filter.patterns.value(0);
+    if (filter.patterns.size() != 1 || !glob.startsWith(QLatin1String("*.")))
+        return QString();
+    const QString suffix = glob.mid(2);
+    for (const QChar c : wildcards) {
+        if (suffix.contains(c))
+            return QString();
+    }
+    return suffix.toUpper();
 }
 
 // The classic font dialog: family, style and size (Qt's font picker, embedded), the effects, and
@@ -192,8 +209,7 @@ QString defaultPdfPath()
     QString name = QCoreApplication::applicationName();
     if (name.isEmpty())
         name = QStringLiteral("print");
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + name
-           + QStringLiteral(".pdf");
+    return QDir(documentsFolder()).filePath(name + QStringLiteral(".pdf"));
 }
 
 } // namespace
@@ -216,7 +232,10 @@ DialogResult QtCommonDialog::ShowSave(CommonDialogProperties &dlg)
 
 DialogResult QtCommonDialog::showFile(CommonDialogProperties &dlg, bool save)
 {
-    QFileDialog d(owner(), dlg.DialogTitle, dlg.InitDir);
+    // Handed a folder that is not there, Qt would open elsewhere and offer the folder's last
+    // part as the file's name.
+    const StartFolders::DialogStart start = fileDialogStart(dlg.InitDir, dlg.FileName);
+    QFileDialog d(owner(), dlg.DialogTitle, start.folder);
     d.setObjectName(save ? QStringLiteral("CommonSaveDialog") : QStringLiteral("CommonOpenDialog"));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setOption(QFileDialog::HideNameFilterDetails);
@@ -229,13 +248,24 @@ DialogResult QtCommonDialog::showFile(CommonDialogProperties &dlg, bool save)
         // An existing file lies in an existing folder, so FileMustExist covers PathMustExist.
         d.setFileMode((dlg.Flags & CdlFlags::FileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
-    const QStringList filters = qtNameFilters(parseFileFilter(dlg.Filter));
+    const QList<FileFilter> parsed = parseFileFilter(dlg.Filter);
+    const QStringList filters = qtNameFilters(parsed);
     if (!filters.isEmpty()) {
         d.setNameFilters(filters);
-        d.selectNameFilter(filters.value(qBound(1, dlg.FilterIndex, int(filters.size())) - 1));
+        const int index = qBound(1, dlg.FilterIndex, int(filters.size()));
+        d.selectNameFilter(filters.at(index - 1));
+        if (save) {
+            // A name typed without an extension gets the chosen filter's, so that the file
+            // saved is one the load dialog offers and the loader takes. Qt adds it before it
+            // asks about overwriting, so the question is about the file that will be written.
+            d.setDefaultSuffix(defaultSuffixOf(parsed.at(index - 1)));
+            QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, &dlg, parsed](const QString &chosen) {
+                d.setDefaultSuffix(defaultSuffixOf(parsed.at(filterIndexOf(chosen, dlg.Filter) - 1)));
+            });
+        }
     }
-    if (!dlg.FileName.isEmpty())
-        d.selectFile(dlg.FileName);
+    if (!start.fileName.isEmpty())
+        d.selectFile(QDir(start.folder).filePath(start.fileName));
 
     if (d.exec() != QDialog::Accepted)
         return cancelled(dlg);

@@ -24,7 +24,7 @@ public:
     DialogResult ShowFont(CommonDialogProperties &dlg) override;
     DialogResult ShowColor(CommonDialogProperties &dlg) override;
     // With no printer installed the dialog prints to a PDF file, whose name it lets the user
-    // choose (first offered in the documents folder).
+    // choose (first offered in the documents folder, or at home where there is none).
     DialogResult ShowPrinter(CommonDialogProperties &dlg) override;
     DialogResult ShowHelp(CommonDialogProperties &dlg) override;
 

@@ -1,6 +1,9 @@
 #include "platform/FileRegistry.h"
 
+#include "platform/FileHandle.h"
 #include "platform/RegeditFormat.h"
+#include "platform/StoreFileReplace.h"
+#include "platform/StoreLock.h"
 #include "app/rules/RegistryTree.h"
 
 #include <QDateTime>
@@ -11,12 +14,10 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
 #include <limits.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,76 +79,30 @@ std::optional<QString> followLinks(QString path)
     return std::nullopt;
 }
 
-// An exclusive flock(2) on the lock file beside the store, held for one change. The lock
-// file is never removed: removing it would let two writers lock two different files.
-class StoreLock final
-{
-    Q_DISABLE_COPY_MOVE(StoreLock)
-
-public:
-    explicit StoreLock(const QString &path)
-        : m_fd(::open(nativePath(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
-    {
-        if (m_fd < 0) {
-            m_error = errnoText();
-            return;
-        }
-        while (::flock(m_fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                m_error = errnoText();
-                return;
-            }
-        }
-        m_locked = true;
-    }
-
-    ~StoreLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-
-    bool opened() const { return m_fd >= 0; }
-    bool locked() const { return m_locked; }
-    QString error() const { return m_error; }
-
-private:
-    int m_fd = -1;
-    bool m_locked = false;
-    QString m_error;
-};
-
-// A file descriptor closed when it goes out of scope.
-class FileHandle final
-{
-    Q_DISABLE_COPY_MOVE(FileHandle)
-
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
 
 struct FileRegistry::Snapshot
 {
-    // Unknown: not looked at yet, or edited and then not saved.
-    enum class State { Unknown, Missing, Valid, Damaged, Unreadable };
+    // Unknown: not looked at yet, or edited and then not saved. TooLarge is a damaged
+    // store whose fault is its size.
+    enum class State { Unknown, Missing, Valid, Damaged, TooLarge, Unreadable };
 
     State state = State::Unknown;
     RegistryTree tree;
     QByteArray text;       // Valid: the bytes the tree came from, so an edit that changes nothing writes nothing
-    FileIdentity identity; // Valid, Damaged: the file they came from
+    FileIdentity identity; // Valid, Damaged, TooLarge: the file they came from
     QString reason;        // Unreadable: why
-    QString keptAs;        // Damaged: the copy kept of it, once made
+    QString keptAs;        // Damaged, TooLarge: the copy kept of it, once made
+
+    bool damaged() const { return state == State::Damaged || state == State::TooLarge; }
+};
+
+// What one change came to: whether it was made, and, when it could not be saved, the
+// problem to tell.
+struct FileRegistry::Outcome
+{
+    bool made = false;
+    StoreProblem failure;
 };
 
 QString FileRegistry::defaultFolder()
@@ -189,7 +144,7 @@ FileRegistry::Snapshot &FileRegistry::current()
         }
         return unreadable(errnoText());
     }
-    const bool parsed = cached.state == Snapshot::State::Valid || cached.state == Snapshot::State::Damaged;
+    const bool parsed = cached.state == Snapshot::State::Valid || cached.damaged();
     if (parsed && cached.identity == FileIdentity::of(st))
         return cached;
     return readFile();
@@ -230,6 +185,14 @@ FileRegistry::Snapshot &FileRegistry::readFile()
 
     // The identity of what was read, not of what the path named a moment before.
     const FileIdentity identity = FileIdentity::of(st);
+    if (text.size() > kMaxRegeditBytes) {
+        warn(QStringLiteral("%1 is too large (more than %2 bytes); it reads as empty and a copy is kept before it is "
+                            "replaced")
+                 .arg(storePath())
+                 .arg(kMaxRegeditBytes));
+        *m_snapshot = Snapshot{Snapshot::State::TooLarge, {}, {}, identity, {}, {}};
+        return *m_snapshot;
+    }
     ++m_parseCount;
     RegeditParse parsed = parseRegedit(text);
     if (!parsed.tree) {
@@ -243,97 +206,103 @@ FileRegistry::Snapshot &FileRegistry::readFile()
     return *m_snapshot;
 }
 
-bool FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
+std::optional<FileRegistry::Outcome> FileRegistry::withoutSaving(const std::function<bool(RegistryTree &)> &edit)
 {
-    if (!QDir().mkpath(m_folder)) {
-        warn(QStringLiteral("cannot create the folder %1").arg(m_folder));
-        return false;
+    Snapshot &now = current();
+    if (now.state == Snapshot::State::Unreadable)
+        return Outcome{false, problem()};
+    RegistryTree trial = now.tree;
+    if (!edit(trial))
+        return Outcome{};
+    if (now.state == Snapshot::State::Valid && writeRegedit(trial) == now.text)
+        return Outcome{true, {}};
+    return std::nullopt;
+}
+
+FileRegistry::Outcome FileRegistry::change(const std::function<bool(RegistryTree &)> &edit)
+{
+    if (const std::optional<Outcome> done = withoutSaving(edit))
+        return *done;
+
+    if (!QDir().mkpath(m_folder))
+        return notSaved(QStringLiteral("cannot create the folder %1").arg(m_folder), errnoText());
+    // Right after a long wait for another program's lock, the next changes do not wait
+    // again: a run of writes (those of the exit) gives up after one wait, not after one
+    // wait each.
+    const StoreLock lock(storePath() + QStringLiteral(".lock"),
+                         m_noLockWait.hasExpired() ? kLockWait : std::chrono::milliseconds(0));
+    if (!lock.opened())
+        return notSaved(QStringLiteral("cannot open the lock file in %1").arg(m_folder), lock.error());
+    if (lock.busy()) {
+        m_noLockWait.setRemainingTime(kLockWait);
+        return notSaved(QStringLiteral("another program holds the lock of %1").arg(storePath()),
+                        QStringLiteral("another program kept it locked"));
     }
-    const StoreLock lock(storePath() + QStringLiteral(".lock"));
-    if (!lock.opened()) {
-        warn(QStringLiteral("cannot open the lock file in %1: %2").arg(m_folder, lock.error()));
-        return false;
-    }
+    m_noLockWait = QDeadlineTimer();
     // Without a lock (a file system that has none) the change is still atomic; only a
     // change made by another program at the same moment could be lost.
     if (!lock.locked())
         warn(QStringLiteral("cannot lock the store in %1: %2").arg(m_folder, lock.error()));
 
     Snapshot &snapshot = current();
-    if (snapshot.state == Snapshot::State::Unreadable || !edit(snapshot.tree))
-        return false;
+    if (snapshot.state == Snapshot::State::Unreadable)
+        return {false, problem()};
+    if (!edit(snapshot.tree))
+        return {};
     // The edit changed the parsed tree in place; whatever goes wrong from here, the next
     // call reads the file again, or, for a damaged file, keeps the name of its copy.
     const QByteArray text = writeRegedit(snapshot.tree);
     if (snapshot.state == Snapshot::State::Valid && text == snapshot.text)
-        return true;
-    const auto fail = [&snapshot] {
-        if (snapshot.state == Snapshot::State::Damaged)
+        return {true, {}};
+    const auto fail = [this, &snapshot](const QString &what, const QString &reason) {
+        if (snapshot.damaged())
             snapshot.tree = RegistryTree();
         else
             snapshot = Snapshot{};
-        return false;
+        return notSaved(what, reason);
     };
     if (text.size() > kMaxRegeditBytes) {
-        warn(QStringLiteral("refusing a change that would grow %1 beyond %2 bytes").arg(storePath()).arg(kMaxRegeditBytes));
-        return fail();
+        return fail(QStringLiteral("refusing a change that would grow %1 beyond %2 bytes")
+                        .arg(storePath())
+                        .arg(kMaxRegeditBytes),
+                    QStringLiteral("it would grow larger than %1 MiB").arg(kMaxRegeditBytes >> 20));
     }
-    if (snapshot.state == Snapshot::State::Damaged && snapshot.keptAs.isEmpty()) {
+    if (snapshot.damaged() && snapshot.keptAs.isEmpty()) {
         snapshot.keptAs = keepDamagedCopy();
         if (snapshot.keptAs.isEmpty())
-            return fail();
+            return fail(QStringLiteral("cannot keep a copy of the damaged %1").arg(storePath()),
+                        QStringLiteral("no copy of the damaged file could be kept"));
     }
-    if (!save(text))
-        return fail();
-    return true;
-}
-
-bool FileRegistry::save(const QByteArray &text)
-{
     const std::optional<QString> target = followLinks(storePath());
-    if (!target) {
-        warn(QStringLiteral("cannot follow the link %1").arg(storePath()));
-        return false;
-    }
-    // The temporary file sits beside the file it replaces, so that the rename stays on one
-    // file system; its name can be fixed, since only the holder of the lock writes it.
-    const QString temporaryPath = *target + QStringLiteral(".tmp");
-    const FileHandle file(::open(nativePath(temporaryPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    const auto failed = [&](const QString &what) {
-        warn(QStringLiteral("cannot %1 %2: %3").arg(what, temporaryPath, errnoText()));
-        ::unlink(nativePath(temporaryPath).constData());
-        return false;
-    };
-    if (file.fd() < 0)
-        return failed(QStringLiteral("create"));
-    for (qsizetype written = 0; written < text.size();) {
-        const ssize_t put = ::write(file.fd(), text.constData() + written, size_t(text.size() - written));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return failed(QStringLiteral("write"));
-        written += put;
-    }
-    if (::fsync(file.fd()) != 0)
-        return failed(QStringLiteral("write"));
-    if (std::rename(nativePath(temporaryPath).constData(), nativePath(*target).constData()) != 0) {
-        warn(QStringLiteral("cannot replace %1: %2").arg(*target, errnoText()));
-        ::unlink(nativePath(temporaryPath).constData());
-        return false;
-    }
-    // After the rename, which moves the status change time.
-    struct stat st;
-    if (::fstat(file.fd(), &st) != 0)
-        st = {};
+    if (!target)
+        return fail(QStringLiteral("cannot follow the link %1").arg(storePath()), errnoText(ELOOP));
+    // Settings hold file paths: a new store is for its user's eyes only.
+    struct stat written;
+    QString error;
+    if (!replaceStoreFile(*target, text, 0600, &written, &error))
+        return fail(QStringLiteral("cannot replace %1").arg(*target), error);
+
     // What was written is what the next call finds, unless another process replaces it.
-    Snapshot &snapshot = *m_snapshot;
     snapshot.state = Snapshot::State::Valid;
     snapshot.text = text;
-    snapshot.identity = FileIdentity::of(st);
+    snapshot.identity = FileIdentity::of(written);
     snapshot.keptAs.clear();
     m_lastWarning.clear();
     ++m_replaceCount;
-    return true;
+    return {true, {}};
+}
+
+FileRegistry::Outcome FileRegistry::notSaved(const QString &what, const QString &reason)
+{
+    warn(what + QStringLiteral(": ") + reason);
+    return {false, {StoreProblem::Kind::NotSaved, storePath(), {}, reason}};
+}
+
+bool FileRegistry::finish(const Outcome &outcome)
+{
+    if (outcome.failure.kind != StoreProblem::Kind::None)
+        reportSaveFailure(outcome.failure);
+    return outcome.made;
 }
 
 QString FileRegistry::keepDamagedCopy()
@@ -374,34 +343,42 @@ std::optional<RegData> FileRegistry::value(const QString &keyPath, const QString
 
 bool FileRegistry::setValue(const QString &keyPath, const QString &name, const RegData &data)
 {
-    return change([&](RegistryTree &tree) { return tree.setValue(keyPath, name, data); });
+    return finish(change([&](RegistryTree &tree) { return tree.setValue(keyPath, name, data); }));
 }
 
 bool FileRegistry::deleteValue(const QString &keyPath, const QString &name)
 {
-    return change([&](RegistryTree &tree) { return tree.deleteValue(keyPath, name); });
+    return finish(change([&](RegistryTree &tree) { return tree.deleteValue(keyPath, name); }));
 }
 
 bool FileRegistry::createKey(const QString &keyPath)
 {
-    return change([&](RegistryTree &tree) { return tree.createKey(keyPath); });
+    return finish(change([&](RegistryTree &tree) { return tree.createKey(keyPath); }));
 }
 
 bool FileRegistry::deleteKey(const QString &keyPath)
 {
-    return change([&](RegistryTree &tree) { return tree.deleteKey(keyPath); });
+    return finish(change([&](RegistryTree &tree) { return tree.deleteKey(keyPath); }));
 }
 
 bool FileRegistry::write(const QList<RegWrite> &batch)
 {
-    if (batch.isEmpty())
-        return true;
+    return update([&batch](Registry &) { return batch; });
+}
+
+bool FileRegistry::update(const std::function<QList<RegWrite>(Registry &now)> &batchFor)
+{
+    qsizetype size = 0;
     qsizetype made = 0;
-    const bool saved = change([&](RegistryTree &tree) {
+    // The batch is made again from the store as the lock finds it; reading *this then
+    // reads that, since only the lock's holder replaces the file.
+    const bool saved = finish(change([&](RegistryTree &tree) {
+        const QList<RegWrite> batch = batchFor(*this);
+        size = batch.size();
         made = tree.write(batch);
         return made > 0;
-    });
-    return saved && made == batch.size();
+    }));
+    return (saved || size == 0) && made == size;
 }
 
 StoreProblem FileRegistry::problem()
@@ -415,9 +392,11 @@ StoreProblem FileRegistry::problem()
     case Snapshot::State::Unreadable:
         return {StoreProblem::Kind::Unreadable, storePath(), {}, snapshot.reason};
     case Snapshot::State::Damaged:
+    case Snapshot::State::TooLarge:
         if (snapshot.keptAs.isEmpty())
             snapshot.keptAs = keepDamagedCopy();
-        return {StoreProblem::Kind::Damaged, storePath(), snapshot.keptAs, {}};
+        return {snapshot.state == Snapshot::State::TooLarge ? StoreProblem::Kind::TooLarge : StoreProblem::Kind::Damaged,
+                storePath(), snapshot.keptAs, {}};
     }
     return {};
 }

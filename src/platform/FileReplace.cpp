@@ -1,5 +1,8 @@
 #include "platform/FileReplace.h"
 
+#include "app/rules/FileNames.h"
+
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -7,6 +10,12 @@
 
 bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // QSaveFile names files in UTF-8 only: a name of other bytes would be written under
+    // another name, beside the file the user meant.
+    if (QFile::encodeName(path) != encodeFileName(path)) {
+        *error = QString::fromLocal8Bit(std::strerror(EILSEQ));
+        return false;
+    }
     QSaveFile file(path);
     // Unbuffered, so that a short write shows here: a buffered write that the disk cuts short
     // is flushed at commit, which then reports success for a truncated file.

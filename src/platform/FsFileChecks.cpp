@@ -1,6 +1,6 @@
 #include "platform/FsFileChecks.h"
 
-#include <QFile>
+#include "app/rules/FileNames.h"
 
 #include <filesystem>
 #include <system_error>
@@ -11,7 +11,7 @@ namespace {
 
 std::filesystem::path toPath(const QString &name)
 {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
+    return std::filesystem::path(encodeFileName(name).toStdString());
 }
 
 } // namespace
@@ -31,7 +31,7 @@ int FsFileChecks::DriveState(const QString &driveName)
     std::error_code ec;
     if (!std::filesystem::is_directory(toPath(driveName), ec))
         return 0;
-    return ::access(QFile::encodeName(driveName).constData(), R_OK | X_OK) == 0 ? 2 : 1;
+    return ::access(encodeFileName(driveName).constData(), R_OK | X_OK) == 0 ? 2 : 1;
 }
 
 bool FsFileChecks::FolderExists(const QString &folderName)

@@ -10,10 +10,7 @@ constexpr qint64 kReadLimit = QcmFormat::kMaxFileBytes + 1;
 
 std::optional<QByteArray> readQcmFile(const QString &path, QString *error)
 {
-    ReadOnlyFile file;
-    if (!file.open(path, error))
-        return std::nullopt;
-    return file.read(kReadLimit, error);
+    return readRegularFile(path, kReadLimit, error);
 }
 
 std::optional<QByteArray> CustomMapFileSlot::open(const QString &path, QString *error)

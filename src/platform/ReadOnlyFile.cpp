@@ -1,6 +1,6 @@
 #include "platform/ReadOnlyFile.h"
 
-#include <QFile>
+#include "app/rules/FileNames.h"
 
 #include <cerrno>
 #include <cstring>
@@ -36,7 +36,7 @@ ReadOnlyFile::~ReadOnlyFile()
 bool ReadOnlyFile::open(const QString &path, QString *error)
 {
     close();
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0) {
         *error = errnoText(errno);
@@ -92,4 +92,12 @@ std::optional<QByteArray> ReadOnlyFile::read(qint64 maxBytes, QString *error) co
     }
     bytes.truncate(done);
     return bytes;
+}
+
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error)
+{
+    ReadOnlyFile file;
+    if (!file.open(path, error))
+        return std::nullopt;
+    return file.read(maxBytes, error);
 }

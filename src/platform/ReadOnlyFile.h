@@ -30,3 +30,8 @@ public:
 private:
     int m_fd = -1;
 };
+
+// At most `maxBytes` from the start of the regular file at `path`, opened as ReadOnlyFile
+// opens it: the one way the program reads a file the user named. Nothing when it is no
+// regular file or cannot be read; `error` then says why.
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error);

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr char kHeader[] = "REGEDIT4";
+// What the registry editor of later Windows versions writes, in UTF-16.
+constexpr char kUnicodeHeader[] = "Windows Registry Editor Version 5.00";
 constexpr char kRootName[] = "HKEY_CURRENT_USER";
 constexpr qsizetype kHexLineWidth = 76;
 
@@ -76,28 +78,45 @@ std::optional<QByteArray> readQuoted(QByteArrayView line, qsizetype &pos)
     return std::nullopt;
 }
 
+bool endsWithLineBreak(QByteArrayView text)
+{
+    return text.endsWith('\n') || text.endsWith('\r');
+}
+
+// The file's text in UTF-8: as it is, without a UTF-8 byte-order mark, or converted from
+// the UTF-16 that a byte-order mark announces; nullopt for UTF-16 that does not decode.
+std::optional<QByteArray> utf8Text(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        return bytes.sliced(3);
+    if (!bytes.startsWith("\xff\xfe"))
+        return bytes;
+    QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    if (decoder.hasError() || !QStringView(text).isValidUtf16())
+        return std::nullopt;
+    return text.toUtf8();
+}
+
 class Parser final
 {
 public:
-    // text ends with a line break.
+    // text ends with a line break: LF, CR LF or CR alone.
     explicit Parser(QByteArrayView text)
     {
         for (qsizetype start = 0; start < text.size();) {
-            const qsizetype end = text.indexOf('\n', start);
-            QByteArrayView line = text.sliced(start, end - start);
-            if (line.endsWith('\r'))
-                line.chop(1);
-            m_lines.append(line);
-            start = end + 1;
+            qsizetype end = start;
+            while (text[end] != '\n' && text[end] != '\r')
+                ++end;
+            m_lines.append(text.sliced(start, end - start));
+            start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
         }
     }
 
     RegeditParse run()
     {
-        if (m_lines.isEmpty() || m_lines.constFirst() != kHeader)
+        if (m_lines.isEmpty() || (m_lines.constFirst() != kHeader && m_lines.constFirst() != kUnicodeHeader))
             return failure(0, QStringLiteral("not a REGEDIT4 file"));
-        if (!isBlank(m_lines.constLast()))
-            return failure(m_lines.size() - 1, QStringLiteral("the file ends without its closing blank line"));
         for (m_index = 1; m_index < m_lines.size(); ++m_index) {
             const QByteArrayView line = m_lines.at(m_index);
             if (hasControlBytes(line))
@@ -322,13 +341,18 @@ void writeKeys(QByteArray &out, const QByteArray &parentPath, const std::vector<
 
 } // namespace
 
-RegeditParse parseRegedit(const QByteArray &text)
+RegeditParse parseRegedit(const QByteArray &bytes)
 {
-    if (text.size() > kMaxRegeditBytes)
+    if (bytes.size() > kMaxRegeditBytes)
         return {std::nullopt, QStringLiteral("larger than %1 bytes").arg(kMaxRegeditBytes)};
-    if (!text.endsWith('\n'))
+    const std::optional<QByteArray> text = utf8Text(bytes);
+    if (!text)
+        return {std::nullopt, QStringLiteral("not UTF-16 text")};
+    // An editor may have trimmed the closing blank line, but a last line without its line
+    // break may be cut anywhere, even where what is left still reads as a value.
+    if (!endsWithLineBreak(*text))
         return {std::nullopt, QStringLiteral("the last line is cut off")};
-    return Parser(text).run();
+    return Parser(*text).run();
 }
 
 QByteArray writeRegedit(const RegistryTree &tree)

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-// The settings store's file: the registry editor's REGEDIT4 export layout, in UTF-8.
+// The settings store's file: the registry editor's REGEDIT4 export layout, written in UTF-8.
 //
 //   REGEDIT4
 //
@@ -30,9 +30,12 @@ struct RegeditParse
     QString error;                    // otherwise the first fault, with its line, for the log
 };
 
-// Refuses the whole text on any fault (a wrong header, a garbled line, binary data, a key
-// outside HKEY_CURRENT_USER, a last line cut off) rather than keeping part of it, so that
-// a damaged file is noticed and kept instead of being half-read and overwritten.
-RegeditParse parseRegedit(const QByteArray &text);
+// Reads what the registry editor exports too: UTF-8 with or without a byte-order mark,
+// UTF-16LE with one (the "Windows Registry Editor Version 5.00" header), LF, CR LF or CR
+// line ends, with or without the closing blank line. Refuses the whole text on any fault (a
+// wrong header, a garbled line, binary data, a key outside HKEY_CURRENT_USER, a last line
+// cut off) rather than keeping part of it, so that a damaged file is noticed and kept
+// instead of being half-read and overwritten.
+RegeditParse parseRegedit(const QByteArray &bytes);
 
 QByteArray writeRegedit(const RegistryTree &tree);

@@ -1,13 +1,13 @@
 #include "platform/RichTextBox.h"
 
 #include "platform/FileReplace.h"
+#include "platform/ReadOnlyFile.h"
 
 #include "textboard/rules/RtfReader.h"
 #include "textboard/rules/RtfWriter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
-#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -571,21 +571,14 @@ void RichTextBox::setSelAlignment(int code)
 
 bool RichTextBox::LoadFile(const QString &path, FileKind kind, FontCharset charset)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
     // One byte more than an RTF file may have, so the reader can tell it is too long.
     const qint64 limit = kind == FileKind::Rtf ? RtfLimits::kMaxInputBytes + 1 : kMaxPlainTextBytes;
-    const QByteArray bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError) {
-        m_error = file.errorString();
+    const std::optional<QByteArray> bytes = readRegularFile(path, limit, &m_error);
+    if (!bytes)
         return false;
-    }
     if (kind == FileKind::Rtf)
-        return setTextRTF(bytes);
-    setText(decodeText(bytes, charset));
+        return setTextRTF(*bytes);
+    setText(decodeText(*bytes, charset));
     return true;
 }
 

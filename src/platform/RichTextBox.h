@@ -96,8 +96,9 @@ public:
 
     // Plain text files are 8-bit text in `charset` (see Charset.h), line breaks as they
     // are; RTF files go through our reader and writer. Both report failure (errorString())
-    // and leave the twin as it was. Saving writes a temporary file beside the target and
-    // renames it over the target only when everything was written.
+    // and leave the twin as it was. Loading refuses a FIFO, a device or a folder without
+    // waiting on it. Saving writes a temporary file beside the target and renames it over the
+    // target only when everything was written.
     bool LoadFile(const QString &path, FileKind kind, FontCharset charset = FontCharset::Ansi);
     bool SaveFile(const QString &path, FileKind kind, FontCharset charset = FontCharset::Ansi);
     QString errorString() const { return m_error; }

@@ -3,6 +3,7 @@
 #include "textboard/TextBoardAccessible.h"
 #include "textboard/rules/BoardText.h"
 #include "textboard/rules/WordRule.h"
+#include "widgets/Contrast.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,6 +24,13 @@ namespace {
 
 constexpr int kAutoScrollInterval = 50;       // ms between steps while a drag selects past the edge
 constexpr qsizetype kSurroundingText = 512;   // characters the input method sees on each side
+
+// The text's colours are the 16 fixed colours that its files store, chosen against white, so
+// the page stays white under any desktop palette, as a word processor's page does; the text
+// is black until a colour is given.
+const QColor kPaperInk(Qt::black);
+// How far a caret or a selection must stand out from the paper to be seen.
+constexpr double kVisibleOnPaper = 3.0;
 
 // The keys the box acts on itself, so that no shortcut of the window takes them away.
 constexpr QKeySequence::StandardKey kOwnKeys[] = {
@@ -85,6 +93,10 @@ TextBoardEdit::TextBoardEdit(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAcceptDrops(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    QPalette onPaper = palette();
+    onPaper.setColor(QPalette::Base, paper());
+    onPaper.setColor(QPalette::Text, kPaperInk);
+    setPalette(onPaper);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     m_layout.setWidth(viewport()->width());
@@ -515,7 +527,8 @@ void TextBoardEdit::paintEvent(QPaintEvent *event)
     painter.translate(0, -y);
     const QRectF area = QRectF(event->rect()).translated(0, y);
     const QString &text = m_buffer.text();
-    m_layout.paint(painter, area, text, m_buffer.selectionStart(), m_buffer.selectionEnd(), palette());
+    m_layout.paint(painter, area, text, m_buffer.selectionStart(), m_buffer.selectionEnd(), paperPalette());
+    const QColor caretColor = caretOnPaper();
 
     const QRect caret = caretRect();
     if (!m_preedit.isEmpty()) {
@@ -529,14 +542,34 @@ void TextBoardEdit::paintEvent(QPaintEvent *event)
         painter.drawText(QPointF(box.left(), baseline), m_preedit);
         painter.drawLine(QPointF(box.left(), baseline + 2), QPointF(box.right(), baseline + 2));
         const qreal x = box.left() + metrics.horizontalAdvance(m_preedit.left(m_preeditCaret));
-        painter.fillRect(QRectF(x, caret.top(), caret.width(), caret.height()), palette().color(QPalette::Text));
+        painter.fillRect(QRectF(x, caret.top(), caret.width(), caret.height()), caretColor);
     } else if (hasFocus() && m_caretShown) {
-        painter.fillRect(caret, palette().color(QPalette::Text));
+        painter.fillRect(caret, caretColor);
     }
     if (m_dropCaret >= 0) {
         const QPointF at = m_layout.caretPoint(text, m_dropCaret, false);
-        painter.fillRect(QRectF(at.x(), at.y(), caret.width(), m_layout.lineHeight()), palette().color(QPalette::Text));
+        painter.fillRect(QRectF(at.x(), at.y(), caret.width(), m_layout.lineHeight()), caretColor);
     }
+}
+
+QPalette TextBoardEdit::paperPalette() const
+{
+    // The desktop's selection colours where they show on the paper; a high-contrast theme's
+    // light selection would vanish on it, and the classic navy selection takes its place.
+    QPalette p = palette();
+    if (contrastRatio(p.color(QPalette::Highlight), paper()) < kVisibleOnPaper) {
+        p.setColor(QPalette::Highlight, QColor(0, 0, 128));
+        p.setColor(QPalette::HighlightedText, Qt::white);
+    }
+    return p;
+}
+
+QColor TextBoardEdit::caretOnPaper() const
+{
+    // The caret takes the text's colour, unless that colour hardly shows on the paper
+    // (yellow, white, silver): a caret must be seen whatever the text looks like.
+    const QColor text = palette().color(QPalette::Text);
+    return contrastRatio(text, paper()) >= kVisibleOnPaper ? text : kPaperInk;
 }
 
 void TextBoardEdit::scrollContentsBy(int dx, int dy)

@@ -18,7 +18,8 @@ class QMimeData;
 // keystroke on a full board re-breaks only what it reaches. It keeps what users expect of
 // a text box: selection with the mouse and the keys, caret movement by characters, words,
 // lines and pages, undo and redo, the clipboard and the X selection, drag and drop, a
-// context menu, input methods and dead keys, and accessibility.
+// context menu, input methods and dead keys, and accessibility. It writes on white paper
+// under any desktop palette: the text's colours are chosen against white.
 class TextBoardEdit final : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ class TextBoardEdit final : public QAbstractScrollArea
 
 public:
     explicit TextBoardEdit(QWidget *parent = nullptr);
+
+    // The paper the text is written on, whatever the desktop's palette.
+    static QColor paper() { return Qt::white; }
 
     int MaxLength() const { return m_buffer.maxLength(); }
     void setMaxLength(int length) { m_buffer.setMaxLength(length); }
@@ -139,6 +143,9 @@ private:
     void restartBlinking();
     QRect caretRect() const;
     int scrollY() const;
+    // The colours the text is drawn in on its white paper.
+    QPalette paperPalette() const;
+    QColor caretOnPaper() const;
 
     TextBoardBuffer m_buffer;
     TextBoardLayout m_layout;

@@ -15,6 +15,7 @@
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
+#include "widgets/StateBinding.h"
 #include "widgets/ToolBar.h"
 
 #include <QLineEdit>
@@ -83,7 +84,7 @@ TextBoardFormat::TextBoardFormat(TextBoardControls &controls, TextBoardState &st
     , m_cmnDlg(cmnDlg)
 {
     connect(&m_font, &TextBoardFont::charsetChanged, this, &TextBoardFormat::followCharset);
-    connect(&m_font, &TextBoardFont::sizeChanged, this, &TextBoardFormat::followSize);
+    showAndFollow(&m_font, &TextBoardFont::sizeChanged, this, &TextBoardFormat::followSize, m_font.size());
     m_commands.onTriggered(QStringLiteral("FormatFont"), this, &TextBoardFormat::FormatFont_Click);
     // A style command flips its button (and item) first; the style follows the new state.
     for (Style s : kStyles) {

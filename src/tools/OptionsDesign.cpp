@@ -2,6 +2,7 @@
 // side, the six tabs, the FontMap sample row and the two buttons. Boxes that show a sample
 // keep a fixed size, so a large font is cut at their edges instead of growing the dialog.
 #include "tools/OptionsControls.h"
+#include "textboard/TextBoardEdit.h"
 
 #include "tools/FontMapSampleRow.h"
 #include "tools/rules/OptionDefaults.h"
@@ -165,9 +166,9 @@ void buildTextBoardTab(OptionsControls &c, QTabWidget *tabs)
     sampleRow->addWidget(plain(p, "Sample:"), 0, Qt::AlignTop);
     c.OTBSample = field(p, "OTBSample", "TextBoard sample");
     c.OTBSample->setText(text("Quorvil TextBoard text sample"));
-    // The sample stands on the TextBoard's own background.
+    // The sample stands on the TextBoard's own paper.
     c.OTBSample->setAutoFillBackground(true);
-    setBackColor(c.OTBSample, kWindowBackground);
+    setBackColor(c.OTBSample, colorValueOf(TextBoardEdit::paper()));
     c.OTBSample->setFixedSize(440, 64);
     sampleRow->addWidget(c.OTBSample);
     sampleRow->addStretch(1);

@@ -1,6 +1,7 @@
 #include "widgets/ColorGrid.h"
 
 #include "widgets/ColorResolve.h"
+#include "widgets/Contrast.h"
 #include "widgets/Twips.h"
 #include "app/rules/ColorGridMoves.h"
 
@@ -128,7 +129,8 @@ void ColorGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QPalette &p = palette();
-    painter.fillRect(rect(), resolveColor(m_containerColor, p));
+    const QColor container = resolveColor(m_containerColor, p);
+    painter.fillRect(rect(), container);
 
     // Lines one device pixel wide, laid as fills, stay sharp at every scale.
     const qreal line = 1.0 / devicePixelRatioF();
@@ -139,11 +141,14 @@ void ColorGrid::paintEvent(QPaintEvent *event)
     const QRect frame = frameRect();
     if (event->region().intersects(frame))
         outlined(frame, resolveColor(kWindowText, p), resolveColor(kWindowBackground, p));
-    // A thin outline keeps a cell of the container's or the frame's own colour visible.
+    // A thin outline keeps a cell of the container's or the frame's own colour visible: the
+    // palette's dark shade, or its light one where the dark would vanish into a dark container.
+    const QColor dark = p.color(QPalette::Dark), light = p.color(QPalette::Light);
+    const QColor outline = contrastRatio(dark, container) >= contrastRatio(light, container) ? dark : light;
     for (int cell = 1; cell <= count(); ++cell) {
         const QRect r = cellRect(cell);
         if (event->region().intersects(r))
-            outlined(r, p.color(QPalette::Dark), resolveColor(color(cell), p));
+            outlined(r, outline, resolveColor(color(cell), p));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/ColorResolve.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPalette>
 #include <QVariant>
@@ -73,7 +74,10 @@ void showColors(QWidget *widget)
     const QVariant fore = widget->property(kFore);
     if (fore.isValid()) {
         const QColor c = resolveColor(fore.value<ColorValue>(), desktop);
-        p.setColor(QPalette::WindowText, c);
+        // A text box's fore colour is its text's; the scroll bars beside the text draw their
+        // arrows in the window text colour, and keep the desktop's.
+        if (!qobject_cast<QAbstractScrollArea *>(widget))
+            p.setColor(QPalette::WindowText, c);
         p.setColor(QPalette::Text, c);
     }
     const QVariant back = widget->property(kBack);

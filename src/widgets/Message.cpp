@@ -9,9 +9,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +25,24 @@ constexpr QRectF kMessageArea(15, 60, 5445, 1845);
 constexpr QRectF kButton1(2790, 1950, 1290, 330);
 constexpr QRectF kButton2(4140, 1950, 1290, 330);
 constexpr QRectF kDisplayAgainCheck(105, 1980, 2055, 270);
+// More than the message area can show in any font: longer lines are not measured.
+constexpr qsizetype kMostShown = 4096;
+
+QFont messageFont()
+{
+    return QFont(QStringLiteral("Verdana"), 8);
+}
+
+// Whether the lines show whole in the message area, wrapped as its label wraps them.
+bool fitsMessageArea(const QStringList &lines)
+{
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (text.size() > kMostShown)
+        return false;
+    const QRect wide(0, 0, Twips::toQt(kMessageArea.width()), 1 << 20);
+    const QRect needed = QFontMetrics(messageFont()).boundingRect(wide, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+    return needed.height() <= Twips::toQt(kMessageArea.height());
+}
 
 // The FontMap's colours, or its designed colours while no main window shows a FontMap.
 std::pair<QColor, QColor> schemeColors()
@@ -55,7 +77,7 @@ Message::Message(QWidget *parent)
 {
     setObjectName(QStringLiteral("Message"));
     setWindowTitle(QStringLiteral("Message"));
-    setFont(QFont(QStringLiteral("Verdana"), 8));
+    setFont(messageFont());
     setFixedSize(Twips::toQt(kClientArea.width()), Twips::toQt(kClientArea.height()));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -181,6 +203,37 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
 void QrvlMsgOK(const QStringList &lines, const QString &Title)
 {
     QrvlMsg(messageText(lines), QStringLiteral("OK"), Title, false, 1);
+}
+
+QStringList fitMessageLines(QStringList lines)
+{
+    if (lines.isEmpty() || fitsMessageArea(lines))
+        return lines;
+    const auto longest = std::max_element(lines.cbegin(), lines.cend(),
+                                          [](const QString &a, const QString &b) { return a.size() < b.size(); });
+    const qsizetype index = longest - lines.cbegin();
+    const QString line = *longest;
+    const auto cutAt = [&](qsizetype keep) {
+        // A character made of two units is kept whole or left out whole.
+        if (keep > 0 && line.at(keep - 1).isHighSurrogate())
+            --keep;
+        QStringList shown = lines;
+        shown[index] = line.left(keep) + QChar(0x2026);
+        shown.insert(index + 1, QStringLiteral("(") + QLocale(QLocale::English).toString(line.size() - keep)
+                                    + QStringLiteral(" more characters)"));
+        return shown;
+    };
+    // The most that fits: a binary search over the length kept.
+    qsizetype low = 0;
+    qsizetype high = std::min(line.size() - 1, kMostShown);
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (fitsMessageArea(cutAt(middle)))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return cutAt(low);
 }
 
 QString messageText(const QStringList &lines)

@@ -46,6 +46,11 @@ void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, b
 // carriage returns.
 void QrvlMsgOK(const QStringList &lines, const QString &Title);
 
+// The lines, with the longest one cut when the whole message would not show in the box (a
+// path built of thousands of command-line arguments): the cut line ends in "…" and the
+// line after it says how many characters were left out.
+QStringList fitMessageLines(QStringList lines);
+
 // A message's lines, joined by the carriage returns the box breaks them at.
 QString messageText(const QStringList &lines);
 // A message's title: the product name and the kind of message (" File Load Error").

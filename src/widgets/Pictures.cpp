@@ -1,28 +1,71 @@
 #include "widgets/Pictures.h"
 
 #include "widgets/ColorResolve.h"
+#include "widgets/Contrast.h"
 #include "app/rules/QBColors.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmapCache>
 
+#include <cmath>
 #include <functional>
 #include <numbers>
 
 namespace {
 
-using Painter = std::function<void(QPainter &, const QRectF &)>;
+// What the pictures are drawn with, taken from the desktop's palette when they are drawn, so
+// that they stay legible under a light, a dark or a high-contrast palette alike.
+struct Ink
+{
+    QColor stroke;     // monochrome lines and letters: the palette's button text
+    QColor background; // what the picture shows on: the palette's button face
+    bool disabled = false;
+
+    // A fixed colour (paper, a coloured accent) as the picture's state shows it: faded while
+    // the command cannot be used.
+    QColor tint(QColor color) const
+    {
+        if (disabled)
+            color.setAlphaF(color.alphaF() * 0.35);
+        return color;
+    }
+    // A coloured accent that would vanish into the background gets a rim in the stroke colour.
+    bool needsRim(const QColor &accent) const { return contrastRatio(accent, background) < 4.5; }
+};
+
+Ink inkFor(QIcon::Mode mode)
+{
+    const QPalette palette = QGuiApplication::palette();
+    switch (mode) {
+    case QIcon::Disabled:
+        return {palette.color(QPalette::Disabled, QPalette::ButtonText),
+                palette.color(QPalette::Disabled, QPalette::Button), true};
+    case QIcon::Selected: // on a selected row of a list
+        return {palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight)};
+    default:
+        return {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)};
+    }
+}
+
+using Painter = std::function<void(QPainter &, const QRectF &, const Ink &)>;
 
 // Paints a picture at whatever size and scale Qt asks for, once for each size (in device
-// pixels, so once for each scale too) and state; every later showing of it, in any button
-// or menu, takes the cached pixmap.
+// pixels, so once for each scale too), state and palette; every later showing of it, in any
+// button or menu, takes the cached pixmap. A palette change at run time makes the widgets
+// repaint, and they then ask for the pictures in the new colours.
 class DrawnIcon final : public QIconEngine
 {
 public:
-    DrawnIcon(QString name, Painter painter) : m_name(std::move(name)), m_painter(std::move(painter)) {}
+    // `margin`: the pixels kept clear at the picture's edges.
+    DrawnIcon(QString name, Painter painter, int margin)
+        : m_name(std::move(name)), m_painter(std::move(painter)), m_margin(margin)
+    {
+    }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -31,15 +74,18 @@ public:
         pm.setDevicePixelRatio(scale);
         painter->drawPixmap(rect.topLeft(), pm);
     }
-    QIconEngine *clone() const override { return new DrawnIcon(m_name, m_painter); }
+    QIconEngine *clone() const override { return new DrawnIcon(m_name, m_painter, m_margin); }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        const QString key = QStringLiteral("quorvil-picture:%1:%2x%3:%4:%5")
+        const Ink ink = inkFor(mode);
+        const QString key = QStringLiteral("quorvil-picture:%1:%2x%3:%4:%5:%6:%7")
                                 .arg(m_name)
                                 .arg(size.width())
                                 .arg(size.height())
                                 .arg(int(mode))
-                                .arg(int(state));
+                                .arg(int(state))
+                                .arg(ink.stroke.rgba(), 0, 16)
+                                .arg(ink.background.rgba(), 0, 16);
         QPixmap pm;
         if (QPixmapCache::find(key, &pm))
             return pm;
@@ -47,9 +93,7 @@ public:
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        if (mode == QIcon::Disabled)
-            p.setOpacity(0.35);
-        m_painter(p, QRectF(QRect(QPoint(0, 0), size)).adjusted(1, 1, -1, -1));
+        m_painter(p, QRectF(QRect(QPoint(0, 0), size)).adjusted(m_margin, m_margin, -m_margin, -m_margin), ink);
         p.end();
         QPixmapCache::insert(key, pm);
         return pm;
@@ -58,28 +102,12 @@ public:
 private:
     QString m_name;
     Painter m_painter;
+    int m_margin = 1;
 };
 
-QIcon drawn(const QString &name, Painter painter)
+QIcon drawn(const QString &name, Painter painter, int margin = 1)
 {
-    return QIcon(new DrawnIcon(name, std::move(painter)));
-}
-
-// A letter or short symbol on a tinted page: the style of most pictures.
-Painter glyph(const QString &text, QColor ink, QFont::Weight weight = QFont::Bold, bool italic = false,
-              bool underline = false, bool strike = false)
-{
-    return [=](QPainter &p, const QRectF &r) {
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setPixelSize(int(r.height() * (text.size() > 1 ? 0.62 : 0.85)));
-        f.setWeight(weight);
-        f.setItalic(italic);
-        f.setUnderline(underline);
-        f.setStrikeOut(strike);
-        p.setFont(f);
-        p.setPen(ink);
-        p.drawText(r, Qt::AlignCenter, text);
-    };
+    return QIcon(new DrawnIcon(name, std::move(painter), margin));
 }
 
 // A point of `r` given as fractions of its width and height.
@@ -94,27 +122,139 @@ double strokeWidth(const QRectF &r)
     return std::max(1.0, r.width() / 14);
 }
 
-// A sheet of paper with `mark` drawn on it.
-Painter sheet(Painter mark)
+// The width of an outline: whole pixels, so that it can sit on the pixel grid.
+double outlineWidth(const QRectF &r)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        const QRectF paper = r.adjusted(r.width() * 0.15, 0, -r.width() * 0.15, 0);
-        p.setPen(QPen(QColor(90, 90, 90), 1));
-        p.setBrush(Qt::white);
-        p.drawRect(paper);
-        mark(p, paper);
+    return std::max(1.0, std::round(r.width() / 15));
+}
+
+// The width of the rim round a coloured accent.
+double rimWidth(const QRectF &r)
+{
+    return std::max(1.0, r.width() / 16);
+}
+
+// `r` moved onto the pixel grid for an outline `width` pixels wide, so that its lines fill
+// whole pixels instead of smearing half-strength over two.
+QRectF onPixels(const QRectF &r, double width)
+{
+    return QRectF(r.toRect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+}
+
+// Outlines a shape on the pixel grid in `line`, filled with `fill`.
+void outlinedRect(QPainter &p, const QRectF &r, const QColor &line, const QColor &fill)
+{
+    const double width = outlineWidth(r);
+    p.setPen(QPen(line, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(fill);
+    p.drawRect(onPixels(r, width));
+}
+
+// Draws a coloured accent. Where it would vanish into the background, the same shape goes
+// under it first in the stroke colour, `rim` pixels wider on every side; `shape` draws in
+// the colour it is given, widening its lines by the amount it is given.
+void accented(QPainter &p, const Ink &ink, const QColor &accent, double rim,
+              const std::function<void(const QColor &, double)> &shape)
+{
+    if (ink.needsRim(accent))
+        shape(ink.stroke, 2 * rim);
+    shape(ink.tint(accent), 0);
+}
+
+struct LetterStyle
+{
+    QFont::Weight weight = QFont::Bold;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+};
+
+QFont letterFont(const QString &text, const QRectF &r, const LetterStyle &style)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(int(r.height() * (text.size() > 1 ? 0.62 : 0.85)));
+    f.setWeight(style.weight);
+    f.setItalic(style.italic);
+    f.setUnderline(style.underline);
+    f.setStrikeOut(style.strike);
+    return f;
+}
+
+void drawLetters(QPainter &p, const QRectF &r, const QString &text, const QColor &color, const LetterStyle &style = {})
+{
+    p.setFont(letterFont(text, r, style));
+    p.setPen(color);
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+// A letter or short symbol in the stroke colour: the style of most pictures.
+Painter letters(const QString &text, const LetterStyle &style = {})
+{
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) { drawLetters(p, r, text, ink.stroke, style); };
+}
+
+// A letter in a colour of its own (the colour is what it says).
+Painter colouredLetter(const QString &text, QColor accent)
+{
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        const QFont f = letterFont(text, r, {});
+        const QFontMetricsF metrics(f);
+        // Where drawText would put it, centred in `r`.
+        const QPointF baseline(r.center().x() - metrics.horizontalAdvance(text) / 2,
+                               r.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+        QPainterPath path;
+        path.addText(baseline, f, text);
+        accented(p, ink, accent, rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(widen > 0 ? QPen(color, widen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
+            p.setBrush(color);
+            p.drawPath(path);
+        });
     };
 }
 
-Painter page(QColor ink, const QString &mark)
+// A plus or a minus sign of bars on the pixel grid.
+Painter sign(bool plus, QColor accent)
 {
-    return sheet(glyph(mark, ink));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        const double bar = std::max(2.0, std::round(r.width() / 6));
+        const QRectF square = QRectF(r.toRect()).adjusted(r.width() * 0.12, r.height() * 0.12, -r.width() * 0.12,
+                                                          -r.height() * 0.12);
+        const double mid = std::round(square.center().y() - bar / 2);
+        QPainterPath path;
+        path.addRect(QRectF(std::round(square.left()), mid, std::round(square.width()), bar));
+        if (plus) {
+            const double centre = std::round(square.center().x() - bar / 2);
+            path.addRect(QRectF(centre, std::round(square.top()), bar, std::round(square.height())));
+        }
+        path.setFillRule(Qt::WindingFill);
+        accented(p, ink, accent, rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(widen > 0 ? QPen(color, widen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin) : QPen(Qt::NoPen));
+            p.setBrush(color);
+            p.drawPath(path.simplified());
+        });
+    };
+}
+
+// A sheet of paper with `mark` drawn on it.
+Painter sheet(Painter mark)
+{
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        const QRectF paper = r.adjusted(r.width() * 0.15, 0, -r.width() * 0.15, 0);
+        outlinedRect(p, paper, ink.tint(QColor(90, 90, 90)), ink.tint(Qt::white));
+        mark(p, paper, ink);
+    };
+}
+
+// A sign in a colour of its own on a sheet of paper.
+Painter page(QColor color, const QString &mark)
+{
+    return sheet([=](QPainter &p, const QRectF &r, const Ink &ink) { drawLetters(p, r, mark, ink.tint(color)); });
 }
 
 // Lines of text on a sheet with a folded corner.
-Painter textFile(QColor ink)
+Painter textFile(QColor color)
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         QPainterPath paper;
         paper.moveTo(at(r, 0.15, 0));
         paper.lineTo(at(r, 0.62, 0));
@@ -122,11 +262,11 @@ Painter textFile(QColor ink)
         paper.lineTo(at(r, 0.85, 1));
         paper.lineTo(at(r, 0.15, 1));
         paper.closeSubpath();
-        p.setPen(QPen(QColor(90, 90, 90), 1));
-        p.setBrush(Qt::white);
+        p.setPen(QPen(ink.tint(QColor(90, 90, 90)), 1));
+        p.setBrush(ink.tint(Qt::white));
         p.drawPath(paper);
         p.drawPolyline(QPolygonF{at(r, 0.62, 0), at(r, 0.62, 0.25), at(r, 0.85, 0.25)});
-        p.setPen(QPen(ink, strokeWidth(r)));
+        p.setPen(QPen(ink.tint(color), strokeWidth(r)));
         for (const double y : {0.42, 0.58, 0.74})
             p.drawLine(at(r, 0.27, y), at(r, 0.73, y));
         p.drawLine(at(r, 0.27, 0.26), at(r, 0.5, 0.26));
@@ -134,28 +274,30 @@ Painter textFile(QColor ink)
 }
 
 // Two crossed blades with round handles.
-Painter scissors(QColor ink)
+Painter scissors(QColor accent)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(ink, strokeWidth(r) * 1.2, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         const double d = r.width() * 0.3;
-        p.drawEllipse(QRectF(at(r, 0.05, 0.66), QSizeF(d, d)));
-        p.drawEllipse(QRectF(at(r, 0.65, 0.66), QSizeF(d, d)));
-        p.drawLine(at(r, 0.3, 0.7), at(r, 0.8, 0.04));
-        p.drawLine(at(r, 0.7, 0.7), at(r, 0.2, 0.04));
+        accented(p, ink, accent, rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(QPen(color, strokeWidth(r) * 1.2 + widen, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QRectF(at(r, 0.05, 0.66), QSizeF(d, d)));
+            p.drawEllipse(QRectF(at(r, 0.65, 0.66), QSizeF(d, d)));
+            p.drawLine(at(r, 0.3, 0.7), at(r, 0.8, 0.04));
+            p.drawLine(at(r, 0.7, 0.7), at(r, 0.2, 0.04));
+        });
     };
 }
 
 Painter keyboard()
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         const QRectF body(at(r, 0, 0.22), at(r, 1, 0.82));
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(QColor(225, 228, 235));
+        p.setPen(QPen(ink.tint(QColor(60, 60, 60)), 1));
+        p.setBrush(ink.tint(QColor(225, 228, 235)));
         p.drawRoundedRect(body, r.width() * 0.08, r.width() * 0.08);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(60, 60, 60));
+        p.setBrush(ink.tint(QColor(60, 60, 60)));
         const double key = r.width() * 0.11;
         for (int row = 0; row < 2; ++row) {
             for (int col = 0; col < 6; ++col)
@@ -166,9 +308,9 @@ Painter keyboard()
 }
 
 // A cog wheel: the usual picture of settings.
-Painter gear(QColor ink)
+Painter gear()
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         constexpr int kTeeth = 8;
         const QPointF c = r.center();
         const double outer = r.width() * 0.5, inner = r.width() * 0.36;
@@ -187,16 +329,16 @@ Painter gear(QColor ink)
         wheel.addEllipse(c, r.width() * 0.14, r.width() * 0.14);
         wheel.setFillRule(Qt::OddEvenFill);
         p.setPen(Qt::NoPen);
-        p.setBrush(ink);
+        p.setBrush(ink.stroke);
         p.drawPath(wheel);
     };
 }
 
 // Two chevrons pointing right (or down): more buttons than the bar has room for.
-Painter chevrons(Qt::Orientation orientation, QColor ink)
+Painter chevrons(Qt::Orientation orientation)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(ink, strokeWidth(r) * 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        p.setPen(QPen(ink.stroke, strokeWidth(r) * 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         for (const double start : {0.22, 0.52}) {
             const double end = start + 0.24;
@@ -208,39 +350,59 @@ Painter chevrons(Qt::Orientation orientation, QColor ink)
     };
 }
 
-// A grid of 3 x 3 cells; `filled` lists the cells (row * 3 + column) drawn in `fill`.
+// A grid of 3 x 3 white cells on the pixel grid; `fillOf` gives a cell (row * 3 + column)
+// another colour.
+void drawCells(QPainter &p, const QRectF &r, const Ink &ink, const std::function<QColor(int)> &fillOf)
+{
+    const double width = outlineWidth(r);
+    const QRectF grid = onPixels(r, width);
+    const double s = grid.width() / 3;
+    p.setPen(QPen(ink.tint(QColor(60, 60, 60)), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    for (int i = 0; i < 9; ++i) {
+        p.setBrush(ink.tint(fillOf(i)));
+        p.drawRect(QRectF(std::round(grid.left() + (i % 3) * s - width / 2) + width / 2,
+                          std::round(grid.top() + (i / 3) * s - width / 2) + width / 2, std::round(s), std::round(s)));
+    }
+}
+
 Painter cells(std::initializer_list<int> filled, QColor fill)
 {
     const QList<int> marked(filled);
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        const double s = r.width() / 3;
-        for (int i = 0; i < 9; ++i) {
-            p.setBrush(marked.contains(i) ? fill : QColor(Qt::white));
-            p.drawRect(QRectF(r.left() + (i % 3) * s, r.top() + (i / 3) * s, s, s));
-        }
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        drawCells(p, r, ink, [&](int i) { return marked.contains(i) ? fill : QColor(Qt::white); });
+    };
+}
+
+// The FontMap grid, with its centre cell highlighted or not.
+Painter grid(bool highlight)
+{
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        drawCells(p, r, ink, [&](int i) { return highlight && i == 4 ? QColor(30, 60, 160) : QColor(Qt::white); });
     };
 }
 
 // A letter over a coloured bar: the text's format.
-Painter letterOnBar(QColor ink, QColor bar)
+Painter letterOnBar(QColor bar)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        glyph(QStringLiteral("A"), ink)(p, QRectF(at(r, 0, 0), at(r, 1, 0.8)));
-        p.setPen(Qt::NoPen);
-        p.setBrush(bar);
-        p.drawRect(QRectF(at(r, 0.1, 0.82), at(r, 0.9, 1)));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        drawLetters(p, QRectF(at(r, 0, 0), at(r, 1, 0.8)), QStringLiteral("A"), ink.stroke);
+        const QRectF band(at(r, 0.1, 0.82), at(r, 0.9, 1));
+        accented(p, ink, bar, rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(widen > 0 ? QPen(color, widen) : QPen(Qt::NoPen));
+            p.setBrush(color);
+            p.drawRect(band);
+        });
     };
 }
 
-Painter openBook(QColor ink)
+Painter openBook(QColor color)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(ink, strokeWidth(r), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::white);
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        p.setPen(QPen(ink.tint(color), strokeWidth(r), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(ink.tint(Qt::white));
         p.drawPolygon(QPolygonF{at(r, 0.5, 0.22), at(r, 0.02, 0.1), at(r, 0.02, 0.84), at(r, 0.5, 0.96)});
         p.drawPolygon(QPolygonF{at(r, 0.5, 0.22), at(r, 0.98, 0.1), at(r, 0.98, 0.84), at(r, 0.5, 0.96)});
-        p.setPen(QPen(ink, std::max(1.0, r.width() / 20)));
+        p.setPen(QPen(ink.tint(color), std::max(1.0, r.width() / 20)));
         for (const double y : {0.36, 0.52, 0.68}) {
             p.drawLine(at(r, 0.12, y - 0.03), at(r, 0.4, y + 0.03));
             p.drawLine(at(r, 0.6, y + 0.03), at(r, 0.88, y - 0.03));
@@ -249,28 +411,31 @@ Painter openBook(QColor ink)
 }
 
 // Almost a full circle with an arrow head: fetching something anew.
-Painter circularArrow(QColor ink)
+Painter circularArrow(QColor accent)
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         const QRectF ring = r.adjusted(r.width() * 0.14, r.height() * 0.14, -r.width() * 0.14, -r.height() * 0.14);
-        p.setPen(QPen(ink, strokeWidth(r) * 1.5, Qt::SolidLine, Qt::FlatCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(ring, 90 * 16, -290 * 16);
         // The head sits at the arc's start (the top), pointing along it.
         const QPointF top(ring.center().x(), ring.top());
         const double h = r.width() * 0.22;
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        p.drawPolygon(QPolygonF{top + QPointF(-h * 0.9, 0), top + QPointF(0, -h * 0.8), top + QPointF(0, h * 0.8)});
+        const QPolygonF head{top + QPointF(-h * 0.9, 0), top + QPointF(0, -h * 0.8), top + QPointF(0, h * 0.8)};
+        accented(p, ink, accent, rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(QPen(color, strokeWidth(r) * 1.5 + widen, Qt::SolidLine, Qt::FlatCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(ring, 90 * 16, -290 * 16);
+            p.setPen(widen > 0 ? QPen(color, widen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
+            p.setBrush(color);
+            p.drawPolygon(head);
+        });
     };
 }
 
-Painter globe(QColor ink)
+Painter globe(QColor color)
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         const QRectF ball = r.adjusted(1, 1, -1, -1);
-        p.setPen(QPen(ink, strokeWidth(r)));
-        p.setBrush(QColor(215, 232, 250));
+        p.setPen(QPen(ink.tint(color), strokeWidth(r)));
+        p.setBrush(ink.tint(QColor(215, 232, 250)));
         p.drawEllipse(ball);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(ball.adjusted(ball.width() * 0.28, 0, -ball.width() * 0.28, 0));
@@ -279,63 +444,54 @@ Painter globe(QColor ink)
     };
 }
 
-Painter envelope(QColor ink)
+Painter envelope(QColor color)
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         const QRectF body(at(r, 0, 0.18), at(r, 1, 0.82));
-        p.setPen(QPen(ink, strokeWidth(r), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(QColor(255, 250, 225));
+        p.setPen(QPen(ink.tint(color), strokeWidth(r), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(ink.tint(QColor(255, 250, 225)));
         p.drawRect(body);
         p.drawPolyline(QPolygonF{body.topLeft(), at(r, 0.5, 0.56), body.topRight()});
     };
 }
 
-// A white letter on a filled disc.
+// A white letter on a disc of a colour of its own.
 Painter badge(QColor disc, const QString &letter)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(disc);
-        p.drawEllipse(r);
-        glyph(letter, Qt::white)(p, r.adjusted(r.width() * 0.2, r.height() * 0.2, -r.width() * 0.2, -r.height() * 0.2));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        accented(p, ink, disc, rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(widen > 0 ? QPen(color, widen) : QPen(Qt::NoPen));
+            p.setBrush(color);
+            p.drawEllipse(r.adjusted(widen / 2, widen / 2, -widen / 2, -widen / 2));
+        });
+        drawLetters(p, r.adjusted(r.width() * 0.2, r.height() * 0.2, -r.width() * 0.2, -r.height() * 0.2), letter,
+                    ink.tint(Qt::white));
     };
 }
 
+// Four lines of text, aligned; on whole pixels, so that they stay sharp.
 Painter lines(Qt::Alignment align)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(40, 40, 40), std::max(1.0, r.height() / 10)));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        const double width = std::max(1.0, std::round(r.height() / 10));
+        p.setPen(QPen(ink.stroke, width, Qt::SolidLine, Qt::FlatCap));
         for (int i = 0; i < 4; ++i) {
-            const double y = r.top() + r.height() * (0.2 + 0.2 * i);
-            const double w = r.width() * ((i % 2) ? 0.6 : 0.9);
-            double x = r.left();
+            const double y = std::floor(r.top() + r.height() * (0.2 + 0.2 * i)) + width / 2;
+            const double w = std::round(r.width() * ((i % 2) ? 0.6 : 0.9));
+            double x = std::round(r.left());
             if (align == Qt::AlignRight)
-                x = r.right() - w;
+                x = std::round(r.right()) - w;
             else if (align == Qt::AlignHCenter)
-                x = r.center().x() - w / 2;
+                x = std::round(r.center().x() - w / 2);
             p.drawLine(QPointF(x, y), QPointF(x + w, y));
         }
     };
 }
 
-Painter grid(bool highlight)
-{
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        const double s = r.width() / 3;
-        for (int i = 0; i < 3; ++i) {
-            for (int j = 0; j < 3; ++j) {
-                const QRectF c(r.left() + i * s, r.top() + j * s, s, s);
-                p.setBrush(highlight && i == 1 && j == 1 ? QColor(30, 60, 160) : QColor(Qt::white));
-                p.drawRect(c);
-            }
-        }
-    };
-}
-
+// A triangle pointing right or left: the side the views go to.
 Painter arrow(bool right)
 {
-    return [=](QPainter &p, const QRectF &r) {
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         QPainterPath path;
         const double cy = r.center().y();
         if (right) {
@@ -348,59 +504,55 @@ Painter arrow(bool right)
             path.lineTo(r.right() - r.width() * 0.2, r.bottom() - r.height() * 0.2);
         }
         path.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 90, 170));
-        p.drawPath(path);
+        accented(p, ink, QColor(30, 90, 170), rimWidth(r), [&](const QColor &color, double widen) {
+            p.setPen(widen > 0 ? QPen(color, widen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
+            p.setBrush(color);
+            p.drawPath(path);
+        });
     };
 }
 
+// A colour, framed in the stroke colour so that black shows on a dark bar and white on a
+// light one.
 Painter swatch(QColor color)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(70, 70, 70), 1));
-        p.setBrush(color);
-        p.drawRect(r.adjusted(1, 1, -1, -1));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        outlinedRect(p, r.adjusted(1, 1, -1, -1), ink.stroke, ink.tint(color));
     };
 }
 
-Painter twoSheets(QColor ink)
+Painter twoSheets(QColor line)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(ink, 1));
-        p.setBrush(Qt::white);
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
         const double w = r.width() * 0.6, h = r.height() * 0.7;
-        p.drawRect(QRectF(r.left(), r.top(), w, h));
-        p.drawRect(QRectF(r.right() - w, r.bottom() - h, w, h));
+        outlinedRect(p, QRectF(r.left(), r.top(), w, h), ink.tint(line), ink.tint(Qt::white));
+        outlinedRect(p, QRectF(r.right() - w, r.bottom() - h, w, h), ink.tint(line), ink.tint(Qt::white));
     };
 }
 
-Painter clipboard(QColor ink)
+Painter clipboard(QColor line)
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(90, 60, 20), 1));
-        p.setBrush(QColor(210, 170, 110));
-        p.drawRect(r.adjusted(r.width() * 0.1, r.height() * 0.1, -r.width() * 0.1, 0));
-        p.setBrush(Qt::white);
-        p.setPen(QPen(ink, 1));
-        p.drawRect(r.adjusted(r.width() * 0.3, r.height() * 0.35, 0, 0));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        outlinedRect(p, r.adjusted(r.width() * 0.1, r.height() * 0.1, -r.width() * 0.1, 0),
+                     ink.tint(QColor(90, 60, 20)), ink.tint(QColor(210, 170, 110)));
+        outlinedRect(p, r.adjusted(r.width() * 0.3, r.height() * 0.35, 0, 0), ink.tint(line), ink.tint(Qt::white));
     };
 }
 
 Painter printer()
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(50, 50, 50), 1));
-        p.setBrush(Qt::white);
-        p.drawRect(r.adjusted(r.width() * 0.25, 0, -r.width() * 0.25, -r.height() * 0.5));
-        p.setBrush(QColor(150, 150, 150));
-        p.drawRect(r.adjusted(0, r.height() * 0.4, 0, -r.height() * 0.15));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        const QColor line = ink.tint(QColor(50, 50, 50));
+        outlinedRect(p, r.adjusted(r.width() * 0.25, 0, -r.width() * 0.25, -r.height() * 0.5), line,
+                     ink.tint(Qt::white));
+        outlinedRect(p, r.adjusted(0, r.height() * 0.4, 0, -r.height() * 0.15), line, ink.tint(QColor(150, 150, 150)));
     };
 }
 
 Painter magnifier()
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(40, 40, 40), std::max(1.5, r.width() / 8)));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        p.setPen(QPen(ink.stroke, std::max(1.5, r.width() / 8)));
         p.setBrush(Qt::NoBrush);
         const QRectF lens(r.left(), r.top(), r.width() * 0.65, r.height() * 0.65);
         p.drawEllipse(lens);
@@ -410,11 +562,9 @@ Painter magnifier()
 
 Painter fullScreen()
 {
-    return [=](QPainter &p, const QRectF &r) {
-        p.setPen(QPen(QColor(40, 40, 40), 1));
-        p.setBrush(QColor(200, 220, 245));
-        p.drawRect(r);
-        p.setPen(QPen(QColor(30, 70, 160), std::max(1.0, r.width() / 10)));
+    return [=](QPainter &p, const QRectF &r, const Ink &ink) {
+        outlinedRect(p, r, ink.tint(QColor(40, 40, 40)), ink.tint(QColor(200, 220, 245)));
+        p.setPen(QPen(ink.tint(QColor(30, 70, 160)), std::max(1.0, r.width() / 10)));
         const double k = r.width() * 0.3;
         for (const QPointF &c : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
             const double dx = c.x() < r.center().x() ? k : -k;
@@ -426,6 +576,43 @@ Painter fullScreen()
     };
 }
 
+// The program's own icon as desktop/quorvil.svg draws it on a square of 128 units: a tile of
+// character cells, one of them enlarged and holding an A with diaeresis. It is drawn here
+// rather than read from an image file, which would load every image format plugin at start-up;
+// its colours are its own under any palette.
+Painter characterMap()
+{
+    return [](QPainter &p, const QRectF &r, const Ink &) {
+        p.save();
+        p.translate(r.topLeft());
+        p.scale(r.width() / 128, r.height() / 128);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x2c, 0x5a, 0xa0));
+        p.drawRoundedRect(QRectF(4, 4, 120, 120), 20, 20);
+        // The cells of the top row and the left column; the enlarged cell covers the others.
+        p.setBrush(QColor(0xc9, 0xd8, 0xf0));
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < 4; ++column) {
+                if (row == 0 || column == 0)
+                    p.drawRoundedRect(QRectF(14 + column * 26, 14 + row * 26, 22, 22), 3, 3);
+            }
+        }
+        const QColor ink(0x17, 0x37, 0x6b);
+        p.setPen(QPen(ink, 4));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(42, 42, 76, 76), 10, 10);
+        p.setPen(QPen(ink, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF{QPointF(60, 106), QPointF(80, 64), QPointF(100, 106)});
+        p.drawLine(QPointF(68, 92), QPointF(92, 92));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawEllipse(QPointF(70, 52), 5.5, 5.5);
+        p.drawEllipse(QPointF(90, 52), 5.5, 5.5);
+        p.restore();
+    };
+}
+
 const QHash<QString, Painter> &painters()
 {
     static const QHash<QString, Painter> table = [] {
@@ -433,11 +620,11 @@ const QHash<QString, Painter> &painters()
         QHash<QString, Painter> t;
         t.insert(QStringLiteral("Load"), page(blue, QStringLiteral("\u2191")));
         t.insert(QStringLiteral("Save"), page(green, QStringLiteral("\u2193")));
-        t.insert(QStringLiteral("Opt"), gear(QColor(80, 86, 100)));
+        t.insert(QStringLiteral("Opt"), gear());
         t.insert(QStringLiteral("KB"), keyboard());
-        t.insert(QStringLiteral("FB"), glyph(QStringLiteral("Aa"), blue));
-        t.insert(QStringLiteral("TT"), glyph(QStringLiteral("TT"), blue));
-        t.insert(QStringLiteral("SF"), glyph(QStringLiteral("SF"), red));
+        t.insert(QStringLiteral("FB"), letters(QStringLiteral("Aa")));
+        t.insert(QStringLiteral("TT"), letters(QStringLiteral("TT")));
+        t.insert(QStringLiteral("SF"), letters(QStringLiteral("SF")));
         t.insert(QStringLiteral("TBClear"), page(red, QStringLiteral("\u00d7")));
         t.insert(QStringLiteral("TBCopy"), twoSheets(blue));
         t.insert(QStringLiteral("TBCut"), sheet(scissors(red)));
@@ -447,33 +634,33 @@ const QHash<QString, Painter> &painters()
         t.insert(QStringLiteral("Copy"), twoSheets(dark));
         t.insert(QStringLiteral("Paste"), clipboard(dark));
         t.insert(QStringLiteral("Find"), magnifier());
-        t.insert(QStringLiteral("Bold"), glyph(QStringLiteral("B"), dark));
-        t.insert(QStringLiteral("Italic"), glyph(QStringLiteral("I"), dark, QFont::Bold, true));
-        t.insert(QStringLiteral("Underline"), glyph(QStringLiteral("U"), dark, QFont::Bold, false, true));
-        t.insert(QStringLiteral("Strikethrough"), glyph(QStringLiteral("S"), dark, QFont::Bold, false, false, true));
+        t.insert(QStringLiteral("Bold"), letters(QStringLiteral("B")));
+        t.insert(QStringLiteral("Italic"), letters(QStringLiteral("I"), {.italic = true}));
+        t.insert(QStringLiteral("Underline"), letters(QStringLiteral("U"), {.underline = true}));
+        t.insert(QStringLiteral("Strikethrough"), letters(QStringLiteral("S"), {.strike = true}));
         t.insert(QStringLiteral("Left"), lines(Qt::AlignLeft));
         t.insert(QStringLiteral("Center"), lines(Qt::AlignHCenter));
         t.insert(QStringLiteral("Right"), lines(Qt::AlignRight));
-        t.insert(QStringLiteral("Zoom"), glyph(QStringLiteral("Z"), blue));
-        t.insert(QStringLiteral("Code"), glyph(QStringLiteral("#"), blue));
-        t.insert(QStringLiteral("KS"), glyph(QStringLiteral("K"), blue));
+        t.insert(QStringLiteral("Zoom"), letters(QStringLiteral("Z")));
+        t.insert(QStringLiteral("Code"), letters(QStringLiteral("#")));
+        t.insert(QStringLiteral("KS"), letters(QStringLiteral("K")));
         t.insert(QStringLiteral("VCRight"), arrow(true));
         t.insert(QStringLiteral("VCLeft"), arrow(false));
         t.insert(QStringLiteral("CFMapNew"), page(green, QStringLiteral("+")));
         t.insert(QStringLiteral("CFMapLoad"), page(blue, QStringLiteral("\u2191")));
         t.insert(QStringLiteral("CFMapEdit"), page(dark, QStringLiteral("\u270e")));
         t.insert(QStringLiteral("CFMapUnld"), page(red, QStringLiteral("\u00d7")));
-        t.insert(QStringLiteral("FMap+"), glyph(QStringLiteral("+"), green));
-        t.insert(QStringLiteral("FMap-"), glyph(QStringLiteral("\u2212"), red));
-        t.insert(QStringLiteral("RAFMap"), glyph(QStringLiteral("\u21f2"), dark, QFont::Normal));
-        t.insert(QStringLiteral("FMapFC"), glyph(QStringLiteral("A"), red));
+        t.insert(QStringLiteral("FMap+"), sign(true, green));
+        t.insert(QStringLiteral("FMap-"), sign(false, red));
+        t.insert(QStringLiteral("RAFMap"), letters(QStringLiteral("\u21f2"), {.weight = QFont::Normal}));
+        t.insert(QStringLiteral("FMapFC"), colouredLetter(QStringLiteral("A"), red));
         t.insert(QStringLiteral("FMapBC"), swatch(QColor(250, 230, 140)));
         t.insert(QStringLiteral("FMapH"), grid(true));
         t.insert(QStringLiteral("FMapG"), grid(false));
         // Pictures of the menus only.
         t.insert(QStringLiteral("TextFile"), textFile(blue));
         t.insert(QStringLiteral("CustomMap"), cells({0, 4, 5, 7}, QColor(90, 130, 210)));
-        t.insert(QStringLiteral("FormatTB"), letterOnBar(dark, red));
+        t.insert(QStringLiteral("FormatTB"), letterOnBar(red));
         t.insert(QStringLiteral("FormatFM"), cells({1, 3, 5, 7}, QColor(250, 230, 140)));
         t.insert(QStringLiteral("HelpContents"), openBook(blue));
         t.insert(QStringLiteral("Readme"), page(blue, QStringLiteral("i")));
@@ -535,7 +722,7 @@ QIcon icon(const QString &imageList, const QString &imageKey)
     const auto it = painters().constFind(imageKey);
     const QIcon own = it != painters().cend()
         ? drawn(imageKey, *it)
-        : drawn(QStringLiteral("letters:") + imageKey.left(2), glyph(imageKey.left(2), QColor(40, 40, 40)));
+        : drawn(QStringLiteral("letters:") + imageKey.left(2), letters(imageKey.left(2)));
     // A standard action looks as it does in every other program of the desktop. Where the
     // desktop names no icon theme, Qt falls back to hicolor, the base that every theme
     // inherits and that holds applications' own icons rather than the pictures of actions:
@@ -549,7 +736,12 @@ QIcon icon(const QString &imageList, const QString &imageKey)
 QIcon moreButtons(Qt::Orientation orientation)
 {
     return drawn(orientation == Qt::Horizontal ? QStringLiteral("more:h") : QStringLiteral("more:v"),
-                 chevrons(orientation, QColor(60, 60, 60)));
+                 chevrons(orientation));
+}
+
+QIcon programIcon()
+{
+    return drawn(QStringLiteral("program"), characterMap(), 0);
 }
 
 QIcon colorSwatch(int index)

@@ -4,7 +4,8 @@
 #include <QString>
 
 // The program's pictures (toolbar buttons, menu items, font types), drawn as vector
-// shapes so they stay crisp at any screen scale; a picture that stands for a standard
+// shapes so they stay crisp at any screen scale, and in the desktop palette's colours of
+// the moment, so they stay legible on a dark one; a picture that stands for a standard
 // action (open, save, cut, copy, paste, find, print, ...) is the desktop icon theme's
 // icon of that action when the theme has one. Pictures are found the way image lists
 // kept them: by list name and image key, or by 1-based index.
@@ -17,5 +18,7 @@ QIcon colorSwatch(int index);
 QIcon menuPicture(int index);
 // The button that opens the buttons a bar has no room for.
 QIcon moreButtons(Qt::Orientation orientation);
+// The program's own icon, every window's picture: a map of characters with one enlarged.
+QIcon programIcon();
 
 } // namespace Pictures

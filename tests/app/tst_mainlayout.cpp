@@ -139,6 +139,7 @@ private Q_SLOTS:
     void savedStepOutsideScreen();
     void narrowerScreenShrinksMapAtNextResize();
     void sizeCommandAfterScreenChange();
+    void narrowerScreenThanLastTime();
     void savedWindowHeight_data();
     void savedWindowHeight();
     void viewsSide_data();
@@ -354,6 +355,47 @@ void TestMainLayout::sizeCommandAfterScreenChange()
     QCOMPARE(Twips::width(c.FMapContainer), (761 + 28 * 7) * kPx);
     QCOMPARE(f.window().formWidth(), (780 + 28 * 7) * kPx);
     QCOMPARE(Twips::width(c.TextBoard), (623 + 28 * 7) * kPx);
+}
+
+void TestMainLayout::narrowerScreenThanLastTime()
+{
+    // The last run ended at step 10 on a 1280-pixel screen; its window, the standard one for
+    // that step, is taller than the standard window of step 9, the largest a 1024-pixel
+    // screen allows.
+    {
+        MainWindowFixture wide(1280, 1024, Store::Seeded, Fonts::Fake);
+        QVERIFY(wide.start());
+        setStep(wide, 10);
+        QCOMPARE(wide.window().formHeight(), (592 + 8 * 9) * kPx);
+        QVERIFY(wide.window().close());
+    }
+    MainWindowFixture f(1024, 768, Store::AsItIs, Fonts::Fake);
+    MessageDriver driver;
+    driver.ok();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil FontMap Size Error"));
+    QCOMPARE(f.state().SizeIndex, 9);
+    const Layout narrower = layoutOf(f);
+
+    // The window ends laid out for step 9 as a start at that step on this screen lays it out.
+    MainWindowFixture reference(1024, 768, Store::Seeded, Fonts::Fake);
+    setStoredSizeIndex(reference, 9);
+    QVERIFY(reference.start());
+    const Layout standard = layoutOf(reference);
+    QCOMPARE(standard.window, QSizeF(1004 * kPx, 656 * kPx));
+    QCOMPARE(narrower.window, standard.window);
+    QCOMPARE(moved(standard, narrower), QStringList());
+    QuorvilControls &c = f.controls();
+    QCOMPARE(top(c.SplitBar), 276 * kPx);
+    QCOMPARE(c.StatBar->geometry().bottom() + 1, f.window().centralWidget()->height());
+    QVERIFY(c.pbxSetFMapSize->isEnabled());
+    QVERIFY(!enabled(f, "FMLarger"));
+    QVERIFY(enabled(f, "FMSmaller"));
+    QVERIFY(!enabled(f, "FMRealign"));
+    // And it lies on the screen.
+    QVERIFY(f.window().formLeft() >= 0);
+    QVERIFY(f.window().formLeft() + f.window().formWidth() <= 1024 * kPx);
 }
 
 void TestMainLayout::savedWindowHeight_data()

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void refusedRepairChangesNothing();
     void missingValuesThatMatter_data();
     void missingValuesThatMatter();
+    void repairKeepsTheRecentLists_data();
+    void repairKeepsTheRecentLists();
     void screenWidthDefaults_data();
     void screenWidthDefaults();
     void firstRunSizesByScreen();
@@ -153,6 +155,54 @@ void TestSettings::missingValuesThatMatter()
     QCOMPARE(driver.count(), asks ? 1 : 0);
     if (asks)
         QCOMPARE(driver.last().title, QStringLiteral("Quorvil Init Information"));
+}
+
+void TestSettings::repairKeepsTheRecentLists_data()
+{
+    QTest::addColumn<QString>("key");  // the value that is missing, read after the recent lists
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("repair"); // the first-run question answered No, then the repair Yes
+
+    QTest::newRow("first run, TextBoard FontName") << "TextBoard" << "FontName" << false;
+    QTest::newRow("repair, Options OFMapStart") << "Options" << "OFMapStart" << true;
+}
+
+void TestSettings::repairKeepsTheRecentLists()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(bool, repair);
+
+    MainWindowFixture f;
+    RegistryFunctions reg(f.registry);
+    const QString mru = SettingsLayout::keyPath(QStringLiteral("MRU"));
+    const QString cfmru = SettingsLayout::keyPath(QStringLiteral("CFMRU"));
+    reg.SetKeyValue(HKEY_CURRENT_USER, mru, QStringLiteral("1"), QStringLiteral("/home/ann/b.txt"), REG_SZ);
+    reg.SetKeyValue(HKEY_CURRENT_USER, mru, QStringLiteral("2"), QStringLiteral("/home/ann/a.quf"), REG_SZ);
+    reg.SetKeyValue(HKEY_CURRENT_USER, cfmru, QStringLiteral("1"), QStringLiteral("/home/ann/maps/m.qcm"), REG_SZ);
+    reg.DeleteValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name);
+
+    MessageDriver driver;
+    if (repair)
+        driver.no();
+    driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.count(), repair ? 2 : 1);
+    QCOMPARE(driver.last().title, repair ? QStringLiteral("Quorvil Registry Initialization Error")
+                                         : QStringLiteral("Quorvil Init Information"));
+
+    // The lists stay in the window, and the defaults were written with them.
+    QCOMPARE(f.state().FileMRUList.count, 3);
+    QCOMPARE(f.state().FileMRUList(2).path(), QStringLiteral("/home/ann/a.quf"));
+    QCOMPARE(f.controls().menu->item(QStringLiteral("FileMRU(1)"))->text(), QStringLiteral("&1 b.txt"));
+    QVERIFY(f.controls().menu->item(QStringLiteral("FileMRU(2)"))->isVisible());
+    QCOMPARE(f.state().CFMRUList(1).path(), QStringLiteral("/home/ann/maps/m.qcm"));
+    QVERIFY(f.controls().menu->item(QStringLiteral("FileSep2"))->isVisible());
+    QCOMPARE(regToText(reg.QueryValue(HKEY_CURRENT_USER, mru, QStringLiteral("1"))), QStringLiteral("/home/ann/b.txt"));
+    QCOMPARE(regToText(reg.QueryValue(HKEY_CURRENT_USER, mru, QStringLiteral("2"))), QStringLiteral("/home/ann/a.quf"));
+    QCOMPARE(regToText(reg.QueryValue(HKEY_CURRENT_USER, cfmru, QStringLiteral("1"))),
+             QStringLiteral("/home/ann/maps/m.qcm"));
+    QVERIFY(!regIsEmpty(reg.QueryValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name)));
 }
 
 void TestSettings::screenWidthDefaults_data()
@@ -372,10 +422,11 @@ void TestSettings::savedPlacementComesBackOnScreen()
 
 void TestSettings::badStoreIsReportedFirst_data()
 {
-    QTest::addColumn<QString>("kind"); // damaged, folder or unreadable
+    QTest::addColumn<QString>("kind"); // damaged, too large, folder or unreadable
     QTest::addColumn<QString>("detail");
 
     QTest::newRow("damaged") << "damaged" << "is damaged and could not be read.";
+    QTest::newRow("too large") << "too large" << "is larger than 4 MiB and could not be read.";
     QTest::newRow("a folder in its place") << "folder" << "cannot be read: Is a directory.";
     QTest::newRow("no permission to read it") << "unreadable" << "cannot be read: Permission denied.";
 }
@@ -387,7 +438,9 @@ void TestSettings::badStoreIsReportedFirst()
 
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
     const QString store = TestEnvironment::settingsFile();
-    const QByteArray damaged("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dword:12c");
+    const QByteArray damaged = kind == QLatin1String("too large")
+                                   ? "REGEDIT4\n\n" + QByteArray(4 << 20, ';') + "\n"
+                                   : QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvil]\n\"MV\"=dword:12c");
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(store));
     } else {
@@ -412,7 +465,7 @@ void TestSettings::badStoreIsReportedFirst()
                       QFileInfo(store).absolutePath(), detail};
     const QStringList copies = QDir(QFileInfo(store).absolutePath())
                                    .entryList({QStringLiteral("Quorvil.reg.damaged-*")}, QDir::Files);
-    if (kind == QLatin1String("damaged")) {
+    if (kind == QLatin1String("damaged") || kind == QLatin1String("too large")) {
         QCOMPARE(copies.size(), 1);
         lines << QString() << QStringLiteral("A copy of it was kept in the same folder as") << copies.constFirst();
         QFile copy(QFileInfo(store).absolutePath() + QLatin1Char('/') + copies.constFirst());

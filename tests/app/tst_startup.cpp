@@ -1,20 +1,31 @@
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
+#include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
 #include "widgets/MainMenu.h"
+#include "widgets/Message.h"
+#include "app/rules/FileNames.h"
 #include "app/rules/GlobalDeclarations.h"
+#include "app/rules/PathParts.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardEdit.h"
 
 #include "platform/FileChecks.h"
 #include "app/rules/SettingsLayout.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/ToolBar.h"
+#include "app/rules/RegistryFunctions.h"
+#include "fontmap/FontMapGrid.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,10 +40,17 @@ private Q_SLOTS:
     void screenCheck();
     void captionAfterActivation();
     void exitWarning();
+    void storedInitialValuesShown_data();
+    void storedInitialValuesShown();
+    void screenDropsBelow800_data();
+    void screenDropsBelow800();
     void extensionDispatch_data();
     void extensionDispatch();
     void commandLineChecks_data();
     void commandLineChecks();
+    void commandLineNameBytes();
+    void thousandsOfArguments_data();
+    void thousandsOfArguments();
     void commandLineMaps_data();
     void commandLineMaps();
     void aboutBoxCloses_data();
@@ -122,20 +140,130 @@ void TestStartup::exitWarning()
     QCOMPARE(driver.unexpected(), 0);
 }
 
+void TestStartup::storedInitialValuesShown_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("firstRun");
+    // The first run on an 800-pixel screen stores the TextBoard font size 10, which is also the
+    // size the TextBoard's format starts with; every other first-run value equals its state's
+    // initial value on any screen.
+    QTest::newRow("first run on an 800-pixel screen") << 800 << true;
+    QTest::newRow("font size 10 stored") << 1024 << false;
+}
+
+void TestStartup::storedInitialValuesShown()
+{
+    // No change signal comes for a stored value equal to a state's initial value; each control
+    // shows it all the same.
+    QFETCH(int, width);
+    QFETCH(bool, firstRun);
+    using Store = MainWindowFixture::Store;
+    MainWindowFixture f(width, 600, firstRun ? Store::Empty : Store::Seeded, MainWindowFixture::Fonts::Fake);
+    if (!firstRun)
+        RegistryFunctions(f.registry).SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("TextBoard")),
+                                                  QStringLiteral("FontSize"), 10, REG_DWORD);
+    MessageDriver driver;
+    if (firstRun)
+        driver.yes();
+    QVERIFY(f.start());
+    QCOMPARE(driver.unexpected(), 0);
+    QuorvilControls &c = f.controls();
+    const ActionCollection &commands = f.window().commands();
+
+    QCOMPARE(f.window().textBoardFont().size(), 10);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("10"));
+    QCOMPARE(c.FontSizeSlider->value(), 10);
+    QCOMPARE(c.TextBoard->font().pointSize(), 10);
+    QCOMPARE(c.FMapContainer->cellFont().pointSize(), 10);
+    QCOMPARE(c.FindString->font().pointSize(), 10);
+
+    QCOMPARE(c.ZoomSizeNumber->text(), QStringLiteral("72"));
+    QCOMPARE(c.ZoomSizeSlider->value(), 72);
+    QCOMPARE(c.TextZoom->font().pointSize(), 72);
+    for (const char *view : {"Zoom", "Code", "KS"})
+        QCOMPARE(c.ViewsTB->value(QString::fromLatin1(view)), 1);
+    QCOMPARE(c.ViewsTB->value(QStringLiteral("VCLeft")), 1);
+    QCOMPARE(c.tlbCFMapFmt->value(QStringLiteral("FMapH")), 0);
+    QCOMPARE(c.tlbCFMapFmt->value(QStringLiteral("FMapG")), 1);
+    QCOMPARE(c.FMapContainer->cell(0).borderStyle, 1);
+    QCOMPARE(c.TextAlignTB->value(QStringLiteral("AlignLeft")), 1);
+    QVERIFY(commands.isChecked(QStringLiteral("DisplayTT")));
+    QCOMPARE(c.FontSizeSlider->toolTip(), QStringLiteral("Set Font Size"));
+
+    // One step right is one point larger.
+    c.FontSizeSlider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(c.FontSizeNumber->text(), QStringLiteral("11"));
+    QCOMPARE(c.TextBoard->font().pointSize(), 11);
+}
+
+void TestStartup::screenDropsBelow800_data()
+{
+    QTest::addColumn<bool>("withText");
+    QTest::addColumn<bool>("answerYes"); // to the exit warning
+    QTest::newRow("empty TextBoard") << false << false;
+    QTest::newRow("text, Yes") << true << true;
+    QTest::newRow("text, No") << true << false;
+}
+
+void TestStartup::screenDropsBelow800()
+{
+    QFETCH(bool, withText);
+    QFETCH(bool, answerYes);
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+    QVERIFY(f.start());
+    f.controls().menu->setChecked(QStringLiteral("DisplayEW"), true);
+    if (withText)
+        f.controls().TextBoard->setText(QStringLiteral("kept"));
+    // A change the exit saves: the map one step larger than the stored step.
+    const int step = f.state().SizeIndex + 1;
+    f.window().commands().trigger(QStringLiteral("FMLarger"));
+    QCOMPARE(f.state().SizeIndex, step);
+    MessageDriver driver;
+    if (withText)
+        answerYes ? driver.yes() : driver.no();
+    driver.ok();
+    // A new resolution comes as two signals, its size and its dots per inch; the second one
+    // arrives while the first one's message box is up.
+    QTimer::singleShot(0, &f.display, [&f] { Q_EMIT f.display.displayChanged(); });
+    f.display.setScreen(640, 480);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(driver.unexpected(), 0);
+    QCOMPARE(driver.pending(), 0);
+    QCOMPARE(driver.count(), withText ? 2 : 1);
+    if (withText)
+        QCOMPARE(driver.seen().first().title, QStringLiteral("Quorvil Exit Warning"));
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil Resource Initilalization Error"));
+    const bool stays = withText && !answerYes;
+    QCOMPARE(f.window().ended(), !stays);
+    QCOMPARE(f.window().isVisible(), stays);
+    // Ending saves the last settings; staying saves nothing and keeps the text.
+    const auto stored = regToNumber(RegistryFunctions(f.registry).QueryValue(
+        HKEY_CURRENT_USER, SettingsLayout::keyPath(QStringLiteral("FontMap")), QStringLiteral("SizeIndex")));
+    QCOMPARE(stored.value_or(0), stays ? step - 1 : step);
+    if (stays)
+        QCOMPARE(f.controls().TextBoard->Text(), QStringLiteral("kept"));
+}
+
 void TestStartup::extensionDispatch_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("loads"); // "text", "map" or the message's extension
-    QTest::newRow("lower-case txt") << "notes.txt" << "text";
-    QTest::newRow("QUF") << "styled.Quf" << "text";
-    QTest::newRow("QCM") << "Greek.QCM" << "map";
-    QTest::newRow("doc") << "letter.doc" << "DOC";
+    QTest::addColumn<QStringList>("before"); // arguments before the path
+    QTest::newRow("lower-case txt") << "notes.txt" << "text" << QStringList{};
+    QTest::newRow("QUF") << "styled.Quf" << "text" << QStringList{};
+    QTest::newRow("QCM") << "Greek.QCM" << "map" << QStringList{};
+    QTest::newRow("doc") << "letter.doc" << "DOC" << QStringList{};
+    // After "--" a name that looks like an option is a file like any other.
+    QTest::newRow("a file named --help") << "--help" << "ELP" << QStringList{"--"};
+    QTest::newRow("a text named --version.txt") << "--version.txt" << "text" << QStringList{"--"};
 }
 
 void TestStartup::extensionDispatch()
 {
     QFETCH(QString, file);
     QFETCH(QString, loads);
+    QFETCH(QStringList, before);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
     QFile out(path);
@@ -147,7 +275,13 @@ void TestStartup::extensionDispatch()
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     MessageDriver driver;
     driver.ok();
-    QVERIFY(f.start({QLatin1Char('"') + path + QLatin1Char('"')}));
+    // A name after options is given as a shell passes it: relative, unquoted.
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const bool started =
+        f.start(before.isEmpty() ? QStringList{QLatin1Char('"') + path + QLatin1Char('"')} : before + QStringList{file});
+    QDir::setCurrent(here);
+    QVERIFY(started);
     if (loads == QLatin1String("text")) {
         QCOMPARE(f.state().TBOpenPath, path);
         QCOMPARE(f.state().TBOpenName, file);
@@ -201,6 +335,84 @@ void TestStartup::commandLineChecks()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
     QCOMPARE(driver.last().text, text);
     QVERIFY(f.state().TBOpenPath.isEmpty());
+}
+
+void TestStartup::commandLineNameBytes()
+{
+    // A text and a map whose names are Latin-1 bytes, named on the command line as a shell
+    // hands them over.
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/d\xe9j\xe0";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    const QByteArray text = folder + "/caf\xe9.txt";
+    const QByteArray map = folder + "/Gr\xe8k.QCM";
+    QVERIFY(writeNativeFile(text, "caf\xe9"));
+    QVERIFY(writeNativeFile(map, QcmFormat::serialize(CustomMapCells{'A'})));
+    for (const QByteArray &file : {text, map}) {
+        const char *argv[] = {"quorvil", file.constData()};
+        const QStringList arguments = decodeArguments(2, argv);
+        MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+        MessageDriver driver;
+        QVERIFY(f.start(arguments.mid(1)));
+        QCOMPARE(driver.count(), 0);
+        if (file == text) {
+            QCOMPARE(f.state().TBLoadedPath, arguments.at(1));
+            QCOMPARE(f.controls().TextBoard->Text(), QStringLiteral("café"));
+        } else {
+            QCOMPARE(f.window().customMap().path(), arguments.at(1));
+        }
+    }
+}
+
+void TestStartup::thousandsOfArguments_data()
+{
+    QTest::addColumn<bool>("absolute");
+    QTest::addColumn<QString>("named");   // the line of the message that names the path
+    QTest::addColumn<QString>("last");    // and the one that must still show under it
+    // "quorvil ~/notes/*" in a folder of 20,000 files: the whole tail is one path.
+    QTest::newRow("absolute: no such folder") << true << "" << "does not exist.";
+    QTest::newRow("relative: no such file") << false << "File '" << "";
+}
+
+void TestStartup::thousandsOfArguments()
+{
+    QFETCH(bool, absolute);
+    QFETCH(QString, named);
+    QFETCH(QString, last);
+    QTemporaryDir dir;
+    QStringList tail;
+    for (int n = 1; n <= 20000; ++n)
+        tail.append((absolute ? dir.path() + QLatin1Char('/') : QString()) + QStringLiteral("notes%1.txt").arg(n, 5, 10, QLatin1Char('0')));
+    const QString path = absolute ? tail.join(QLatin1Char(' ')) : dir.path() + QLatin1Char('/') + tail.join(QLatin1Char(' '));
+    const QString shown = absolute ? splitPath(path).folder : QStringLiteral("File '") + splitPath(path).name + QLatin1Char('\'');
+
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
+    MessageDriver driver;
+    driver.ok();
+    const bool started = f.start(tail);
+    QDir::setCurrent(here);
+    QVERIFY(started);
+    QCOMPARE(driver.count(), 1);
+    const QStringList lines = driver.last().text.split(QLatin1Char('\r'));
+
+    // The whole message shows in the box, its last line too.
+    Message box;
+    box.setup(driver.last().text, QStringLiteral("OK"), driver.last().title, false, 1);
+    const auto *area = box.findChild<QLabel *>(QStringLiteral("MessageArea"));
+    QVERIFY(area->heightForWidth(area->width()) <= area->height());
+    QCOMPARE(lines.last(), last.isEmpty() ? dir.path() + QLatin1Char('/') : last);
+
+    // The path is cut, and the next line counts what was left out.
+    const qsizetype at = absolute ? 4 : 2;
+    QVERIFY(lines.at(at).startsWith(named));
+    QVERIFY(lines.at(at).endsWith(QChar(0x2026)));
+    const QString kept = lines.at(at).chopped(1);
+    QVERIFY(shown.startsWith(kept));
+    QVERIFY(kept.size() > named.size() + 20);
+    QCOMPARE(lines.at(at + 1), QStringLiteral("(") + QLocale(QLocale::English).toString(shown.size() - kept.size())
+                                   + QStringLiteral(" more characters)"));
 }
 
 void TestStartup::commandLineMaps_data()

@@ -10,6 +10,9 @@ class TestCommandLine : public QObject
 private Q_SLOTS:
     void path_data();
     void path();
+    void requests_data();
+    void requests();
+    void replies();
     void split_data();
     void split();
 };
@@ -39,6 +42,13 @@ void TestCommandLine::path_data()
     QTest::newRow("relative, up") << QStringList{"../a.QCM"} << false << "" << "/work/a.QCM";
     QTest::newRow("absolute stays as written") << QStringList{"/tmp/../a.txt"} << false << "" << "/tmp/../a.txt";
     QTest::newRow("lone quote") << QStringList{"\""} << false << "" << "";
+    QTest::newRow("-- is dropped") << QStringList{"--", "/tmp/a.txt"} << false << "" << "/tmp/a.txt";
+    QTest::newRow("-- alone: the start-up map") << QStringList{"--"} << true << map << map;
+    QTest::newRow("an option after --") << QStringList{"--", "--help"} << false << "" << "/work/here/--help";
+    QTest::newRow("a second -- is a path") << QStringList{"--", "--", "x"} << false << "" << "/work/here/-- x";
+    QTest::newRow("-- between two parts") << QStringList{"/tmp/my", "--", "notes.txt"} << false << ""
+                                          << "/tmp/my notes.txt";
+    QTest::newRow("other dashes are paths") << QStringList{"-h", "--helps"} << false << "" << "/work/here/-h --helps";
 }
 
 void TestCommandLine::path()
@@ -48,6 +58,38 @@ void TestCommandLine::path()
     QFETCH(QString, initMapPath);
     QFETCH(QString, path);
     QCOMPARE(commandLinePath(QStringList{"quorvil"} + tail, initMap, initMapPath, "/work/here"), path);
+}
+
+void TestCommandLine::requests_data()
+{
+    QTest::addColumn<QStringList>("tail");
+    QTest::addColumn<CommandLine::Request>("request");
+    QTest::newRow("nothing") << QStringList{} << CommandLine::Request::Start;
+    QTest::newRow("a file") << QStringList{"a.txt"} << CommandLine::Request::Start;
+    QTest::newRow("help") << QStringList{"--help"} << CommandLine::Request::Help;
+    QTest::newRow("version") << QStringList{"--version"} << CommandLine::Request::Version;
+    QTest::newRow("help after a file") << QStringList{"a.txt", "--help"} << CommandLine::Request::Help;
+    QTest::newRow("the first one asks") << QStringList{"--version", "--help"} << CommandLine::Request::Version;
+    QTest::newRow("after --, a path") << QStringList{"--", "--help"} << CommandLine::Request::Start;
+    QTest::newRow("quoted, a path") << QStringList{"\"--help\""} << CommandLine::Request::Start;
+}
+
+void TestCommandLine::requests()
+{
+    QFETCH(QStringList, tail);
+    QFETCH(CommandLine::Request, request);
+    QCOMPARE(readCommandLine(QStringList{"quorvil"} + tail).request, request);
+}
+
+void TestCommandLine::replies()
+{
+    // What --help and --version print: the file types the program opens, and its version.
+    const QString usage = commandLineReply(CommandLine::Request::Help);
+    for (const char *part : {"Usage: quorvil [FILE]", "*.TXT", "*.QUF", "*.QCM", "--help", "--version", "--  "})
+        QVERIFY2(usage.contains(QLatin1String(part)), part);
+    QVERIFY(usage.endsWith(QLatin1Char('\n')));
+    QCOMPARE(commandLineReply(CommandLine::Request::Version), QStringLiteral("Quorvil 3.0.0 RC2\n"));
+    QCOMPARE(commandLineReply(CommandLine::Request::Start), QString());
 }
 
 void TestCommandLine::split_data()

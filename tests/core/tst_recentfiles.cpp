@@ -14,14 +14,19 @@ MapList listOf(const QStringList &paths)
     return recentListFromPaths<5>(stored);
 }
 
-QStringList inUse(const MapList &list)
+QStringList inUse(const std::array<QString, 5> &stored)
 {
     QStringList paths;
-    for (const QString &path : pathsOf(list)) {
+    for (const QString &path : stored) {
         if (!path.isEmpty())
             paths.append(path);
     }
     return paths;
+}
+
+QStringList inUse(const MapList &list)
+{
+    return inUse(pathsOf(list));
 }
 
 } // namespace
@@ -33,6 +38,8 @@ class TestRecentFiles : public QObject
 private Q_SLOTS:
     void push_data();
     void push();
+    void mergeWithTheStoredList_data();
+    void mergeWithTheStoredList();
     void caption_data();
     void caption();
 };
@@ -72,6 +79,44 @@ void TestRecentFiles::push()
     QCOMPARE(pushRecentFile(list, path), found);
     QCOMPARE(inUse(list), after);
     QCOMPARE(list.count, count);
+}
+
+void TestRecentFiles::mergeWithTheStoredList_data()
+{
+    QTest::addColumn<QStringList>("start");  // the list this program read at start
+    QTest::addColumn<QStringList>("opened"); // what it opened since, in order
+    QTest::addColumn<QStringList>("stored"); // the list in the store at its exit
+    QTest::addColumn<QStringList>("merged");
+    const QString a = "/m/a.qcm", b = "/m/b.qcm", c = "/m/c.qcm", d = "/m/d.qcm", e = "/m/e.qcm";
+    const QString x = "/o/x.qcm", y = "/o/y.qcm", z = "/o/z.qcm";
+
+    QTest::newRow("store as read") << QStringList{a, b} << QStringList{x} << QStringList{a, b}
+                                   << QStringList{x, a, b};
+    QTest::newRow("another program's entry follows ours") << QStringList{a, b} << QStringList{x}
+                                                          << QStringList{y, a, b} << QStringList{x, y, a, b};
+    QTest::newRow("nothing opened here: the stored order") << QStringList{a, b, c} << QStringList{}
+                                                           << QStringList{c, a, b} << QStringList{c, a, b};
+    QTest::newRow("ours newest first, then theirs, cut to the length")
+        << QStringList{a, b, c, d, e} << QStringList{x, y} << QStringList{z, a, b, c, d}
+        << QStringList{y, x, z, a, b};
+    QTest::newRow("reopened here goes before theirs") << QStringList{a, b, c} << QStringList{c}
+                                                      << QStringList{x, a, b, c} << QStringList{c, x, a, b};
+    QTest::newRow("both opened the same file") << QStringList{a} << QStringList{x} << QStringList{x, a}
+                                               << QStringList{x, a};
+    QTest::newRow("a stored list emptied since") << QStringList{a, b} << QStringList{x} << QStringList{}
+                                                 << QStringList{x, a, b};
+}
+
+void TestRecentFiles::mergeWithTheStoredList()
+{
+    QFETCH(QStringList, start);
+    QFETCH(QStringList, opened);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, merged);
+    MapList mine = listOf(start);
+    for (const QString &path : opened)
+        pushRecentFile(mine, path);
+    QCOMPARE(inUse(mergedRecentPaths(mine, pathsOf(listOf(stored)))), merged);
 }
 
 void TestRecentFiles::caption_data()

@@ -1,3 +1,4 @@
+#include "app/rules/FileNames.h"
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
 #include "app/rules/SettingsAccess.h"
@@ -104,6 +105,9 @@ void TestRegistryFunctions::writes_data()
     QTest::newRow("empty text, no NUL") << QVariant(QString()) << REG_SZ << ERROR_SUCCESS << true << QByteArray();
     QTest::newRow("non-ASCII text as UTF-8") << QVariant(QStringLiteral("Café €")) << REG_SZ << ERROR_SUCCESS << true
                                              << QStringLiteral("Café €").toUtf8();
+    // A path whose name is not UTF-8 (read from the store or given by the system) keeps its bytes.
+    QTest::newRow("path of Latin-1 bytes") << QVariant(decodeFileName("/home/ann/caf\xe9.txt")) << REG_SZ
+                                           << ERROR_SUCCESS << true << QByteArray("/home/ann/caf\xe9.txt");
     QTest::newRow("True as text") << QVariant(true) << REG_SZ << ERROR_SUCCESS << true << QByteArray("True");
     QTest::newRow("False as text") << QVariant(false) << REG_SZ << ERROR_SUCCESS << true << QByteArray("False");
     QTest::newRow("number as text") << QVariant(72) << REG_SZ << ERROR_SUCCESS << true << QByteArray("72");
@@ -169,6 +173,7 @@ void TestRegistryFunctions::reads_data()
     QTest::newRow("terminating NUL") << RegData{REG_SZ, QByteArray("Arial\0", 6)} << "text:Arial";
     QTest::newRow("embedded NUL") << RegData{REG_SZ, QByteArray("Ari\0al", 6)} << "text:Ari";
     QTest::newRow("only a NUL") << RegData{REG_SZ, QByteArray("\0", 1)} << "text:";
+    QTest::newRow("Latin-1 bytes") << RegData{REG_SZ, "caf\xe9.txt"} << "text:" + decodeFileName("caf\xe9.txt");
     QTest::newRow("number") << RegData{REG_DWORD, dword(300)} << "number:300";
     QTest::newRow("system colour") << RegData{REG_DWORD, dword(0x80000008)} << "number:-2147483640";
     QTest::newRow("dword of two bytes") << RegData{REG_DWORD, QByteArray("\x01\x02", 2)} << "empty";

@@ -4,6 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
+#include "app/rules/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
@@ -73,7 +74,9 @@ private Q_SLOTS:
     void popUpShowsOnlyItsItem_data();
     void popUpShowsOnlyItsItem();
     void leftClickOpensNoMenu();
+    void allViews_data();
     void allViews();
+    void allViewsAtStartUp();
     void zoomEdit_data();
     void zoomEdit();
     void zoomNumberOpensNoEditWhileOff();
@@ -212,22 +215,48 @@ void TestViews::leftClickOpensNoMenu()
     verifyView(QStringLiteral("ViewCode"), true);
 }
 
+void TestViews::allViews_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const QString &item : kViewMenu.mid(0, 3))
+        QTest::newRow(qPrintable(item)) << item;
+}
+
 void TestViews::allViews()
 {
+    // "All Views" is checked exactly while all three views are on, however they were switched.
+    QFETCH(QString, item);
     ActionCollection &commands = m_f->window().commands();
+    const auto allOn = [&commands] { return commands.isChecked(QStringLiteral("ViewAll")); };
+    QVERIFY(allOn());
+    commands.trigger(item);
+    QVERIFY(!allOn());
+    commands.trigger(item);
+    QVERIFY(allOn());
+
+    // From all on, the item switches all off; from any other state, all on.
+    commands.trigger(QStringLiteral("ViewAll"));
+    QVERIFY(!allOn());
+    for (const QString &view : kViewMenu.mid(0, 3))
+        verifyView(view, false);
+    commands.trigger(item);
+    QVERIFY(!allOn());
+    commands.trigger(QStringLiteral("ViewAll"));
+    QVERIFY(allOn());
+    for (const QString &view : kViewMenu.mid(0, 3))
+        verifyView(view, true);
+}
+
+void TestViews::allViewsAtStartUp()
+{
+    // A view stored off starts the item unchecked.
+    MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
+    QVERIFY(f.registry.setValue(SettingsLayout::keyPath(QStringLiteral("Views")), QStringLiteral("KeyStroke"),
+                                RegData{REG_SZ, "False"}));
+    QVERIFY(f.start());
+    ActionCollection &commands = f.window().commands();
+    QVERIFY(!commands.isChecked(QStringLiteral("ViewKS")));
     QVERIFY(!commands.isChecked(QStringLiteral("ViewAll")));
-    commands.trigger(QStringLiteral("ViewAll"));
-    QVERIFY(commands.isChecked(QStringLiteral("ViewAll")));
-    for (const QString &item : kViewMenu.mid(0, 3))
-        verifyView(item, true);
-    // With one view off, the item's own check still decides: all off.
-    commands.trigger(QStringLiteral("ViewCode"));
-    commands.trigger(QStringLiteral("ViewAll"));
-    for (const QString &item : kViewMenu.mid(0, 3))
-        verifyView(item, false);
-    commands.trigger(QStringLiteral("ViewAll"));
-    for (const QString &item : kViewMenu.mid(0, 3))
-        verifyView(item, true);
 }
 
 void TestViews::zoomEdit_data()

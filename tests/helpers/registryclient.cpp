@@ -8,19 +8,40 @@
 //   registryclient read <key path> <name>
 //       prints "text:<text>", "number:<n>" or "empty" in UTF-8; exits with 2 when the
 //       read set gRegError
+//   registryclient lock <seconds>
+//       holds the store's lock, as a program stopped in the middle of a change would;
+//       prints "locked" once it has it
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/RegistryFunctions.h"
 #include "platform/FileRegistry.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("lock")) {
+        const QString lockPath = FileRegistry().storePath() + QStringLiteral(".lock");
+        QDir().mkpath(QFileInfo(lockPath).absolutePath());
+        const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
+            return 1;
+        std::fputs("locked\n", stdout);
+        std::fflush(stdout);
+        ::sleep(unsigned(args.at(2).toUInt()));
+        return 0;
+    }
     if (args.size() < 4)
         return 1;
     FileRegistry store;

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -107,6 +109,11 @@ private Q_SLOTS:
     void openDialog();
     void saveDialog_data();
     void saveDialog();
+    void startFolderExists_data();
+    void startFolderExists();
+    void typedNameGetsTheFilterExtension_data();
+    void typedNameGetsTheFilterExtension();
+    void overwriteQuestionIsAboutTheFileWritten();
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void fontDialogRefusesSizesOutsideTheLimits();
@@ -115,6 +122,7 @@ private Q_SLOTS:
     void enterInAFontFieldIsOk_data();
     void enterInAFontFieldIsOk();
     void colorDialogStartsFromTheColour();
+    void printerWithoutPrinterWritesPdf_data();
     void printerWithoutPrinterWritesPdf();
     void helpOpensTheDocument_data();
     void helpOpensTheDocument();
@@ -287,9 +295,138 @@ void TestCommonDialog::saveDialog()
     QCOMPARE(accept, QFileDialog::AcceptSave);
     QCOMPARE(asks, asksBeforeOverwriting);
     QCOMPARE(selectedFilter, QStringLiteral("Text Files (*.TXT)")); // the details are hidden
-    QCOMPARE(dlg.FileName, path); // no extension is added
-    QCOMPARE(dlg.FileTitle, QStringLiteral("notes"));
+    QCOMPARE(dlg.FileName, path + QStringLiteral(".TXT"));
+    QCOMPARE(dlg.FileTitle, QStringLiteral("notes.TXT"));
     QCOMPARE(dlg.FilterIndex, 2);
+}
+
+void TestCommonDialog::startFolderExists_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("initDir");   // below the test's folder; "-" for none
+    QTest::addColumn<QString>("fileName");  // likewise
+    QTest::addColumn<QString>("folder");    // where the dialog opens; "-" for the documents folder
+    QTest::addColumn<QString>("name");      // what its name field shows
+    QTest::newRow("open, folder deleted") << false << "maps/old/greek" << "-" << "maps" << "";
+    QTest::newRow("save, folder deleted") << true << "maps/old" << "-" << "maps" << "";
+    QTest::newRow("save, the file's folder deleted") << true << "maps" << "maps/old/Greek.QCM" << "maps" << "Greek.QCM";
+    QTest::newRow("save, the name is a folder") << true << "-" << "maps" << "maps" << "";
+    QTest::newRow("save, nothing given") << true << "-" << "-" << "-" << "";
+}
+
+void TestCommonDialog::startFolderExists()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, initDir);
+    QFETCH(QString, fileName);
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("maps"))));
+    const auto below = [&dir](const QString &p) { return p == QLatin1String("-") ? QString() : dir.filePath(p); };
+
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = save ? 6 : 0x1804;
+    dlg.Filter = QStringLiteral("Quorvil Custom Map Files (*.QCM)|*.qcm");
+    dlg.InitDir = below(initDir);
+    dlg.FileName = below(fileName);
+    QString openedIn;
+    QString offered;
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        openedIn = d->directory().absolutePath();
+        offered = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        d->reject();
+        return true;
+    });
+    QCOMPARE(save ? dialogs.ShowSave(dlg) : dialogs.ShowOpen(dlg), DialogResult::Cancelled);
+    QCOMPARE(openedIn, folder == QLatin1String("-") ? TestEnvironment::documentsDir() : below(folder));
+    QCOMPARE(offered, name);
+}
+
+void TestCommonDialog::typedNameGetsTheFilterExtension_data()
+{
+    const QString texts = QStringLiteral("Quorvil Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt");
+    const QString maps = QStringLiteral("Quorvil Custom Map Files (*.QCM)|*.qcm");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("filterIndex");
+    QTest::addColumn<int>("choose");  // the filter the user then picks in the dialog; 0: none
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("uniform format") << texts << 1 << 0 << "note1" << "note1.QUF";
+    QTest::newRow("text") << texts << 2 << 0 << "note1" << "note1.TXT";
+    QTest::newRow("text, chosen in the dialog") << texts << 1 << 2 << "note1" << "note1.TXT";
+    QTest::newRow("map") << maps << 1 << 0 << "Greek" << "Greek.QCM";
+    QTest::newRow("another extension stays") << texts << 1 << 0 << "note1.doc" << "note1.doc";
+    QTest::newRow("own extension in capitals stays") << texts << 2 << 0 << "NOTE.TXT" << "NOTE.TXT";
+    QTest::newRow("a filter of every file adds none") << QStringLiteral("All Files|*") << 1 << 0 << "note1" << "note1";
+}
+
+void TestCommonDialog::typedNameGetsTheFilterExtension()
+{
+    QFETCH(QString, filter);
+    QFETCH(int, filterIndex);
+    QFETCH(int, choose);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir dir;
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 6;
+    dlg.Filter = filter;
+    dlg.FilterIndex = filterIndex;
+    dlg.InitDir = dir.path();
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        // The user picks the filter with the keyboard, as from the list.
+        auto *types = d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int i = filterIndex; i < choose; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto *field = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setText(typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        return true;
+    });
+    QCOMPARE(dialogs.ShowSave(dlg), DialogResult::Confirmed);
+    QCOMPARE(dlg.FileName, dir.filePath(saved));
+    QCOMPARE(dlg.FileTitle, saved);
+    QCOMPARE(dlg.FilterIndex, choose ? choose : filterIndex);
+}
+
+void TestCommonDialog::overwriteQuestionIsAboutTheFileWritten()
+{
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("note1.QUF")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 6;
+    dlg.Filter = QStringLiteral("Quorvil Uniform Format Files (*.QUF)|*.quf|Text Files (*.TXT)|*.txt");
+    dlg.InitDir = dir.path();
+    QString question;
+    auto answer = WhenModal::run<QMessageBox>([&](QMessageBox *box) {
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+        return true;
+    });
+    bool stayedOpen = false;
+    auto guard = WhenModal::run<QFileDialog>([&](QFileDialog *d) {
+        auto *field = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setText(QStringLiteral("note1"));
+        QTest::keyClick(field, Qt::Key_Return); // the question comes and goes inside
+        stayedOpen = d->isVisible();
+        d->reject();
+        return true;
+    });
+    QCOMPARE(dialogs.ShowSave(dlg), DialogResult::Cancelled);
+    QVERIFY2(question.contains(QLatin1String("note1.QUF")), qPrintable(question));
+    QVERIFY(stayedOpen);
 }
 
 void TestCommonDialog::cancelLeavesEverything_data()
@@ -540,10 +677,23 @@ void TestCommonDialog::colorDialogStartsFromTheColour()
     QCOMPARE(dlg.Color, rgbColor(200, 100, 50));
 }
 
+void TestCommonDialog::printerWithoutPrinterWritesPdf_data()
+{
+    QTest::addColumn<bool>("documents"); // the account has a documents folder
+    QTest::newRow("documents folder") << true;
+    QTest::newRow("fresh account without one") << false;
+}
+
 void TestCommonDialog::printerWithoutPrinterWritesPdf()
 {
+    QFETCH(bool, documents);
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         QSKIP("A printer is installed here");
+    const QString documentsDir = TestEnvironment::documentsDir();
+    if (!documents)
+        QVERIFY(QDir(documentsDir).removeRecursively());
+    const auto restore = qScopeGuard([&documentsDir] { QDir().mkpath(documentsDir); });
+    const QString folder = documents ? documentsDir : QFileInfo(documentsDir).path();
     FakeShell shell;
     QtCommonDialog dialogs(catalog(), shell);
     CommonDialogProperties dlg;
@@ -569,7 +719,7 @@ void TestCommonDialog::printerWithoutPrinterWritesPdf()
     });
     QCOMPARE(dialogs.ShowPrinter(dlg), DialogResult::Confirmed);
     QCOMPARE(format, QPrinter::PdfFormat);
-    QVERIFY(offeredFile.startsWith(TestEnvironment::documentsDir() + QLatin1Char('/')));
+    QCOMPARE(QFileInfo(offeredFile).path(), folder);
     QVERIFY(offeredFile.endsWith(QLatin1String(".pdf")));
     QCOMPARE(range, QPrinter::Selection);
     QVERIFY(fileFieldFound);

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <QElapsedTimer>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,10 +44,19 @@ QByteArray storeWithOldValue()
     return writeRegedit(tree);
 }
 
+// Temporary files of the store's left in the folder (links that someone planted are not).
 QStringList leftovers(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    return QDir(folder).entryList({QStringLiteral("*.tmp*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
 }
+
+mode_t modeOf(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+
 
 QString helperPath()
 {
@@ -88,6 +99,11 @@ private Q_SLOTS:
     void damagedStoreThatCannotBeReplacedIsCopiedOnce();
     void storeThatIsNoFile_data();
     void storeThatIsNoFile();
+    void plantedTemporaryLinkIsNotFollowed();
+    void storeKeepsItsMode_data();
+    void storeKeepsItsMode();
+    void killedWritersTemporariesAreRemoved();
+    void lockHeldByAnotherProgramIsWaitedForOnce();
 };
 
 void TestRegistryFile::init()
@@ -186,12 +202,13 @@ void TestRegistryFile::concurrentWritersLoseNothing()
         }
     }
     QVERIFY(!globals().gRegError);
-    QVERIFY(!QFileInfo::exists(store.storePath() + QStringLiteral(".tmp")));
+    QVERIFY(leftovers(QFileInfo(store.storePath()).absolutePath()).isEmpty());
 }
 
 void TestRegistryFile::damagedStoreIsKeptAside_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("logged");
 
     const QByteArray good = readAll(QStringLiteral(QUORVIL_TEST_DATA "/registry/settings.reg"));
     const qsizetype midLine = good.indexOf("Window Text") + 4;
@@ -201,23 +218,24 @@ void TestRegistryFile::damagedStoreIsKeptAside_data()
     for (qsizetype i = 0; i < junk.size(); ++i)
         junk[i] = char((i * 131 + 7) % 256);
 
-    QTest::newRow("truncated mid-line") << good.left(midLine);
-    QTest::newRow("garbled line") << garbled;
-    QTest::newRow("binary junk") << junk;
-    QTest::newRow("wrong header") << QByteArray("REGEDIT5") + good.mid(8);
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("too large") << good + QByteArray(kMaxRegeditBytes, ';') + "\n\n";
+    QTest::newRow("truncated mid-line") << good.left(midLine) << "is damaged";
+    QTest::newRow("garbled line") << garbled << "is damaged";
+    QTest::newRow("binary junk") << junk << "is damaged";
+    QTest::newRow("wrong header") << QByteArray("REGEDIT5") + good.mid(8) << "is damaged";
+    QTest::newRow("empty file") << QByteArray() << "is damaged";
+    QTest::newRow("too large") << good + QByteArray(kMaxRegeditBytes, ';') + "\n\n" << "is too large";
 }
 
 void TestRegistryFile::damagedStoreIsKeptAside()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, logged);
 
     FileRegistry store;
     writeAll(store.storePath(), bytes);
     RegistryFunctions registry(store);
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(logged));
     QVERIFY(regIsEmpty(registry.QueryValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Quorvil\\FontMap"),
                                            QStringLiteral("ForeColorName"))));
     QVERIFY(globals().gRegError);
@@ -477,7 +495,7 @@ void TestRegistryFile::damagedStoreThatCannotBeReplacedIsCopiedOnce()
     QVERIFY(QFile::setPermissions(dotfiles, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot create")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot replace .*: Permission denied")));
     QVERIFY(!store.createKey(kKey));
     QVERIFY(!store.createKey(kKey));
     QVERIFY(!store.keyExists(kKey));
@@ -517,6 +535,131 @@ void TestRegistryFile::storeThatIsNoFile()
     QVERIFY(!store.createKey(kKey));
     QCOMPARE(QFileInfo(store.storePath()).isDir(), folder);
     QVERIFY(store.damagedCopies().isEmpty());
+}
+
+void TestRegistryFile::plantedTemporaryLinkIsNotFollowed()
+{
+    // The store links into a folder that everyone may write into; another user planted, at
+    // the name a temporary file of the store would once take, a link to a file of ours.
+    const QString shared = TestEnvironment::root() + QStringLiteral("/shared-dotfiles");
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const QString target = shared + QStringLiteral("/quorvil.reg");
+    writeAll(target, storeWithOldValue());
+    const QString victim = TestEnvironment::root() + QStringLiteral("/home/letter.txt");
+    writeAll(victim, "Dear Ann,\n");
+    QVERIFY(QFile::link(victim, target + QStringLiteral(".tmp")));
+    FileRegistry store;
+    QVERIFY(QDir().mkpath(QFileInfo(store.storePath()).absolutePath()));
+    QVERIFY(QFile::link(target, store.storePath()));
+
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+
+    QCOMPARE(readAll(victim), QByteArray("Dear Ann,\n"));
+    QVERIFY(!QFileInfo(target).isSymLink());
+    QCOMPARE(QFileInfo(store.storePath()).symLinkTarget(), target);
+    const RegeditParse parsed = parseRegedit(readAll(target));
+    QVERIFY2(parsed.tree, qPrintable(parsed.error));
+    QCOMPARE(parsed.tree->value(kKey, QStringLiteral("New")), (RegData{REG_SZ, "written"}));
+    QCOMPARE(parsed.tree->value(kKey, QStringLiteral("Old")), (RegData{REG_SZ, "kept"}));
+    QVERIFY(leftovers(shared).isEmpty());
+    // The planted link is not ours to remove.
+    QCOMPARE(QFileInfo(target + QStringLiteral(".tmp")).symLinkTarget(), victim);
+    QDir(shared).removeRecursively();
+}
+
+void TestRegistryFile::storeKeepsItsMode_data()
+{
+    QTest::addColumn<int>("before"); // the store's mode; 0: there is no store yet
+    QTest::addColumn<int>("after");
+
+    // Settings hold the paths of the user's files: a new store is the user's alone.
+    QTest::newRow("a new store") << 0 << 0600;
+    QTest::newRow("a private store") << 0600 << 0600;
+    QTest::newRow("a store shared with the group") << 0660 << 0660;
+}
+
+void TestRegistryFile::storeKeepsItsMode()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+
+    FileRegistry store;
+    if (before) {
+        writeAll(store.storePath(), storeWithOldValue());
+        QVERIFY(::chmod(QFile::encodeName(store.storePath()).constData(), mode_t(before)) == 0);
+    }
+    QVERIFY(store.createKey(kKey));
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+    QCOMPARE(int(modeOf(store.storePath())), after);
+}
+
+void TestRegistryFile::killedWritersTemporariesAreRemoved()
+{
+    FileRegistry store;
+    writeAll(store.storePath(), storeWithOldValue());
+    const QString folder = QFileInfo(store.storePath()).absolutePath();
+    // What writers killed before their rename left behind; older versions used a fixed name.
+    writeAll(store.storePath() + QStringLiteral(".tmp-k1ll3d"), "REGEDIT4\n\n; half");
+    writeAll(store.storePath() + QStringLiteral(".tmp"), "REGEDIT4\n\n[HKEY_CURR");
+    const QString elsewhere = TestEnvironment::root() + QStringLiteral("/elsewhere.txt");
+    writeAll(elsewhere, "mine");
+    QVERIFY(QFile::link(elsewhere, store.storePath() + QStringLiteral(".tmp-l1nk")));
+
+    // A change that fails removes nothing.
+    QVERIFY(!store.setValue(QStringLiteral("Software\\Missing"), QStringLiteral("v"), {REG_SZ, "x"}));
+    QCOMPARE(leftovers(folder).size(), 2);
+
+    QVERIFY(store.setValue(kKey, QStringLiteral("New"), {REG_SZ, "written"}));
+    QCOMPARE(leftovers(folder), QStringList());
+    // A link with such a name is not a file of ours: it stays, and so does what it names.
+    QVERIFY(QFileInfo(store.storePath() + QStringLiteral(".tmp-l1nk")).isSymLink());
+    QCOMPARE(readAll(elsewhere), QByteArray("mine"));
+    QFile::remove(store.storePath() + QStringLiteral(".tmp-l1nk"));
+}
+
+void TestRegistryFile::lockHeldByAnotherProgramIsWaitedForOnce()
+{
+    FileRegistry store;
+    QVERIFY(store.createKey(kKey));
+    const QByteArray before = readAll(store.storePath());
+    QList<StoreProblem> failures;
+    store.setSaveFailureHandler([&](const StoreProblem &problem) { failures.append(problem); });
+
+    // Another program took the lock and stopped; it would hold it for half a minute.
+    QProcess holder;
+    holder.start(helperPath(), {QStringLiteral("lock"), QStringLiteral("30")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readLine(), QByteArray("locked\n"));
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("another program holds the lock")));
+    QVERIFY(!store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "1"}));
+    const qint64 waited = clock.restart();
+    QVERIFY2(waited >= FileRegistry::kLockWait.count() - 50 && waited < FileRegistry::kLockWait.count() + 1500,
+             qPrintable(QString::number(waited)));
+    // The next change does not wait all over again, and nothing was written.
+    QVERIFY(!store.setValue(kKey, QStringLiteral("w"), {REG_SZ, "2"}));
+    QVERIFY(clock.elapsed() < 500);
+    QCOMPARE(readAll(store.storePath()), before);
+    QCOMPARE(failures.size(), 2);
+    QCOMPARE(failures.constFirst().kind, StoreProblem::Kind::NotSaved);
+    QCOMPARE(failures.constFirst().storePath, store.storePath());
+    QCOMPARE(failures.constFirst().reason, QStringLiteral("another program kept it locked"));
+
+    // Once the lock is free again, changes are made, and a short wait is waited out.
+    holder.kill();
+    QVERIFY(holder.waitForFinished(10000));
+    QVERIFY(store.setValue(kKey, QStringLiteral("v"), {REG_SZ, "1"}));
+    QProcess brief;
+    brief.start(helperPath(), {QStringLiteral("lock"), QStringLiteral("1")});
+    QVERIFY(brief.waitForReadyRead(10000));
+    QVERIFY(store.setValue(kKey, QStringLiteral("w"), {REG_SZ, "2"}));
+    QVERIFY(brief.waitForFinished(10000));
+    QCOMPARE(store.value(kKey, QStringLiteral("w")), (RegData{REG_SZ, "2"}));
+    QCOMPARE(failures.size(), 2);
+    store.setSaveFailureHandler({});
 }
 
 QUORVIL_TEST_MAIN(TestRegistryFile)

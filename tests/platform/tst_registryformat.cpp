@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 
 namespace {
 
@@ -31,6 +32,13 @@ QByteArray valueLine(const QString &name, const RegData &data)
 QByteArray regedit(const QByteArray &body)
 {
     return "REGEDIT4\n\n" + body;
+}
+
+// The text as the Windows registry editor writes it: UTF-16LE behind a byte-order mark.
+QByteArray utf16(const QString &text)
+{
+    QStringEncoder encoder(QStringEncoder::Utf16LE);
+    return QByteArray("\xff\xfe") + QByteArray(encoder(text));
 }
 
 } // namespace
@@ -277,6 +285,28 @@ void TestRegistryFormat::acceptsExportVariants_data()
                                            << "a]b" << "v" << RegData{REG_SZ, "x"};
     QTest::newRow("no blank line after the header") << QByteArray("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"x\"\n\n")
                                                     << "A" << "v" << RegData{REG_SZ, "x"};
+    // Editors commonly trim a file's last blank line; its last value is still whole.
+    QTest::newRow("closing blank line trimmed") << regedit("[HKEY_CURRENT_USER\\A]\n\"v\"=\"x\"\n") << "A" << "v"
+                                                << RegData{REG_SZ, "x"};
+    QTest::newRow("ends with a key") << regedit("[HKEY_CURRENT_USER\\A]\n\"v\"=\"x\"\n\n[HKEY_CURRENT_USER\\B]\n")
+                                     << "A" << "v" << RegData{REG_SZ, "x"};
+    QTest::newRow("UTF-8 byte-order mark")
+        << QByteArray("\xef\xbb\xbf") + regedit("[HKEY_CURRENT_USER\\A]\n\"v\"=\"caf\xc3\xa9\"\n\n") << "A" << "v"
+        << RegData{REG_SZ, "caf\xc3\xa9"};
+    QTest::newRow("CR line ends") << QByteArray("REGEDIT4\r\r[HKEY_CURRENT_USER\\A]\r\"v\"=hex:41,\\\r  42\r\r") << "A"
+                                  << "v" << RegData{REG_BINARY, "AB"};
+    const QString windowsExport = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                                                 "[HKEY_CURRENT_USER\\Software\\Quorvil\\FB]\r\n"
+                                                 "\"SampleText\"=\"Caf\u00e9 \u20ac \u6f22\u5b57 \U0001F642\"\r\n"
+                                                 "\"N\"=dword:0000012c\r\n\r\n");
+    const QString sample = QStringLiteral("Caf\u00e9 \u20ac \u6f22\u5b57 \U0001F642");
+    QTest::newRow("Windows export, its text") << utf16(windowsExport) << "Software\\Quorvil\\FB" << "SampleText"
+                                              << RegData{REG_SZ, sample.toUtf8()};
+    QTest::newRow("Windows export, its number") << utf16(windowsExport) << "Software\\Quorvil\\FB" << "N"
+                                                << RegData{REG_DWORD, QByteArray("\x2c\x01\0\0", 4)};
+    QTest::newRow("Windows export header in UTF-8")
+        << QByteArray("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"x\"\n") << "A" << "v"
+        << RegData{REG_SZ, "x"};
 }
 
 void TestRegistryFormat::acceptsExportVariants()
@@ -298,7 +328,7 @@ void TestRegistryFormat::refusesDamagedText_data()
     const QByteArray key = "[HKEY_CURRENT_USER\\A]\n";
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("header only, cut") << QByteArray("REGEDIT4");
-    QTest::newRow("version 5 header") << QByteArray("Windows Registry Editor Version 5.00\n\n");
+    QTest::newRow("version 4 header of Windows") << QByteArray("Windows Registry Editor Version 4.00\n\n");
     QTest::newRow("header in lower case") << QByteArray("regedit4\n\n");
     QTest::newRow("garbled line") << regedit(key + "FontName=Arial\n\n");
     QTest::newRow("value before any key") << regedit("\"v\"=\"x\"\n\n");
@@ -325,8 +355,13 @@ void TestRegistryFormat::refusesDamagedText_data()
     QTest::newRow("stray CR") << regedit(key + "\"v\"=\"a\rb\"\n\n");
     QTest::newRow("name not UTF-8") << regedit(key + "\"caf\xe9\"=\"x\"\n\n");
     QTest::newRow("key not UTF-8") << regedit("[HKEY_CURRENT_USER\\caf\xe9]\n\n");
-    QTest::newRow("no closing blank line") << regedit(key + "\"v\"=\"x\"\n");
     QTest::newRow("last line cut") << regedit(key + "\"v\"=\"x\"");
+    QTest::newRow("last line cut where it reads as a value") << regedit(key + "\"v\"=dword:12c");
+    QTest::newRow("UTF-16 without its byte-order mark") << utf16(QString::fromLatin1(regedit(key))).sliced(2);
+    QTest::newRow("UTF-16 cut inside a character") << utf16(QString::fromLatin1(regedit(key))).chopped(1);
+    QTest::newRow("UTF-16, last line cut") << utf16(QString::fromLatin1(regedit(key + "\"v\"=\"x\"")));
+    QTest::newRow("UTF-16, a lone surrogate") << utf16(QString::fromLatin1(regedit(key + "\"v\"=\"")) + QChar(0xD800)
+                                                        + QStringLiteral("\"\n\n"));
 }
 
 void TestRegistryFormat::refusesDamagedText()
@@ -340,14 +375,14 @@ void TestRegistryFormat::refusesDamagedText()
 
 void TestRegistryFormat::truncationIsNoticedAnywhere()
 {
-    // A file cut short parses only where the cut falls exactly after a key's closing blank
-    // line; everywhere else the loss is noticed.
+    // A file cut short parses only where the cut falls at the end of a line that is whole
+    // (not one that a value continues beyond); a cut inside a line is noticed.
     const QByteArray text = readFixture(QStringLiteral("settings.reg"));
     QVERIFY(!text.isEmpty());
     for (qsizetype size = 0; size < text.size(); ++size) {
         const QByteArray cut = text.left(size);
-        const bool atKeyEnd = cut.endsWith("\n\n");
-        QVERIFY2(bool(parseRegedit(cut).tree) == atKeyEnd, qPrintable(QStringLiteral("cut at %1").arg(size)));
+        const bool atLineEnd = cut.endsWith('\n') && !cut.endsWith("\\\n");
+        QVERIFY2(bool(parseRegedit(cut).tree) == atLineEnd, qPrintable(QStringLiteral("cut at %1").arg(size)));
     }
 }
 

@@ -1,5 +1,6 @@
 // The hidden rich-text twin: exact text and TextBoard positions, selection formats that
 // read as empty when mixed, files, find and printing.
+#include "support/NamedPipe.h"
 #include "support/TestMain.h"
 
 #include "platform/RichTextBox.h"
@@ -468,6 +469,10 @@ void TestRichTextBox::loadFailures_data()
     QTest::newRow("missing file") << "missing.quf" << QByteArray() << Box::FileKind::Rtf;
     QTest::newRow("missing text file") << "missing.txt" << QByteArray() << Box::FileKind::PlainText;
     QTest::newRow("a folder") << "folder" << QByteArray() << Box::FileKind::Rtf;
+    // Neither waited on: a FIFO without a writer would hold the program, a device may never end.
+    QTest::newRow("FIFO, as text") << "fifo.txt" << QByteArray() << Box::FileKind::PlainText;
+    QTest::newRow("FIFO, as RTF") << "fifo.quf" << QByteArray() << Box::FileKind::Rtf;
+    QTest::newRow("device, as text") << "/dev/zero" << QByteArray() << Box::FileKind::PlainText;
     QTest::newRow("not RTF") << "plain.quf" << QByteArray("just text") << Box::FileKind::Rtf;
     QTest::newRow("truncated RTF") << "cut.quf" << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 text") << Box::FileKind::Rtf;
     QTest::newRow("RTF beyond the limit")
@@ -480,15 +485,21 @@ void TestRichTextBox::loadFailures()
     QFETCH(QByteArray, content);
     QFETCH(Box::FileKind, kind);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    if (name == QLatin1String("folder"))
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+    std::unique_ptr<NamedPipe> pipe;
+    if (name == QLatin1String("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(name));
-    else if (!content.isEmpty())
+    } else if (name.startsWith(QLatin1String("fifo"))) {
+        pipe = std::make_unique<NamedPipe>(path);
+        QVERIFY(pipe->created());
+    } else if (!content.isEmpty()) {
         QVERIFY(writeAll(path, content));
+    }
 
     Box box;
     box.setText(QStringLiteral("kept\r\ntext"));
     QVERIFY(!box.LoadFile(path, kind));
+    QVERIFY(!pipe || !pipe->readerWaited());
     QVERIFY(!box.errorString().isEmpty());
     QCOMPARE(box.Text(), QStringLiteral("kept\r\ntext"));
 }

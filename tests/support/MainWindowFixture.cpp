@@ -56,7 +56,7 @@ Services MainWindowFixture::services()
     s.clipboard = clipboardService ? clipboardService : &clipboard;
     s.fonts = m_fonts == Fonts::Fake ? static_cast<FontCatalog *>(&fakeFonts) : &fonts;
     s.codePage = m_fonts == Fonts::Fake ? static_cast<CodePage *>(&fakeCodePage) : &codePage;
-    s.dialog = &dialog;
+    s.dialog = dialogService ? dialogService : &dialog;
     s.keyboardLocks = &keyboardLocks;
     return s;
 }

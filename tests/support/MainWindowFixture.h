@@ -58,6 +58,8 @@ public:
     // When set before start(), the window uses this clipboard (the system's, say) instead
     // of the fake.
     Clipboard *clipboardService = nullptr;
+    // Likewise for the common dialogs (Qt's own, say).
+    CommonDialog *dialogService = nullptr;
 
     Services services();
 

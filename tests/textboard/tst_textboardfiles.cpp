@@ -3,11 +3,14 @@
 #include "support/MainWindowFixture.h"
 #include "fontmap/FontChoice.h"
 #include "support/MessageDriver.h"
+#include "support/NamedPipe.h"
+#include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
+#include "app/rules/FileNames.h"
 #include "app/rules/QBColors.h"
 #include "fontmap/rules/Charset.h"
 #include "platform/RichTextBox.h"
@@ -105,6 +108,8 @@ private Q_SLOTS:
     void overwriteWarning();
     void binaryFileAsText();
     void lineBreaksOfOtherSystems();
+
+    void nameBytesThatAreNotUtf8();
 
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
@@ -464,20 +469,40 @@ void TestTextBoardFiles::extensionDispatch()
 
 void TestTextBoardFiles::refusedFileLeavesBoardEmpty_data()
 {
-    QTest::addColumn<QString>("source");   // a data file, or "garbage" / "missing"
-    QTest::newRow("two font sizes") << "twosizes.quf";
-    QTest::newRow("not RTF at all") << "garbage";
-    QTest::newRow("file gone") << "missing";
+    QTest::addColumn<QString>("source");   // a data file, or one of the kinds below
+    QTest::addColumn<QString>("name");
+    QTest::newRow("two font sizes") << "twosizes.quf" << "refused.quf";
+    QTest::newRow("not RTF at all") << "garbage" << "refused.quf";
+    QTest::newRow("file gone") << "missing" << "refused.quf";
+    // A FIFO would hold the program until something wrote into it, and a device may never
+    // end: neither is waited on.
+    QTest::newRow("FIFO named x.txt") << "fifo" << "x.txt";
+    QTest::newRow("FIFO named x.quf") << "fifo" << "x.quf";
+    QTest::newRow("link to a FIFO") << "link" << "link.txt";
+    QTest::newRow("device") << "device" << "zero.txt";
+    QTest::newRow("folder") << "folder" << "notes.txt";
 }
 
 void TestTextBoardFiles::refusedFileLeavesBoardEmpty()
 {
     QFETCH(QString, source);
-    const QString file = path(QStringLiteral("refused.quf"));
-    if (source == QLatin1String("garbage"))
+    QFETCH(QString, name);
+    const QString file = path(name);
+    std::unique_ptr<NamedPipe> pipe;
+    if (source == QLatin1String("garbage")) {
         writeAll(file, QByteArray("PK\x03\x04 this is a zip, not a uniform format file", 44));
-    else if (source != QLatin1String("missing"))
+    } else if (source == QLatin1String("fifo") || source == QLatin1String("link")) {
+        pipe = std::make_unique<NamedPipe>(source == QLatin1String("fifo") ? file : path(QStringLiteral("pipe")));
+        QVERIFY(pipe->created());
+        if (source == QLatin1String("link"))
+            QVERIFY(QFile::link(path(QStringLiteral("pipe")), file));
+    } else if (source == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+    } else if (source == QLatin1String("folder")) {
+        QVERIFY(QDir(m_dir->path()).mkdir(name));
+    } else if (source != QLatin1String("missing")) {
         QVERIFY(QFile::copy(dataFile(source.toLatin1().constData()), file));
+    }
     board()->setText(QStringLiteral("was here"));
     s().TBChanged = false;
     s().TBLoadedPath = QStringLiteral("/earlier.txt");
@@ -485,6 +510,7 @@ void TestTextBoardFiles::refusedFileLeavesBoardEmpty()
     MessageDriver driver;
     driver.ok();
     load(file);
+    QVERIFY(!pipe || !pipe->readerWaited());
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Load Error"));
     QCOMPARE(driver.last().text, QStringLiteral("\r\rThe file you selected could not be loaded successfully\r"
@@ -492,7 +518,7 @@ void TestTextBoardFiles::refusedFileLeavesBoardEmpty()
     QVERIFY(board()->Text().isEmpty());
     QVERIFY(s().TBLoadedPath.isEmpty());
     QVERIFY(s().TBLoadedName.isEmpty());
-    QVERIFY(!caption().contains(QLatin1String("refused")));
+    QVERIFY(!caption().contains(name));
 }
 
 void TestTextBoardFiles::formatCorrections_data()
@@ -798,6 +824,34 @@ void TestTextBoardFiles::lineBreaksOfOtherSystems()
     QCOMPARE(board()->Text(), QStringLiteral("one\r\ntwo\r\nthree\r\nfour"));
     save(path(QStringLiteral("saved.txt")));
     QCOMPARE(readAll(path(QStringLiteral("saved.txt"))), QByteArray("one\r\ntwo\r\nthree\r\nfour"));
+}
+
+void TestTextBoardFiles::nameBytesThatAreNotUtf8()
+{
+    // A name written on another system in Latin-1: é is the one byte E9.
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    const QByteArray latin1 = folder + "/caf\xe9.txt";
+    QVERIFY(writeNativeFile(latin1, "caf\xe9 au lait"));
+    const QString name = decodeFileName(latin1);
+
+    MessageDriver driver;
+    load(name);
+    QCOMPARE(driver.count(), 0);
+    QCOMPARE(board()->Text(), QStringLiteral("café au lait"));
+    QCOMPARE(s().TBLoadedPath, name);
+    QCOMPARE(s().TBLoadFolder, m_dir->path());
+
+    // Saving under that name cannot go through Qt, which would write it under another
+    // name beside it: the save fails as a save does, and nothing else is written.
+    board()->setSelStart(board()->length());
+    board()->setSelText(QStringLiteral("!"));
+    driver.ok();
+    save(name);
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Save Error"));
+    QVERIFY(s().TBChanged);
+    QCOMPARE(nativeEntries(folder), QByteArrayList{"caf\xe9.txt"});
+    QCOMPARE(readNativeFile(latin1), QByteArray("caf\xe9 au lait"));
 }
 
 void TestTextBoardFiles::failedSaveChangesNothing_data()

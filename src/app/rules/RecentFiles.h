@@ -12,6 +12,7 @@ struct RecentFile
 {
     QString folder;
     QString name;
+    bool openedHere = false; // loaded or saved by this running program, not only read at start
     bool inUse() const { return !folder.isEmpty(); }
     QString path() const { return folder + name; }
 };
@@ -76,9 +77,37 @@ bool pushRecentFile(RecentFileList<Max> &list, const QString &path)
     for (int j = (found ? found : count) - 1; j >= 1; --j)
         list(j + 1) = list(j);
     const PathParts parts = splitPath(path);
-    list(1) = RecentFile{parts.folder, parts.name};
+    list(1) = RecentFile{parts.folder, parts.name, true};
     list.count = found ? count : std::min(count + 1, Max);
     return found != 0;
+}
+
+// The list to store when another running program may have stored its own since this one
+// read it; `stored` is the list as the store holds it now (full paths, an empty one ending
+// it). The entries opened here come first, newest first; then the stored entries, in their
+// order; then this list's other entries; each path once, up to Max.
+template<int Max>
+std::array<QString, std::size_t(Max)> mergedRecentPaths(const RecentFileList<Max> &mine,
+                                                         const std::array<QString, std::size_t(Max)> &stored)
+{
+    std::array<QString, std::size_t(Max)> merged;
+    int filled = 0;
+    const auto add = [&](const QString &path) {
+        if (filled < Max && std::find(merged.begin(), merged.begin() + filled, path) == merged.begin() + filled)
+            merged[filled++] = path;
+    };
+    for (int i = 1; i <= Max && mine(i).inUse(); ++i) {
+        if (mine(i).openedHere)
+            add(mine(i).path());
+    }
+    for (const QString &path : stored) {
+        if (path.trimmed().isEmpty())
+            break;
+        add(path);
+    }
+    for (int i = 1; i <= Max && mine(i).inUse(); ++i)
+        add(mine(i).path());
+    return merged;
 }
 
 // The menu caption of the entry at `rank`: "&", the rank (its access key), a space and the

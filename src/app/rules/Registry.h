@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Value types by their registry numbers. The store keeps any other number as it is.
@@ -29,15 +30,16 @@ struct RegWrite
     std::optional<RegData> data;
 };
 
-// What is wrong with the store as a whole, for the one message start-up shows about it.
+// What is wrong with the store as a whole, for the one message start-up shows about it, or
+// why a change could not be saved in it.
 struct StoreProblem
 {
-    enum class Kind { None, Damaged, Unreadable };
+    enum class Kind { None, Damaged, TooLarge, Unreadable, NotSaved };
 
     Kind kind = Kind::None;
     QString storePath; // the store's file
-    QString keptAs;    // Damaged: the copy kept of it; empty when none could be made
-    QString reason;    // Unreadable: the system's reason ("Permission denied")
+    QString keptAs;    // Damaged, TooLarge: the copy kept of it; empty when none could be made
+    QString reason;    // Unreadable, NotSaved: why ("Permission denied", "No space left on device")
 };
 
 // The settings store, as the registry below HKEY_CURRENT_USER.
@@ -51,7 +53,15 @@ struct StoreProblem
 class Registry
 {
 public:
+    // Told of each change that the store could not save (a full disk, a read-only folder,
+    // a lock that another program held too long, a store that cannot be read): that change
+    // is lost, and the store stays as it was. Refusals that the calls' own rules make (a
+    // value under a missing key) are not failures.
+    using SaveFailureHandler = std::function<void(const StoreProblem &)>;
+
     virtual ~Registry() = default;
+
+    void setSaveFailureHandler(SaveFailureHandler handler) { m_saveFailed = std::move(handler); }
 
     virtual bool keyExists(const QString &keyPath) = 0;
     // nullopt: the key or the value does not exist (or the store could not be read).
@@ -68,7 +78,23 @@ public:
     // value under a missing key) is skipped; the others are still made. True when every
     // entry was made.
     virtual bool write(const QList<RegWrite> &batch) = 0;
+    // A batch made from what the store holds when it is written: `batchFor` reads what it
+    // needs from the store it is given (and only reads) and returns the entries to write.
+    // No other process's change comes between that reading and the writing.
+    virtual bool update(const std::function<QList<RegWrite>(Registry &now)> &batchFor) = 0;
     // Looks at the store as it is now. A damaged one is kept aside first, once, so that
     // the answer can say where; an unreadable one is left alone.
     virtual StoreProblem problem() = 0;
+
+protected:
+    // Called by a store once its call has ended, outside any lock: the handler may show a
+    // message, and the program may call the store again while it shows.
+    void reportSaveFailure(const StoreProblem &problem) const
+    {
+        if (m_saveFailed)
+            m_saveFailed(problem);
+    }
+
+private:
+    SaveFailureHandler m_saveFailed;
 };

@@ -1,5 +1,6 @@
 #include "app/rules/RegistryFunctions.h"
 
+#include "app/rules/FileNames.h"
 #include "app/rules/GlobalDeclarations.h"
 
 #include <QLocale>
@@ -125,7 +126,8 @@ std::optional<RegData> RegistryFunctions::encode(quint32 valueType, const QVaria
             code = ERROR_INVALID_PARAMETER;
             return std::nullopt;
         }
-        data.bytes = text->toUtf8();
+        // Texts are mostly file paths: a name of bytes that are not UTF-8 keeps them.
+        data.bytes = encodeFileName(*text);
         return data;
     }
     if (valueType == REG_DWORD) {
@@ -165,7 +167,7 @@ qint32 RegistryFunctions::QueryValueEx(const RegKey &key, const QString &valueNa
         if (data->bytes.isEmpty())
             return ERROR_SUCCESS;
         const qsizetype nul = data->bytes.indexOf('\0');
-        result = QString::fromUtf8(nul < 0 ? data->bytes : data->bytes.left(nul));
+        result = decodeFileName(nul < 0 ? data->bytes : data->bytes.left(nul));
         return ERROR_SUCCESS;
     }
     if (data->type == REG_DWORD) {
@@ -193,7 +195,7 @@ void RegistryFunctions::SetKeyValue(const RegKey &root, const QString &keyPath, 
     SetValueEx(openKey(root, keyPath), valueName, valueType, value);
 }
 
-void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values)
+QList<RegWrite> RegistryFunctions::batchOf(const RegKey &root, const QList<RegKeyValue> &values)
 {
     QList<RegWrite> batch;
     batch.reserve(values.size());
@@ -202,7 +204,18 @@ void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue
         if (std::optional<RegData> data = encode(v.valueType, v.value, code))
             batch.append(RegWrite{openKey(root, v.keyPath).path, v.valueName, std::move(data)});
     }
-    m_store.write(batch);
+    return batch;
+}
+
+void RegistryFunctions::SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values)
+{
+    m_store.write(batchOf(root, values));
+}
+
+void RegistryFunctions::SetKeyValues(const RegKey &root,
+                                     const std::function<QList<RegKeyValue>(Registry &now)> &valuesFor)
+{
+    m_store.update([&](Registry &now) { return batchOf(root, valuesFor(now)); });
 }
 
 RegValue RegistryFunctions::QueryValue(const RegKey &root, const QString &keyPath, const QString &valueName)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -79,11 +80,16 @@ public:
     // Each value as SetKeyValue writes it, all under one lock and one replace of the store:
     // for the writers that store many values at once.
     void SetKeyValues(const RegKey &root, const QList<RegKeyValue> &values);
+    // The same for values made from what the store holds when they are written: `valuesFor`
+    // reads what it needs from the store it is given, and no other process's change comes
+    // between that reading and the writing.
+    void SetKeyValues(const RegKey &root, const std::function<QList<RegKeyValue>(Registry &now)> &valuesFor);
     RegValue QueryValue(const RegKey &root, const QString &keyPath, const QString &valueName);
     void DeleteValue(const RegKey &root, const QString &keyPath, const QString &valueName);
 
 private:
     static RegKey openKey(const RegKey &root, const QString &keyPath);
+    static QList<RegWrite> batchOf(const RegKey &root, const QList<RegKeyValue> &values);
     // The data SetValueEx stores, with its result code; nullopt when it stores nothing.
     static std::optional<RegData> encode(quint32 valueType, const QVariant &value, qint32 &code);
 

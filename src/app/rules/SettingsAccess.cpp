@@ -36,7 +36,7 @@ void SettingsAccess::write(const QString &key, const QString &name, const QVaria
         m_reg.SetKeyValue(HKEY_CURRENT_USER, SettingsLayout::keyPath(key), name, value, entry->type);
 }
 
-void SettingsAccess::writeMany(const QList<SettingWrite> &values)
+QList<RegKeyValue> SettingsAccess::keyValuesOf(const QList<SettingWrite> &values)
 {
     QList<RegKeyValue> batch;
     batch.reserve(values.size());
@@ -44,7 +44,20 @@ void SettingsAccess::writeMany(const QList<SettingWrite> &values)
         if (const SettingsLayout::Value *entry = layoutOf(v.key, v.name))
             batch.append(RegKeyValue{SettingsLayout::keyPath(v.key), v.name, v.value, entry->type});
     }
-    m_reg.SetKeyValues(HKEY_CURRENT_USER, batch);
+    return batch;
+}
+
+void SettingsAccess::writeMany(const QList<SettingWrite> &values)
+{
+    m_reg.SetKeyValues(HKEY_CURRENT_USER, keyValuesOf(values));
+}
+
+void SettingsAccess::writeMany(const std::function<QList<SettingWrite>(SettingsAccess &now)> &valuesFor)
+{
+    m_reg.SetKeyValues(HKEY_CURRENT_USER, std::function<QList<RegKeyValue>(Registry &)>([&](Registry &now) {
+                           SettingsAccess access(now);
+                           return keyValuesOf(valuesFor(access));
+                       }));
 }
 
 void SettingsAccess::remove(const QString &key, const QString &name)

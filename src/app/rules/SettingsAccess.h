@@ -30,10 +30,15 @@ public:
     void write(const QString &key, const QString &name, const QVariant &value);
     // Each value as write() stores it, all at once: one lock and one replace of the store.
     void writeMany(const QList<SettingWrite> &values);
+    // The same for values made from what the store holds when they are written, read through
+    // the access it is given: no other process's change comes between.
+    void writeMany(const std::function<QList<SettingWrite>(SettingsAccess &now)> &valuesFor);
     void remove(const QString &key, const QString &name);
 
     RegistryFunctions &functions() { return m_reg; }
 
 private:
+    static QList<RegKeyValue> keyValuesOf(const QList<SettingWrite> &values);
+
     RegistryFunctions m_reg;
 };

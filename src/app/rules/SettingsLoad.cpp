@@ -1,6 +1,5 @@
 #include "app/rules/SettingsLoad.h"
 
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
 #include "fontmap/rules/CustomColorDefaults.h"
@@ -40,8 +39,10 @@ void checkCustomColors(SettingsAccess &access)
 void readRecentFiles(SettingsAccess &access, Settings &settings)
 {
     readList(access, settings, "MRU", settings.FileMRU);
-    if (globals().gRegError)
-        return;
+}
+
+void readRecentMaps(SettingsAccess &access, Settings &settings)
+{
     readList(access, settings, "CFMRU", settings.CFMRU);
 }
 

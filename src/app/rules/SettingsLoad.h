@@ -10,8 +10,9 @@ namespace SettingsLoad {
 
 // The 40 custom colours and labels: only whether they are there.
 void checkCustomColors(SettingsAccess &access);
-// A recent-file list: ranks 1 up to the first empty one.
+// The recent text files and the recent custom maps: ranks 1 up to the first empty one.
 void readRecentFiles(SettingsAccess &access, Settings &settings);
+void readRecentMaps(SettingsAccess &access, Settings &settings);
 // The TextBoard's format.
 bool readTextBoard(SettingsAccess &access, Settings &settings);
 // Placement, bands, folders, FontMap, views and options, and the editor's, the FontBrowser's

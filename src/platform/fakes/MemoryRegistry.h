@@ -28,6 +28,10 @@ public:
     bool createKey(const QString &keyPath) override { return m_tree.createKey(keyPath); }
     bool deleteKey(const QString &keyPath) override { return m_tree.deleteKey(keyPath); }
     bool write(const QList<RegWrite> &batch) override { return m_tree.write(batch) == batch.size(); }
+    bool update(const std::function<QList<RegWrite>(Registry &now)> &batchFor) override
+    {
+        return write(batchFor(*this));
+    }
     StoreProblem problem() override { return {}; }
 
     // Stores data exactly as given, creating its key first.
