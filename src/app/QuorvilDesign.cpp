@@ -4,9 +4,9 @@
 #include "app/QuorvilControls.h"
 
 #include "app/rules/SettingsLayout.h"
-#include "fontmap/rules/LabelRow.h"
 
 #include "widgets/ActionCollection.h"
+#include "widgets/CaptionedValues.h"
 #include "widgets/CoolBar.h"
 #include "widgets/FormDesign.h"
 #include "widgets/TagToolTips.h"
@@ -18,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,8 +28,6 @@
 #include <QStatusBar>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 using namespace FormDesign;
 
@@ -76,60 +73,6 @@ void buildTopBar(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.CoolBarCM->addBand(c.QrvlDefTB, bandWidth("MainBand4Wdth"));
 }
 
-// A caption of the views and the value it explains, with every text the value shows.
-struct ViewPair
-{
-    QLabel *caption;
-    QLabel *value;
-    QStringList values;
-};
-using ViewRow = QList<ViewPair>;
-
-// Where a row's labels go in the views container (from 3 to 133 pixels) with `font`; nothing
-// when the row does not fit.
-std::optional<QList<LabelRow::Place>> placeViewRow(const ViewRow &row, const QFont &font)
-{
-    const QFontMetricsF metrics(font);
-    // A pixel more than the text's advance, for the glyphs' overhang.
-    const auto textWidth = [&metrics](const QString &text) { return std::ceil(metrics.horizontalAdvance(text)) + 1; };
-    QList<LabelRow::Pair> pairs;
-    for (const ViewPair &p : row) {
-        double widest = 0;
-        for (const QString &v : p.values)
-            widest = std::max(widest, textWidth(v));
-        pairs.append({px(textWidth(p.caption->text())), px(widest)});
-    }
-    return LabelRow::place(pairs, px(3), px(130), px(1), px(3));
-}
-
-// The views' captions and values in one font, the design's own or, where a row of them would
-// not fit the container's width in it, the largest half-point smaller size at which every row
-// fits: no caption runs into its value, no value into the next caption, nothing wraps.
-void fitViewRows(const QList<ViewRow> &rows)
-{
-    QFont font = rows.first().first().caption->font();
-    const auto fitsAll = [&rows](const QFont &f) {
-        return std::all_of(rows.begin(), rows.end(), [&f](const ViewRow &row) { return placeViewRow(row, f).has_value(); });
-    };
-    while (!fitsAll(font) && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    for (const ViewRow &row : rows) {
-        const std::optional<QList<LabelRow::Place>> places = placeViewRow(row, font);
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            const ViewPair &p = row[i];
-            const LabelRow::Place at = places ? places->at(i) : LabelRow::Place{};
-            const QRectF captionRect = Twips::rect(p.caption);
-            const QRectF valueRect = Twips::rect(p.value);
-            p.caption->setFont(font);
-            p.value->setFont(font);
-            if (!places)
-                continue;
-            Twips::place(p.caption, QRectF(at.captionLeft, captionRect.top(), at.captionWidth, captionRect.height()));
-            Twips::place(p.value, QRectF(at.valueLeft, valueRect.top(), at.valueWidth, valueRect.height()));
-        }
-    }
-}
-
 void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
 {
     c.ViewsContainer = make<QFrame>(client, "ViewsContainer", design(7, 34, 134, 242));
@@ -144,7 +87,9 @@ void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.ViewsTB->addCommand(QStringLiteral("VCRight"), a.action(QStringLiteral("VCOnR")), QString());
     c.ViewsTB->addCommand(QStringLiteral("VCLeft"), a.action(QStringLiteral("VCOnL")), QString());
 
-    c.TextZoom = label(vc, "TextZoom", QString(), QRectF(0, px(25), 2010, 2010), Qt::AlignCenter);
+    // Inside the container's frame, as a child of a framed box lies: over the frame, the zoom's
+    // right side would be the container's last column, which a fractional scale can round away.
+    c.TextZoom = label(vc, "TextZoom", QString(), QRectF(px(1), px(25), 2010 - px(2), 2010), Qt::AlignCenter);
     c.TextZoom->setFrameShape(QFrame::Box);
     c.TextZoom->setAutoFillBackground(true);
     setTag(c.TextZoom, "Zoom View Area");
@@ -170,14 +115,15 @@ void buildViews(QuorvilControls &c, const ActionCollection &a, QWidget *client)
     c.KS = label(vc, "KS", QString(), design(63, 226, 70, 14));
 
     const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
-    fitViewRows({{{c.ZoomSizeLabel, c.ZoomSizeNumber, {QStringLiteral("72"), QStringLiteral("Off")}}},
-                 {{decCaption, c.AscCode, QStringList{QStringLiteral("255")} + onOff},
-                  {hexCaption, c.HexCode, QStringList{QStringLiteral("FF")} + onOff},
-                  {octCaption, c.OctCode, QStringList{QStringLiteral("377")} + onOff}},
-                 {{binCaption, c.BinCode, QStringList{QStringLiteral("11111111")} + onOff}},
-                 {{ksCaption, c.KS,
-                   QStringList{QStringLiteral("Alt+0255"), QStringLiteral("Space Bar"), QStringLiteral("Ctrl+2")}
-                       + onOff}}});
+    CaptionedValues::fit({{{c.ZoomSizeLabel, c.ZoomSizeNumber, {QStringLiteral("72"), QStringLiteral("Off")}}},
+                          {{decCaption, c.AscCode, QStringList{QStringLiteral("255")} + onOff},
+                           {hexCaption, c.HexCode, QStringList{QStringLiteral("FF")} + onOff},
+                           {octCaption, c.OctCode, QStringList{QStringLiteral("377")} + onOff}},
+                          {{binCaption, c.BinCode, QStringList{QStringLiteral("11111111")} + onOff}},
+                          {{ksCaption, c.KS,
+                            QStringList{QStringLiteral("Alt+0255"), QStringLiteral("Space Bar"), QStringLiteral("Ctrl+2")}
+                                + onOff}}},
+                         {px(3), px(130), px(1), px(3)});
     // The edit opens over the number it edits.
     Twips::place(c.ZoomSizeEdit, Twips::rect(c.ZoomSizeNumber));
     c.ZoomSizeEdit->setFont(c.ZoomSizeNumber->font());

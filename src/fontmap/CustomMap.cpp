@@ -6,6 +6,7 @@
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/Settings.h"
 #include "app/rules/SettingsAccess.h"
+#include "fontmap/CharacterList.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/FontNameBox.h"
@@ -405,12 +406,8 @@ void CustomMap::sldFontSize_Change()
 
 void CustomMap::updListColumns_Change()
 {
-    // Items run down each column and on into the next; the view's width holds this many
-    // columns, the rest scroll sideways.
-    QListWidget *list = m_c.lstFontChars;
-    const int columns = m_c.updListColumns->value();
-    const int width = std::max(1, list->contentsRect().width() / columns);
-    list->setGridSize(QSize(width, QFontMetrics(list->font()).height() + 2));
+    // The view's width holds this many columns, the rest scroll sideways.
+    m_c.lstFontChars->setColumns(m_c.updListColumns->value());
 }
 
 void CustomMap::optShiftDir_Click(int index)

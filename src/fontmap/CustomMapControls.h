@@ -2,6 +2,7 @@
 
 #include <array>
 
+class CharacterList;
 class FontMapGrid;
 class QAction;
 class QButtonGroup;
@@ -10,7 +11,6 @@ class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
@@ -32,7 +32,7 @@ struct CustomMapControls
     // The template: the 224 cells lblCFMap(0..223), painted by their holder.
     FontMapGrid *imgCMMFMapHolder = nullptr;
 
-    QListWidget *lstFontChars = nullptr;
+    CharacterList *lstFontChars = nullptr;
     QLabel *lblTextZoom = nullptr;
     QLabel *KSLabel = nullptr;
     QLabel *lblKeyStroke = nullptr;

@@ -3,8 +3,10 @@
 // their border line, as on the FontMap.
 #include "fontmap/CustomMapControls.h"
 
+#include "widgets/CaptionedValues.h"
 #include "widgets/FormDesign.h"
 #include "widgets/TagToolTips.h"
+#include "fontmap/CharacterList.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CustomMapModel.h"
 
@@ -90,11 +92,8 @@ void buildTemplate(CustomMapControls &c, QWidget *client)
 
 void buildListAndViews(CustomMapControls &c, QWidget *client)
 {
-    c.lstFontChars = make<QListWidget>(client, "lstFontChars", design(8, 233, 384, 203));
+    c.lstFontChars = make<CharacterList>(client, "lstFontChars", design(8, 233, 384, 203));
     c.lstFontChars->setAccessibleName(QStringLiteral("Character List"));
-    c.lstFontChars->setFlow(QListView::TopToBottom);
-    c.lstFontChars->setWrapping(true);
-    c.lstFontChars->setUniformItemSizes(true);
     c.lstFontChars->setSelectionMode(QAbstractItemView::SingleSelection);
     c.lstFontChars->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -117,12 +116,19 @@ void buildListAndViews(CustomMapControls &c, QWidget *client)
     setTag(c.KSLabel, "Keystroke View Area");
     c.lblKeyStroke = label(client, "lblKeyStroke", QString(), design(478, 343, 56, 16));
     setTag(c.lblKeyStroke, "Keystroke View Area");
-    label(client, "CharsInListCaption", QStringLiteral("Now in List:"), design(400, 363, 76, 16));
+    QLabel *inListCaption = label(client, "CharsInListCaption", QStringLiteral("Now in List:"), design(400, 363, 76, 16));
     c.lblCharsInList = label(client, "lblCharsInList", QString(), design(478, 363, 56, 16));
     setTag(c.lblCharsInList, "No. of characters currently in List");
-    label(client, "CharsInMapCaption", QStringLiteral("Now in Map:"), design(400, 381, 76, 16));
+    QLabel *inMapCaption = label(client, "CharsInMapCaption", QStringLiteral("Now in Map:"), design(400, 381, 76, 16));
     c.lblCharsInMap = label(client, "lblCharsInMap", QString(), design(478, 381, 56, 16));
     setTag(c.lblCharsInMap, "No. of characters currently in Map");
+    // Under the zoom area, as wide as it is: the keystroke's caption takes only what its text
+    // needs, so that "Space Bar" and "Alt+0255" fit beside it.
+    CaptionedValues::fit({{{c.KSLabel, c.lblKeyStroke,
+                            {QStringLiteral("Space Bar"), QStringLiteral("Alt+0255"), QStringLiteral("Ctrl+2")}}},
+                          {{inListCaption, c.lblCharsInList, {QStringLiteral("224")}}},
+                          {{inMapCaption, c.lblCharsInMap, {QStringLiteral("224")}}}},
+                         {px(400), px(134), px(2), px(0)});
 }
 
 void buildMoveAndFontControls(CustomMapControls &c, QWidget *client)

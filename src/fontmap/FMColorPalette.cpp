@@ -24,7 +24,6 @@ using namespace PaletteCells;
 
 // Design of the dialog, in twips. Pages lie under the tab bar; a page's controls are placed
 // relative to its top, 360 below the tab control's.
-constexpr QSizeF kClientArea(5445, 4215);
 constexpr QRectF kTabBar(75, 75, 5295, 360);
 constexpr QRectF kPage(75, 435, 5295, 3240);
 constexpr std::array<double, 3> kContainerHeights = {2985, 2115, 2535};
@@ -40,6 +39,9 @@ constexpr QRectF kCurrentColorBlock(75, 3975, 210, 210);
 constexpr QRectF kCurrentColorLabel(345, 3945, 2355, 270);
 constexpr QRectF kButton1(2775, 3855, 1290, 330);
 constexpr QRectF kButton2(4125, 3855, 1290, 330);
+// Below the current colour's label, which ends on the designed client area's bottom edge, the
+// window keeps the margin its tab bar keeps at the left.
+constexpr QSizeF kClientArea(5445, kCurrentColorLabel.bottom() + kTabBar.left());
 constexpr int kLabelLength = 20;
 
 const QString kResetTitle = QStringLiteral("Reset Custom Color Blocks");

@@ -6,6 +6,7 @@
 #include "platform/UserFolders.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,7 +15,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -115,6 +118,9 @@ public:
         initial.setItalic(dlg.FontItalic);
         initial.setUnderline(dlg.FontUnderline);
         initial.setStrikeOut(dlg.FontStrikethru);
+        // The picker matches styles by name; without one it takes a family's regular face for
+        // missing and may offer an oblique or condensed face instead of the one the text shows.
+        initial.setStyleName(QFontInfo(initial).styleName());
         m_picker->setCurrentFont(initial);
         layout->addWidget(m_picker);
         // Esc inside the picker closes the whole dialog, not just the embedded picker.
@@ -141,6 +147,13 @@ public:
         layout->addWidget(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &FontChooser::tryAccept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+        // Enter in any field is OK. The embedded picker is a dialog of its own and would
+        // otherwise take Enter for itself and hide, leaving only the colour row.
+        for (QWidget *field : findChildren<QWidget *>()) {
+            if (!qobject_cast<QAbstractButton *>(field) || qobject_cast<QCheckBox *>(field))
+                field->installEventFilter(this);
+        }
     }
 
     void writeTo(CommonDialogProperties &dlg) const
@@ -156,7 +169,24 @@ public:
             dlg.Color = m_color->currentData().value<ColorValue>();
     }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent *>(event))
+            && static_cast<QWidget *>(watched)->window() == this) {
+            tryAccept();
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+
 private:
+    static bool isEnter(const QKeyEvent &key)
+    {
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        return enter && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    }
+
     void tryAccept()
     {
         const QFont f = m_picker->currentFont();

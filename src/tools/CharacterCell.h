@@ -9,8 +9,9 @@
 class QPainter;
 
 // Draws one character (or any short text) centred in its cell in the given font, as plain
-// text: "&" is a character, never an access key. Whatever is larger than the cell is cut at its
-// edges. The font should come without merging, so that a missing glyph shows the font's own
+// text: "&" is a character, never an access key. A character that fits the cell shows whole, moved
+// in from an edge its line's place would put it over; whatever is larger than the cell is cut at
+// its edges. The font should come without merging, so that a missing glyph shows the font's own
 // replacement rather than another font's letter.
 void drawCharacterCell(QPainter &painter, const QRectF &cell, const QFont &font, const QString &text);
 

@@ -2,11 +2,11 @@
 
 #include "tools/CharacterCell.h"
 #include "tools/ExtendedCharPanelAccessible.h"
+#include "widgets/PartToolTip.h"
 
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QToolTip>
 
 namespace {
 
@@ -80,14 +80,8 @@ QString ExtendedCharPanel::toolTipAt(const QPoint &pos) const
 bool ExtendedCharPanel::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
-        const auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = toolTipAt(help->pos());
-        if (tip.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(help->globalPos(), tip, this, cellRect(cellAt(help->pos())));
-        }
+        auto *help = static_cast<QHelpEvent *>(event);
+        showPartToolTip(this, help, toolTipAt(help->pos()), cellRect(cellAt(help->pos())));
         return true;
     }
     return QWidget::event(event);

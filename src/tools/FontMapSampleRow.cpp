@@ -2,8 +2,10 @@
 
 #include "tools/FontMapSampleRowAccessible.h"
 #include "widgets/ColorResolve.h"
+#include "widgets/PartToolTip.h"
 #include "widgets/Twips.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -115,6 +117,24 @@ int FontMapSampleRow::cellAt(const QPoint &pos) const
             return i;
     }
     return -1;
+}
+
+QString FontMapSampleRow::toolTipAt(const QPoint &pos) const
+{
+    if (!toolTip().isEmpty() && markerRect().contains(pos))
+        return m_markerTag;
+    return toolTip();
+}
+
+bool FontMapSampleRow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QRect marker = markerRect();
+        showPartToolTip(this, help, toolTipAt(help->pos()), marker.contains(help->pos()) ? marker : QRect());
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void FontMapSampleRow::paintEvent(QPaintEvent *event)

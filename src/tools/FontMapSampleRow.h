@@ -34,6 +34,10 @@ public:
     void setMarkerCell(int index);
     void hideMarker() { setMarkerCell(-1); }
 
+    // The marker's own tooltip text: shown over the marker while the row shows a tooltip.
+    void setMarkerTag(const QString &tag) { m_markerTag = tag; }
+    QString toolTipAt(const QPoint &pos) const;
+
     // Geometry in widget coordinates; -1 when no cell is under the point.
     QRect cellRect(int index) const;
     QRect markerRect() const;
@@ -46,6 +50,7 @@ Q_SIGNALS:
     void cellMouseMove(int index);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -54,4 +59,5 @@ private:
     std::array<FontMapCell, kCells> m_cells;
     QFont m_font;
     int m_markerCell = -1;
+    QString m_markerTag;
 };

@@ -2,13 +2,13 @@
 
 #include "tools/CharacterCell.h"
 #include "tools/KeyboardPictureAccessible.h"
+#include "widgets/PartToolTip.h"
 
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QToolTip>
 
 using KeyboardLayout::OtherKey;
 
@@ -132,14 +132,8 @@ QRect KeyboardPicture::shiftRect(bool right) const
 bool KeyboardPicture::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
-        const auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = toolTipAt(help->pos());
-        if (tip.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(help->globalPos(), tip, this);
-        }
+        auto *help = static_cast<QHelpEvent *>(event);
+        showPartToolTip(this, help, toolTipAt(help->pos()));
         return true;
     }
     return QWidget::event(event);

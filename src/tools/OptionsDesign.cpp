@@ -367,6 +367,7 @@ void buildSampleRow(OptionsControls &c, QWidget *form, QVBoxLayout *layout)
     c.OCharButton = new FontMapSampleRow(form);
     c.OCharButton->setObjectName(text("OCharButton"));
     setTag(c.OCharButton, "FontMap sample");
+    c.OCharButton->setMarkerTag(QStringLiteral("Selected zoom character"));
     grid->addWidget(c.OCharButton, 1, 0);
     c.OCharButtonScroll = make<QScrollBar>(form, "OCharButtonScroll");
     c.OCharButtonScroll->setOrientation(Qt::Horizontal);

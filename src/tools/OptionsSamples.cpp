@@ -1,5 +1,6 @@
 #include "tools/OptionsSamples.h"
 
+#include "app/rules/ScreenDefaults.h"
 #include "platform/CodePage.h"
 #include "platform/FontCatalog.h"
 #include "tools/FontMapSampleRow.h"
@@ -56,12 +57,6 @@ void OptionsSamples::setFontName(const QString &name)
     OCharButtonScroll_Change();
 }
 
-void OptionsSamples::setCellSize(int points)
-{
-    m_cellSize = points;
-    showCellFont();
-}
-
 void OptionsSamples::setZoomSize(int points)
 {
     m_zoomSize = points;
@@ -77,7 +72,7 @@ void OptionsSamples::setZoomStyle(Style style, bool on)
 void OptionsSamples::showCellFont()
 {
     if (!m_fontName.isEmpty())
-        m_c.OCharButton->setCellFont(m_fonts.font(m_fontName, m_cellSize));
+        m_c.OCharButton->setCellFont(m_fonts.font(m_fontName, ScreenDefaults::kDesigned.textBoardFontSize));
 }
 
 void OptionsSamples::showZoomFont()

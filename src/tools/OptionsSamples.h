@@ -14,9 +14,9 @@ struct OptionsControls;
 
 // What the Options dialog shows of the FontMap to come: the sample row of 13 cells under the
 // tabs, with its scroll bar, its first and last codes and the marker on the zoomed letter, and
-// the Views tab's zoom sample. The cells take the TextBoard font's name and size without a
-// style; the zoom sample takes its name and styles at the zoom size; both show the FontMap's
-// colours. With the highlight on, the cell under the mouse shows them exchanged.
+// the Views tab's zoom sample. The cells are the FontMap's at size 1 and take the TextBoard font's
+// name, without a style, at the font size of that map; the zoom sample takes its name and styles at
+// the zoom size; both show the FontMap's colours. With the highlight on, the cell under the mouse shows them exchanged.
 class OptionsSamples final : public QObject
 {
     Q_OBJECT
@@ -35,7 +35,6 @@ public:
     int firstCode() const;
 
     void setFontName(const QString &name);
-    void setCellSize(int points);
     void setZoomSize(int points);
     void setZoomStyle(Style style, bool on);
     // The FontMap colours: the cells', the zoom sample's.
@@ -60,7 +59,6 @@ private:
     const CodePage &m_codePage;
     QString m_fontName;
     FontCharset m_charset = FontCharset::Ansi;
-    int m_cellSize = 8;
     int m_zoomSize = 8;
     std::array<bool, 4> m_zoomStyles{};
     ColorValue m_fore = kWindowText;

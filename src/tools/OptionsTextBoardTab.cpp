@@ -182,7 +182,6 @@ void OptionsTextBoardTab::OFontSizeSlider_Change(int value)
 {
     m_c.OFontSizeNumber->setText(QString::number(value));
     showSampleFont();
-    m_samples.setCellSize(value);
 }
 
 void OptionsTextBoardTab::style_Click(Style style, bool on)

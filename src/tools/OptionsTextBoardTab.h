@@ -16,7 +16,7 @@ struct Settings;
 // The TextBoard's defaults in the Options dialog: the font and size areas above the tabs and
 // the "TextBoard" tab. The font comes from the font dialog, whose choice also decides which
 // styles the font leaves to the user; the text colour from the colour picker; the sample shows
-// them all. The font's name and size reach the FontMap samples as well.
+// them all. The font's name reaches the FontMap samples as well, and its styles the zoom sample.
 class OptionsTextBoardTab final : public QObject
 {
     Q_OBJECT

@@ -87,6 +87,8 @@ private Q_SLOTS:
     void nameLabelNeverBelowOnePoint();
     void sheetFollowsTheBars();
     void tallerWindowShowsMoreOfAScrolledSheet();
+    void growthMovesAPartlyScrolledSheet_data();
+    void growthMovesAPartlyScrolledSheet();
     void verticalArrows_data();
     void verticalArrows();
     void minimumCappedByTheScreen();
@@ -416,6 +418,58 @@ void TestFontBrowserLayout::tallerWindowShowsMoreOfAScrolledSheet()
     resizeTo(layout, 851, 1400);
     QCOMPARE(layout.vScroll().max, 0);
     QCOMPARE(layout.sheetPos().y(), 0.0);
+}
+
+void TestFontBrowserLayout::growthMovesAPartlyScrolledSheet_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("pixels");    // how far the window's edge or the split bar moves
+    QTest::addColumn<int>("scrolled");  // the bar's value before, in twips
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("moved");     // how far the sheet moves towards its start, in twips
+    QTest::newRow("taller") << "height" << 40 << 3000 << false << 600;
+    QTest::newRow("taller than the scrolled part") << "height" << 400 << 3000 << false << 3000;
+    QTest::newRow("shorter") << "height" << -40 << 3000 << false << 0;
+    QTest::newRow("wider") << "width" << 40 << 3000 << true << 600;
+    QTest::newRow("wider than the scrolled part") << "width" << 400 << 3000 << true << 3000;
+    QTest::newRow("narrower") << "width" << -40 << 3000 << true << 0;
+    QTest::newRow("split bar left") << "split bar" << -40 << 3000 << true << 600;
+    QTest::newRow("split bar left beyond the scrolled part") << "split bar" << -300 << 3000 << true << 3000;
+    QTest::newRow("split bar right") << "split bar" << 40 << 3000 << true << 0;
+}
+
+void TestFontBrowserLayout::growthMovesAPartlyScrolledSheet()
+{
+    // A sheet scrolled part of the way: when the viewport grows on the side the sheet was
+    // scrolled to, the sheet moves by the growth (never beyond its start) and the bar follows
+    // it; when the viewport shrinks the sheet stays where it is.
+    QFETCH(QString, change);
+    QFETCH(int, pixels);
+    QFETCH(int, scrolled);
+    QFETCH(bool, horizontal);
+    QFETCH(int, moved);
+    FontBrowserLayout layout = laidOut(1100, 632, QSizeF(40000, 20000));
+    const int outerWidth = int(px(1100)) + kFrameW;
+    if (change == QLatin1String("split bar")) // room to move it back left
+        QVERIFY(layout.dragSplitBar(60 + px(400), outerWidth, px(1100), kTenPerPoint));
+    if (horizontal)
+        layout.setHScrollValue(scrolled);
+    else
+        layout.setVScrollValue(scrolled);
+    const ScrollRange &bar = horizontal ? layout.hScroll() : layout.vScroll();
+    QVERIFY(bar.max > scrolled + px(400)); // partly scrolled: neither end is near
+
+    if (change == QLatin1String("height"))
+        resizeTo(layout, 1100, 632 + pixels);
+    else if (change == QLatin1String("width"))
+        resizeTo(layout, 1100 + pixels, 632);
+    else
+        QVERIFY(layout.dragSplitBar(60 + px(pixels), outerWidth, px(1100), kTenPerPoint));
+
+    QCOMPARE(bar.value, scrolled - moved);
+    const QPointF sheet = layout.sheetPos();
+    QCOMPARE(horizontal ? sheet.x() : sheet.y(), -double(scrolled - moved));
+    QCOMPARE(horizontal ? sheet.y() : sheet.x(), 0.0);
 }
 
 void TestFontBrowserLayout::verticalArrows_data()

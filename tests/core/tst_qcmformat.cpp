@@ -94,6 +94,26 @@ void TestQcmFormat::parse_data()
     QTest::newRow("no number") << joined(with(empty, 5, ",\"\"")) << false << -1 << 0;
     QTest::newRow("number 5x") << joined(with(complete, 5, "5x,\"$\"")) << false << -1 << 0;
     QTest::newRow("blanks around fields") << joined(with(empty, 5, "  5 ,\t\"A\"  ")) << true << 4 << 65;
+    // A number written with a fraction or an exponent is the number it is, read into the whole
+    // number of the field as any numeric text is: to the nearest, a half to the even one.
+    QTest::newRow("number 1.0, A") << joined(with(empty, 1, "1.0,\"A\"")) << true << 0 << 65;
+    QTest::newRow("number 5.00, A") << joined(with(empty, 5, "5.00,\"A\"")) << true << 4 << 65;
+    QTest::newRow("number 5., A") << joined(with(empty, 5, "5.,\"A\"")) << true << 4 << 65;
+    QTest::newRow("number +5, A") << joined(with(empty, 5, "+5,\"A\"")) << true << 4 << 65;
+    QTest::newRow("number 5E0, A") << joined(with(empty, 5, "5E0,\"A\"")) << true << 4 << 65;
+    QTest::newRow("number 0.5e1, A") << joined(with(empty, 5, "0.5e1,\"A\"")) << true << 4 << 65;
+    QTest::newRow("number 4.6, A in record 5") << joined(with(empty, 5, "4.6,\"A\"")) << true << 4 << 65;
+    QTest::newRow("number 4.5, A in record 5") << joined(with(empty, 5, "4.5,\"A\"")) << false << -1 << 0;
+    QTest::newRow("number 5.5, A in record 5") << joined(with(empty, 5, "5.5,\"A\"")) << false << -1 << 0;
+    QTest::newRow("number 2147483647.4, empty text") << joined(with(empty, 5, "2147483647.4,\"\"")) << true << 4 << 0;
+    QTest::newRow("number 2147483647.5, empty text") << joined(with(empty, 5, "2147483647.5,\"\"")) << false << -1 << 0;
+    QTest::newRow("number 1e10, empty text") << joined(with(empty, 5, "1e10,\"\"")) << false << -1 << 0;
+    QTest::newRow("number 1.0.0") << joined(with(empty, 1, "1.0.0,\"A\"")) << false << -1 << 0;
+    QTest::newRow("number 5e") << joined(with(empty, 5, "5e,\"\"")) << false << -1 << 0;
+    QTest::newRow("number .") << joined(with(empty, 5, ".,\"\"")) << false << -1 << 0;
+    QTest::newRow("number inf") << joined(with(empty, 5, "inf,\"\"")) << false << -1 << 0;
+    QTest::newRow("number nan") << joined(with(empty, 5, "nan,\"\"")) << false << -1 << 0;
+    QTest::newRow("number 0x5") << joined(with(empty, 5, "0x5,\"\"")) << false << -1 << 0;
 
     // Numbering.
     QTest::newRow("record 7 A numbered 8") << joined(with(empty, 7, record(8, "A"))) << false << -1 << 0;

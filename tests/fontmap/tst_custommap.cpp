@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -108,7 +109,9 @@ private Q_SLOTS:
     void sizeTargets();
     void storedEditorValues_data();
     void storedEditorValues();
+    void listColumns_data();
     void listColumns();
+    void listColumnsRange();
     void tooltipsFollowTheToggle();
     void tabOrder();
 
@@ -493,22 +496,59 @@ void TestCustomMap::storedEditorValues()
     QCOMPARE(e.model().currentCell(), vertical ? 28 : 1);
 }
 
+void TestCustomMap::listColumns_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("listSize"); // 0: the list keeps the map's size
+    QTest::newRow("8") << 8 << 0;
+    QTest::newRow("10, the first run's") << 10 << 0;
+    QTest::newRow("12") << 12 << 0;
+    QTest::newRow("13") << 13 << 0;
+    QTest::newRow("30") << 30 << 0;
+    QTest::newRow("12 at 36 points") << 12 << 36;
+}
+
 void TestCustomMap::listColumns()
 {
+    // The list shows as many whole columns as asked for, each as wide as the width allows, and
+    // no slice of the next one in what is left over.
+    QFETCH(int, columns);
+    QFETCH(int, listSize);
     CustomMap &e = m_f->openNew(kText);
     e.show();
-    auto *columns = m_f->child<QSpinBox>("updListColumns");
-    QListWidget *l = list();
-    for (int n : {8, 30, 13}) {
-        columns->setValue(n);
-        const int width = l->contentsRect().width();
-        QCOMPARE(l->gridSize().width(), width / n);
-        // The items run down a column and on into the next.
-        const QRect first = l->visualItemRect(l->item(0));
-        const QRect second = l->visualItemRect(l->item(1));
-        QCOMPARE(second.left(), first.left());
-        QVERIFY(second.top() > first.top());
+    if (listSize > 0) {
+        m_f->child<QRadioButton>("optFontSize(0)")->click();
+        m_f->child<QSlider>("sldFontSize")->setValue(listSize);
     }
+    m_f->child<QSpinBox>("updListColumns")->setValue(columns);
+    QListWidget *l = list();
+    QCOMPARE(l->gridSize().width(), l->contentsRect().width() / columns);
+    const QRect shown = l->viewport()->rect();
+    QSet<int> lefts;
+    QSet<int> allLefts; // fewer than asked for when the characters do not fill that many
+    for (int i = 0; i < l->count(); ++i) {
+        const QRect item = l->visualItemRect(l->item(i));
+        allLefts.insert(item.left());
+        if (!item.intersects(shown))
+            continue;
+        QVERIFY2(shown.contains(item), qPrintable(QStringLiteral("item %1 at %2..%3 of %4")
+                                                     .arg(i)
+                                                     .arg(item.left())
+                                                     .arg(item.right())
+                                                     .arg(shown.width())));
+        lefts.insert(item.left());
+    }
+    QCOMPARE(int(lefts.size()), std::min(columns, int(allLefts.size())));
+    // The items run down a column and on into the next.
+    const QRect first = l->visualItemRect(l->item(0));
+    const QRect second = l->visualItemRect(l->item(1));
+    QCOMPARE(second.left(), first.left());
+    QVERIFY(second.top() > first.top());
+}
+
+void TestCustomMap::listColumnsRange()
+{
+    auto *columns = m_f->openNew(kText).findChild<QSpinBox *>(QStringLiteral("updListColumns"));
     QCOMPARE(columns->minimum(), 8);
     QCOMPARE(columns->maximum(), 30);
 }

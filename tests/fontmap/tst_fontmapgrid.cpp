@@ -1,7 +1,8 @@
-// The FontMap grid paints each cell's glyph inside the cell, however large the font; it
-// draws each caption from the cell font's own glyphs, looked up once: exactly where and as a
-// centred line of text in that font is drawn, a symbol font's codes and characters the font
-// lacks (its missing-glyph box) included, and again so after the font or a caption changes.
+// The FontMap grid paints each cell's glyph inside the cell, however large the font, also when
+// a hover repaints cells one by one; it draws each caption from the cell font's own glyphs,
+// looked up once: exactly where and as a centred line of text in that font is drawn, a symbol
+// font's codes and characters the font lacks (its missing-glyph box) included, and again so
+// after the font or a caption changes.
 #include "support/TestMain.h"
 
 #include "fontmap/FontMapGrid.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <QScreen>
 
 Q_DECLARE_METATYPE(FontCharset)
 
@@ -57,6 +59,8 @@ private Q_SLOTS:
     void glyphStaysInItsCell();
     void captionsLookAsText_data();
     void captionsLookAsText();
+    void cellsRepaintedAloneLeaveTheirNeighbours_data();
+    void cellsRepaintedAloneLeaveTheirNeighbours();
 };
 
 void TestFontMapGrid::glyphStaysInItsCell_data()
@@ -130,6 +134,61 @@ void TestFontMapGrid::captionsLookAsText()
     grid.setCaption(33, QString(charForCode(quint8(90), charset)));
     grid.setForeColor(40, rgbColor(255, 0, 0));
     QCOMPARE(drawn(grid), drawnAsText(grid));
+}
+
+void TestFontMapGrid::cellsRepaintedAloneLeaveTheirNeighbours_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("grid");
+    QTest::addColumn<bool>("backwards"); // the pointer moves up and left: each cell after those below it
+    // 34 points: a first run on a 1920-pixel screen, where the broken bar and the cedilla reach
+    // the bottom edges of their cells; at 72 points every letter runs over every edge.
+    for (int points : {34, 72}) {
+        for (bool grid : {true, false}) {
+            for (bool backwards : {false, true})
+                QTest::addRow("%d points, grid %s, %s", points, grid ? "on" : "off", backwards ? "backwards" : "forwards")
+                    << points << grid << backwards;
+        }
+    }
+}
+
+void TestFontMapGrid::cellsRepaintedAloneLeaveTheirNeighbours()
+{
+    // The cells of size step 24 (51 pixels square). The pointer passes over every cell with the
+    // highlight on, so each cell in turn is repainted alone, twice. What the screen then shows is
+    // what a full repaint draws: no cell's letter or back colour is left over another's.
+    QFETCH(int, points);
+    QFETCH(bool, grid);
+    QFETCH(bool, backwards);
+    FontMapGrid map;
+    MapSizeSteps::Cells cells = MapSizeSteps::designedCells(0);
+    MapSizeSteps::resizeCells(cells, 23, 15, 15);
+    map.setCellGeometries(cells);
+    const QRect last = map.cellRect(FontMapGrid::kCells - 1);
+    map.resize(last.right() + 1, last.bottom() + 1);
+    for (int i = 0; i < FontMapGrid::kCells; ++i) {
+        map.setCaption(i, QString(charForCode(quint8(i + 32), FontCharset::Ansi)));
+        map.setBorderStyle(i, grid ? 1 : 0);
+    }
+    map.setCellFont(QFont(QStringLiteral("Liberation Sans"), points), FontCharset::Ansi);
+    map.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&map));
+    for (int n = 0; n < FontMapGrid::kCells; ++n) {
+        const int i = backwards ? FontMapGrid::kCells - 1 - n : n;
+        map.setForeColor(i, kWindowBackground);
+        map.setBackColor(i, kWindowText);
+        QCoreApplication::processEvents();
+        map.setForeColor(i, kWindowText);
+        map.setBackColor(i, kWindowBackground);
+        QCoreApplication::processEvents();
+    }
+    const QImage shown = map.screen()->grabWindow(map.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage full = drawn(map);
+    QCOMPARE(shown.size(), full.size());
+    for (int i = 0; i < FontMapGrid::kCells; ++i) {
+        const QRect r = map.cellRect(i);
+        QVERIFY2(shown.copy(r) == full.copy(r), qPrintable(QStringLiteral("cell %1").arg(i)));
+    }
 }
 
 QUORVIL_TEST_MAIN_WITH_FONTS(TestFontMapGrid, QStringLiteral(QUORVIL_TEST_FONTS "/quorvil-symbol-test.ttf"),

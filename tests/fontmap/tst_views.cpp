@@ -19,6 +19,9 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <QtMath>
+
+#include <functional>
 
 namespace {
 
@@ -79,6 +82,8 @@ private Q_SLOTS:
     void zoomNumberOpensNoEditWhileOff();
     void zoomSliderSizesLetter();
     void labelsFitTheirText();
+    void zoomViewShowsItsWholeBorder_data();
+    void zoomViewShowsItsWholeBorder();
 
 private:
     QuorvilControls &c() { return m_f->controls(); }
@@ -354,6 +359,47 @@ void TestViews::labelsFitTheirText()
     // The check runs at the scale the environment asks for.
     const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
     QCOMPARE(c().ViewsContainer->devicePixelRatioF(), scale);
+}
+
+void TestViews::zoomViewShowsItsWholeBorder_data()
+{
+    QTest::addColumn<QString>("side");
+    QTest::newRow("views on the left") << "VCOnL";
+    QTest::newRow("views on the right") << "VCOnR";
+}
+
+void TestViews::zoomViewShowsItsWholeBorder()
+{
+    // The zoom view's box shows on all four sides, as the window draws it in device pixels: at
+    // 1.25 its right side fell on the container's last column and was lost.
+    QFETCH(QString, side);
+    m_f->window().commands().trigger(side);
+    QLabel *zoom = c().TextZoom;
+    zoom->clear();
+    QWidget *window = zoom->window();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // The whole window, so that each control falls on the device pixels it falls on on screen.
+    const QImage shown = window->grab().toImage();
+    const qreal scale = shown.devicePixelRatio();
+    const QRectF logical(zoom->mapTo(window, QPoint(0, 0)), zoom->size());
+    const QImage image = shown.copy(QRectF(logical.topLeft() * scale, logical.size() * scale).toAlignedRect());
+    // A line of one pixel of the program spans this many device pixels, from a fraction on.
+    const int line = qCeil(scale) + 1;
+    const auto dark = [&image](const QPoint &p) { return qGray(image.pixel(p)) < 128; };
+    const auto anyDark = [&dark](int from, int to, const std::function<QPoint(int)> &at) {
+        for (int i = from; i < to; ++i) {
+            if (dark(at(i)))
+                return true;
+        }
+        return false;
+    };
+    const int w = image.width();
+    const int h = image.height();
+    QVERIFY2(anyDark(0, line, [h](int x) { return QPoint(x, h / 2); }), "left");
+    QVERIFY2(anyDark(w - line, w, [h](int x) { return QPoint(x, h / 2); }), "right");
+    QVERIFY2(anyDark(0, line, [w](int y) { return QPoint(w / 2, y); }), "top");
+    QVERIFY2(anyDark(h - line, h, [w](int y) { return QPoint(w / 2, y); }), "bottom");
 }
 
 QUORVIL_TEST_MAIN(TestViews)

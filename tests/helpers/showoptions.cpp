@@ -1,5 +1,6 @@
 // Shows the Options dialog over a store holding the first-run defaults, for screenshots:
-//   showoptions [tab]   the tab to show, 0 to 5 (default 0)
+//   showoptions [tab] [font size]   the tab to show, 0 to 5 (default 0), and the stored TextBoard
+//                                   font size (default 12; a first run on a 1920-pixel screen stores 34)
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/SettingsAccess.h"
 #include "app/rules/SettingsLayout.h"
@@ -31,7 +32,7 @@ int main(int argc, char **argv)
     CustomColors::save(settings, CustomColors::defaults());
     Settings defaults = SettingsLayout::literalDefaults();
     defaults.TBFontName = substituteFamily(QStringLiteral("Arial"));
-    defaults.TBFontSize = 12;
+    defaults.TBFontSize = app.arguments().value(2, QStringLiteral("12")).toInt();
     defaults.InitMap = true;
     defaults.InitMapPath = QStringLiteral("/home/ann/Maps/Accents.QCM");
     settings.writeMany(OptionDefaults::writes(defaults));

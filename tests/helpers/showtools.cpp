@@ -1,6 +1,6 @@
 // Shows the keyboard viewer or the font browser over the installed fonts (and the tests' own
 // symbol font), for screenshots:
-//   showtools keyboard FONT [shifted|extended]
+//   showtools keyboard FONT [shifted|extended] [size]
 //   showtools fontbrowser FONT
 #include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
@@ -40,7 +40,7 @@ int main(int argc, char **argv)
         return browser.exec();
     }
     Keyboard keyboard(services, entries);
-    keyboard.SetupKeyboard(index, font, 20);
+    keyboard.SetupKeyboard(index, font, args.value(4, QStringLiteral("20")).toInt());
     keyboard.move(20, 20);
     const QString mode = args.value(3);
     QTimer::singleShot(100, &keyboard, [&] {

@@ -6,6 +6,8 @@
 #include "platform/FcFontCatalog.h"
 #include "platform/fakes/FakeShell.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -47,6 +49,46 @@ void typeFileName(QFileDialog *d, const QString &path)
     static_cast<QDialog *>(d)->accept(); // QFileDialog's own accept checks the choice
 }
 
+// A field of the font dialog by kind and place: its lists, line edits and check boxes in the
+// order Qt's picker builds them, its writing-system combo, and the colour list beside it.
+QWidget *fontField(QDialog *dialog, const QString &kind, int place)
+{
+    if (kind == QLatin1String("colour"))
+        return dialog->findChild<QComboBox *>(QStringLiteral("FontColor"));
+    auto *picker = dialog->findChild<QFontDialog *>(QStringLiteral("FontPicker"));
+    QList<QWidget *> fields;
+    if (kind == QLatin1String("list")) {
+        for (QAbstractItemView *v : picker->findChildren<QAbstractItemView *>())
+            fields.append(v);
+    } else if (kind == QLatin1String("edit")) {
+        for (QLineEdit *e : picker->findChildren<QLineEdit *>())
+            fields.append(e);
+    } else if (kind == QLatin1String("check")) {
+        for (QCheckBox *c : picker->findChildren<QCheckBox *>())
+            fields.append(c);
+    } else {
+        for (QComboBox *c : picker->findChildren<QComboBox *>())
+            fields.append(c);
+    }
+    return fields.value(place);
+}
+
+// What Format > Font asks for: the classic flags and limits, and a font to start from.
+CommonDialogProperties fontRequest(const QString &family = QStringLiteral("DejaVu Serif"), double size = 12,
+                                   bool bold = true)
+{
+    CommonDialogProperties dlg;
+    dlg.CancelError = true;
+    dlg.Flags = 0x12101;
+    dlg.FontName = family;
+    dlg.FontSize = size;
+    dlg.Min = 8;
+    dlg.Max = 36;
+    dlg.FontBold = bold;
+    dlg.Color = QBColor(12);
+    return dlg;
+}
+
 QPushButton *okButton(QWidget *dialog)
 {
     auto *box = dialog->findChild<QDialogButtonBox *>();
@@ -75,6 +117,10 @@ private Q_SLOTS:
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void fontDialogRefusesSizesOutsideTheLimits();
+    void fontDialogOffersTheStylesItIsGiven_data();
+    void fontDialogOffersTheStylesItIsGiven();
+    void enterInAFontFieldIsOk_data();
+    void enterInAFontFieldIsOk();
     void colorDialogStartsFromTheColour();
     void printerWithoutPrinterWritesPdf_data();
     void printerWithoutPrinterWritesPdf();
@@ -443,15 +489,7 @@ void TestCommonDialog::fontDialogRefusesSizesOutsideTheLimits()
 {
     FakeShell shell;
     QtCommonDialog dialogs(catalog(), shell);
-    CommonDialogProperties dlg;
-    dlg.CancelError = true;
-    dlg.Flags = 0x12101;
-    dlg.FontName = QStringLiteral("DejaVu Serif");
-    dlg.FontSize = 12;
-    dlg.Min = 8;
-    dlg.Max = 36;
-    dlg.FontBold = true;
-    dlg.Color = QBColor(12);
+    CommonDialogProperties dlg = fontRequest();
 
     QFont offered;
     QString offeredColor;
@@ -499,6 +537,124 @@ void TestCommonDialog::fontDialogRefusesSizesOutsideTheLimits()
     QVERIFY(dlg.FontBold);
     QVERIFY(!dlg.FontItalic);
     QCOMPARE(dlg.Color, QBColor(9));
+}
+
+void TestCommonDialog::fontDialogOffersTheStylesItIsGiven_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    // DejaVu's regular faces are called "Book", and it has condensed and oblique ones besides.
+    for (const char *family : {"DejaVu Serif", "DejaVu Sans", "Liberation Sans"}) {
+        QTest::addRow("%s", family) << QString::fromLatin1(family) << false << false;
+        QTest::addRow("%s bold", family) << QString::fromLatin1(family) << true << false;
+        QTest::addRow("%s italic", family) << QString::fromLatin1(family) << false << true;
+        QTest::addRow("%s bold italic", family) << QString::fromLatin1(family) << true << true;
+    }
+}
+
+void TestCommonDialog::fontDialogOffersTheStylesItIsGiven()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg = fontRequest(family, 14, bold);
+    dlg.FontItalic = italic;
+    QFont offered;
+    auto guard = WhenModal::run<QDialog>([&](QDialog *d) {
+        offered = d->findChild<QFontDialog *>(QStringLiteral("FontPicker"))->currentFont();
+        okButton(d)->click();
+        return true;
+    });
+    // OK at once changes nothing.
+    QCOMPARE(dialogs.ShowFont(dlg), DialogResult::Confirmed);
+    QCOMPARE(offered.family(), family);
+    QCOMPARE(dlg.FontName, family);
+    QCOMPARE(dlg.FontSize, 14.0);
+    QCOMPARE(dlg.FontBold, bold);
+    QCOMPARE(dlg.FontItalic, italic);
+}
+
+void TestCommonDialog::enterInAFontFieldIsOk_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("place");
+    QTest::addColumn<int>("typedSize"); // 0: the size is left as offered
+    QTest::newRow("family list") << "list" << 0 << 0;
+    QTest::newRow("style list") << "list" << 1 << 0;
+    QTest::newRow("size list") << "list" << 2 << 0;
+    QTest::newRow("family name") << "edit" << 0 << 0;
+    QTest::newRow("style name") << "edit" << 1 << 0;
+    QTest::newRow("size") << "edit" << 2 << 0;
+    QTest::newRow("sample") << "edit" << 3 << 0;
+    QTest::newRow("strikeout") << "check" << 0 << 0;
+    QTest::newRow("underline") << "check" << 1 << 0;
+    QTest::newRow("writing system") << "combo" << 0 << 0;
+    QTest::newRow("colour") << "colour" << 0 << 0;
+    QTest::newRow("size 40 refused, then 36") << "edit" << 2 << 40;
+    QTest::newRow("size 7 refused, then 36") << "edit" << 2 << 7;
+}
+
+void TestCommonDialog::enterInAFontFieldIsOk()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, place);
+    QFETCH(int, typedSize);
+    FakeShell shell;
+    QtCommonDialog dialogs(catalog(), shell);
+    CommonDialogProperties dlg = fontRequest();
+
+    QStringList refusals;
+    auto refusalGuard = WhenModal::run<QMessageBox>([&](QMessageBox *box) {
+        refusals.append(box->text());
+        box->accept();
+        return true;
+    });
+    bool fieldFound = false;
+    bool closedByEnter = false;
+    bool pickerShownAtRefusal = false;
+    auto guard = WhenModal::run<QDialog>([&](QDialog *d) {
+        if (d->objectName() != QLatin1String("CommonFontDialog"))
+            return false;
+        QWidget *field = fontField(d, kind, place);
+        fieldFound = field != nullptr;
+        if (field) {
+            field->setFocus();
+            auto *size = qobject_cast<QLineEdit *>(fontField(d, QStringLiteral("edit"), 2));
+            if (typedSize > 0) {
+                size->setText(QString::number(typedSize));
+                QTest::keyClick(field, Qt::Key_Return); // the refusal's box comes and goes inside
+                pickerShownAtRefusal = d->isVisible() && d->findChild<QFontDialog *>()->isVisible();
+                size->setText(QStringLiteral("36"));
+            }
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        closedByEnter = !d->isVisible();
+        if (!closedByEnter)
+            d->reject();
+        return true;
+    });
+
+    const DialogResult result = dialogs.ShowFont(dlg);
+    QVERIFY(fieldFound);
+    QVERIFY(closedByEnter);
+    QCOMPARE(result, DialogResult::Confirmed);
+    // Enter keeps what the dialog shows: the font it was handed, or the size typed last.
+    QCOMPARE(dlg.FontName, QStringLiteral("DejaVu Serif"));
+    QCOMPARE(dlg.FontSize, typedSize > 0 ? 36.0 : 12.0);
+    QVERIFY(dlg.FontBold);
+    QVERIFY(!dlg.FontItalic);
+    QVERIFY(!dlg.FontUnderline);
+    QVERIFY(!dlg.FontStrikethru);
+    QCOMPARE(dlg.Color, QBColor(12));
+    if (typedSize > 0) {
+        QCOMPARE(refusals, QStringList{QStringLiteral("Size must be between 8 and 36 points.")});
+        QVERIFY(pickerShownAtRefusal);
+    } else {
+        QVERIFY(refusals.isEmpty());
+    }
 }
 
 void TestCommonDialog::colorDialogStartsFromTheColour()

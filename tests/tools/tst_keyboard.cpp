@@ -54,6 +54,32 @@ QImage render(QWidget *widget, const QRect &area)
     return image;
 }
 
+// Where two images differ.
+QRect difference(const QImage &a, const QImage &b)
+{
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+
+// The size of a text's ink: where drawing it alone, with room all round, changes the image.
+QSize inkOf(const QFont &font, const QString &text)
+{
+    QImage blank(400, 400, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QImage drawn = blank;
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.drawText(QPointF(150, 200), text);
+    painter.end();
+    return difference(drawn, blank).size();
+}
+
 // Whether the middle of the area (away from the cap's corner legend) has dark pixels.
 bool inkInTheMiddle(const QImage &image)
 {
@@ -89,6 +115,8 @@ private Q_SLOTS:
     void sizeEdit();
     void sliderSizesEveryLabel();
     void ampersandIsACharacter();
+    void everyKeyShowsItsWholeCharacter_data();
+    void everyKeyShowsItsWholeCharacter();
     void missingGlyphIsTheFontsOwn();
     void clicksAreInformationOnly_data();
     void clicksAreInformationOnly();
@@ -351,6 +379,59 @@ void TestKeyboard::ampersandIsACharacter()
     QCOMPARE(picture->caption(kSevenKey), QStringLiteral("&"));
     // An access-key marker would leave the key's face blank.
     QVERIFY(inkInTheMiddle(render(picture, picture->keyLabelRect(kSevenKey))));
+}
+
+void TestKeyboard::everyKeyShowsItsWholeCharacter_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("shifted");
+    for (const char *family : {"DejaVu Sans", "Liberation Sans"}) {
+        for (int points : {8, 24, 36}) {
+            for (bool shifted : {false, true})
+                QTest::addRow("%s %d%s", family, points, shifted ? ", shifted" : "") << QString::fromLatin1(family)
+                                                                                     << points << shifted;
+        }
+    }
+}
+
+void TestKeyboard::everyKeyShowsItsWholeCharacter()
+{
+    // Each key's face shows all of its character: at 36 points the underscore on the hyphen key
+    // lies far below the middle of a line, and was cut off at the face's edge.
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(bool, shifted);
+    ToolsFixture f;
+    Keyboard kb(f.services(), f.fontList());
+    kb.SetupKeyboard(f.indexOf(family), family, points);
+    if (shifted)
+        kb.ShowShiftedKeys();
+    KeyboardPicture *picture = kb.keyboardPicture();
+    std::array<QString, KeyboardLayout::kKeys> captions;
+    for (int key = 0; key < KeyboardLayout::kKeys; ++key)
+        captions[key] = picture->caption(key);
+    const QImage withCaptions = render(picture, picture->rect());
+    picture->setCaptions({});
+    const QImage blank = render(picture, picture->rect());
+    for (int key = 0; key < KeyboardLayout::kKeys; ++key) {
+        const QRect face = picture->keyLabelRect(key);
+        const QSize shown = difference(withCaptions.copy(face), blank.copy(face)).size();
+        // A character larger than the face cannot show whole; it fills the face instead.
+        const QSize ink = inkOf(picture->labelFont(), captions[key]);
+        const QSize expected = ink.boundedTo(face.size());
+        // Placed at another fraction of a pixel, antialiasing may tint a pixel more or less.
+        const auto near = [](int shown, int expected) { return std::abs(shown - expected) <= 1; };
+        QVERIFY2(near(shown.width(), expected.width()) && near(shown.height(), expected.height()),
+                 qPrintable(QStringLiteral("\"%1\" shows %2x%3 of %4x%5 on a face of %6x%7")
+                                .arg(captions[key])
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(ink.width())
+                                .arg(ink.height())
+                                .arg(face.width())
+                                .arg(face.height())));
+    }
 }
 
 void TestKeyboard::missingGlyphIsTheFontsOwn()

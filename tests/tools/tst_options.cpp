@@ -21,6 +21,7 @@
 #include "widgets/Twips.h"
 
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,6 +31,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -117,6 +119,8 @@ private Q_SLOTS:
     void fontMapColours_data();
     void fontMapColours();
     void sampleRow();
+    void sampleCellsKeepTheSizeOneFont_data();
+    void sampleCellsKeepTheSizeOneFont();
     void sampleHighlightAndGrid();
     void startupMapBrowse();
     void startupMapTickedWithoutMap();
@@ -373,7 +377,7 @@ void TestOptions::fontDialog()
     QVERIFY(c.OTextZoom->font().underline());
     QCOMPARE(c.OTBSample->font().family(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(c.OCharButton->cellFont().family(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(c.OCharButton->cellFont().pointSize(), 22);
+    QCOMPARE(c.OCharButton->cellFont().pointSize(), 10); // the size-1 map's, whatever the size
     QVERIFY(!c.OCharButton->cellFont().underline());
     QCOMPARE(c.OTBFColorName->text(), QStringLiteral("Blue"));
     QCOMPARE(d->chosen().TBFontColorIndex, 9);
@@ -692,6 +696,37 @@ void TestOptions::sampleRow()
     QCOMPARE(d->chosen().OFMapStart, 35);
 }
 
+void TestOptions::sampleCellsKeepTheSizeOneFont_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("8") << 8;
+    QTest::newRow("10") << 10;
+    QTest::newRow("34, a first run at 1920 pixels") << 34;
+    QTest::newRow("36") << 36;
+}
+
+void TestOptions::sampleCellsKeepTheSizeOneFont()
+{
+    // The row shows the FontMap at size 1: its cells are that map's, and so is their font size,
+    // while the TextBoard sample above takes the chosen size.
+    QFETCH(int, size);
+    const auto d = open();
+    const OptionsControls &c = d->controls();
+    c.OFontSizeSlider->setValue(size);
+    QCOMPARE(c.OTBSample->font().pointSize(), size);
+    FontMapSampleRow *row = c.OCharButton;
+    QCOMPARE(row->cellFont().pointSize(), 10);
+    // Every letter of the row stands inside its cell's border lines.
+    c.OCharButtonScroll->setValue(77); // M to Y
+    const QFontMetrics metrics(row->cellFont());
+    for (int i = 0; i < FontMapSampleRow::kCells; ++i) {
+        const QRect inside = row->cellRect(i).adjusted(1, 1, -1, -1);
+        const QString caption = row->cell(i).caption;
+        QVERIFY2(metrics.horizontalAdvance(caption) <= inside.width(), qPrintable(caption));
+        QVERIFY2(metrics.height() <= inside.height(), qPrintable(caption));
+    }
+}
+
 void TestOptions::sampleHighlightAndGrid()
 {
     const auto d = open();
@@ -817,6 +852,19 @@ void TestOptions::toolTips()
     QCOMPARE(c.ChgFont->toolTip(), tip("Change font"));
     QCOMPARE(c.cmdOK->toolTip(), tip("Ok"));
     QCOMPARE(c.OCharButton->toolTip(), tip("FontMap sample"));
+    // Over the marker the row shows the marker's own tip; the cells around it the row's.
+    FontMapSampleRow *row = c.OCharButton;
+    const auto shownAt = [row](const QPoint &pos) {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, pos, row->mapToGlobal(pos));
+        QCoreApplication::sendEvent(row, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    d->show();
+    QVERIFY(row->markerCell() >= 0);
+    QCOMPARE(shownAt(row->markerRect().center()), tip("Selected zoom character"));
+    QCOMPARE(shownAt(row->cellRect(row->markerCell() == 0 ? 1 : 0).center()), tip("FontMap sample"));
+    QToolTip::hideText();
     QCOMPARE(c.OFMapHilite->toolTip(), tip("Check to show FontMap mouse hightlight"));
     QCOMPARE(c.ODisplayCD->text(), QStringLiteral("\"Text Copied to Clipboard\" Confirmation"));
     QCOMPARE(c.OCurrentFont->toolTip(), QString());

@@ -7,7 +7,7 @@ namespace ScreenDefaults {
 Sizes forScreenWidth(int w)
 {
     if (w <= 800)
-        return {1, 10};
+        return kDesigned;
     if (w <= 1024)
         return {4, 14};
     if (w <= 1280)

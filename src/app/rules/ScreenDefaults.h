@@ -9,6 +9,9 @@ struct Sizes
     int textBoardFontSize;
 };
 
+// A screen of 800 pixels or less: the FontMap as designed, step 1, and the font size for its cells.
+inline constexpr Sizes kDesigned{1, 10};
+
 // The FontMap size step and TextBoard font size for a screen width in pixels.
 Sizes forScreenWidth(int screenWidth);
 

@@ -1,6 +1,11 @@
 #include "fontmap/rules/QcmFormat.h"
 
+#include "fontmap/rules/FontSizeRules.h"
+
+#include <QLocale>
+
 #include <bitset>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -76,28 +81,21 @@ private:
     const char *m_end;
 };
 
-// An optional sign and decimal digits that fit 32 bits.
+// A decimal number, with a fraction or an exponent if written so, read into the field's 32-bit
+// whole number as numeric text is: to the nearest, a half to the even one. Nothing for text that
+// is not a number or a number beyond 32 bits.
 std::optional<qint32> toNumber(const QByteArray &text)
 {
-    qsizetype i = 0;
-    const bool negative = !text.isEmpty() && text.front() == '-';
-    if (!text.isEmpty() && (text.front() == '-' || text.front() == '+'))
-        ++i;
-    if (i == text.size())
+    bool ok = false;
+    const double value = QLocale::c().toDouble(QString::fromLatin1(text), &ok);
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text.at(i);
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > qint64(std::numeric_limits<qint32>::max()) + 1)
-            return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value > std::numeric_limits<qint32>::max())
+    // The halves at the ends round to the even neighbour: -2^31 - 0.5 fits, 2^31 - 0.5 does not.
+    constexpr double kLowest = double(std::numeric_limits<qint32>::min()) - 0.5;
+    constexpr double kBeyond = double(std::numeric_limits<qint32>::max()) + 0.5;
+    if (value < kLowest || value >= kBeyond)
         return std::nullopt;
-    return qint32(value);
+    return qint32(FontSizeRules::roundHalfEven(value));
 }
 
 QcmFormat::ReadResult refuse(QString reason)

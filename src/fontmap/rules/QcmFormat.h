@@ -18,8 +18,8 @@ using CustomMapCells = std::array<quint8, 224>;
 // The reader takes the bytes as a stream of fields separated by commas and line ends
 // (CR LF, CR or LF), two fields to a record: a number and a text. A text field is the
 // text between its quotes, or an unquoted text up to the next separator; a number field
-// is an optional sign and decimal digits. Blanks around a field are skipped. Data after
-// the 224th record is not looked at.
+// is a decimal number ("5", "+5", "5.0", "5E0"), taken as the nearest whole number, a half to
+// the even one. Blanks around a field are skipped. Data after the 224th record is not looked at.
 namespace QcmFormat {
 
 // A written map is about 2.3 KB; nothing longer than this is taken for one.

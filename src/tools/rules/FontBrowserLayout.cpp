@@ -29,6 +29,13 @@ constexpr double kMinHeightBelowPlateTop = 235;
 constexpr double kMinWidthRightOfPlate = 390;
 constexpr double kScreenMargin = 10;
 
+// A scrolled sheet moves towards its start by the viewport's growth, never beyond it: the bar's
+// value (the sheet's distance from its start) less the growth, and not below 0.
+int scrolledBack(int value, double growth)
+{
+    return std::max(0, int(std::lround(value - growth)));
+}
+
 } // namespace
 
 FontBrowserLayout::FontBrowserLayout(double twipsPerPixelX, double twipsPerPixelY)
@@ -103,6 +110,8 @@ void FontBrowserLayout::layOutVertically(int outerHeight, double innerHeight)
     m_c.splitBar.setHeight(std::max(0.0, list - py(kSplitBarShorter)));
     m_c.plateHolder.setHeight(std::max(0.0, list + py(kPlateTaller)));
     placeBars();
+    if (outerHeight > m_prevFormHeight)
+        m_v.value = scrolledBack(m_v.value, outerHeight - m_prevFormHeight);
     fitVRange(false);
 
     m_c.okButton.moveTop(m_c.plateHolder.bottom() + py(kButtonsBelowPlate));
@@ -113,10 +122,12 @@ void FontBrowserLayout::layOutHorizontally(int outerWidth, double innerWidth, co
 {
     m_c.plateHolder.setWidth(std::max(0.0, innerWidth - m_c.splitBar.right() - px(kPlateRightMargin)));
     placeBars();
-    if (outerWidth < m_prevFormWidth)
+    if (outerWidth < m_prevFormWidth) {
         shrinkNameLabel(outerWidth, labelWidth);
-    else
+    } else {
+        m_h.value = scrolledBack(m_h.value, outerWidth - m_prevFormWidth);
         growNameLabel(outerWidth, labelWidth);
+    }
     fitHRange(false);
 
     m_c.okButton.moveLeft(outerWidth - m_c.okButton.width() - px(kOkFromRight));
@@ -150,10 +161,12 @@ bool FontBrowserLayout::dragSplitBar(double x, int outerWidth, double innerWidth
     m_c.plateHolder.setLeft(m_c.plateHolder.left() + delta);
     m_c.summaryFrame.setWidth(m_c.summaryFrame.width() + delta);
     placeBars();
-    if (delta < 0)
+    if (delta < 0) {
+        m_h.value = scrolledBack(m_h.value, -delta);
         growNameLabel(outerWidth, labelWidth);
-    else
+    } else {
         shrinkNameLabel(outerWidth, labelWidth);
+    }
     fitHRange(false);
     // The viewport moved: the window may not be narrowed beyond it any more. The window does not
     // grow for it, though; the drag's margin already keeps the viewport on screen.

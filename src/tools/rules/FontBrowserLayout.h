@@ -68,13 +68,15 @@ public:
     void recordFormSize(int outerWidth, int outerHeight);
 
     // The window was resized to these sizes (outer in twips, inner in twips). Lays out the
-    // directions whose outer size changed since the last time, then records the size.
+    // directions whose outer size changed since the last time, then records the size. A window
+    // that grows shows more of a scrolled sheet: the sheet moves by the growth towards its start.
     void resize(int outerWidth, int outerHeight, double innerWidth, double innerHeight, const LabelWidth &labelWidth);
 
     // The pointer moved to x (twips, within the bar) while the left button held it. False when
     // the move was refused: the bar would come within 242 pixels of either inner edge, or it
     // moved by less than 5 twips. A move recomputes the content minimum from the viewport's new
-    // place, but never beyond the window's present width.
+    // place, but never beyond the window's present width. Moved left, it moves a scrolled sheet
+    // right by as much, as a wider window does.
     bool dragSplitBar(double x, int outerWidth, double innerWidth, const LabelWidth &labelWidth);
 
     // Fits the name label after its text changed: grows it point by point while its right edge
