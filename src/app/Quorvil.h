@@ -2,8 +2,8 @@
 
 #include "app/QuorvilControls.h"
 #include "app/rules/MainState.h"
-#include "app/rules/Settings.h"
 #include "app/rules/Toggles.h"
+#include "core/Settings.h"
 #include "fontmap/rules/CurrentCustomMap.h"
 #include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/ViewSettings.h"

@@ -3,7 +3,7 @@
 // of that design times 15.
 #include "app/QuorvilControls.h"
 
-#include "app/rules/SettingsLayout.h"
+#include "core/SettingsLayout.h"
 
 #include "widgets/ActionCollection.h"
 #include "widgets/CaptionedValues.h"

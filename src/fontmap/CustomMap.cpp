@@ -1,11 +1,8 @@
 #include "fontmap/CustomMap.h"
 
-#include "widgets/TagToolTips.h"
-#include "widgets/Message.h"
-#include "widgets/ModalDialog.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/GlobalDeclarations.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/CharacterList.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
@@ -19,6 +16,9 @@
 #include "platform/FontCatalog.h"
 #include "platform/QcmFile.h"
 #include "platform/Services.h"
+#include "widgets/Message.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/TagToolTips.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,7 +1,6 @@
 #include "fontmap/FontChoice.h"
 
-#include "widgets/Message.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/SizeNumberEdit.h"
@@ -9,6 +8,7 @@
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
+#include "widgets/Message.h"
 #include "widgets/StateBinding.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "textboard/FindCommands.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/RichTextBox.h"
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"

@@ -1,8 +1,8 @@
 #include "tools/OptionsTextBoardTab.h"
 
-#include "app/rules/QBColors.h"
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/QBColors.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CommonDialog.h"

@@ -1,6 +1,6 @@
 #include "tools/OptionsViewsTab.h"
 
-#include "app/rules/Settings.h"
+#include "core/Settings.h"
 #include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "fontmap/rules/ViewSettings.h"

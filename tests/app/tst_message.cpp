@@ -2,9 +2,9 @@
 #include "support/TestMain.h"
 #include "fontmap/rules/FontMapColors.h"
 
+#include "core/GlobalDeclarations.h"
 #include "widgets/Message.h"
 #include "widgets/Twips.h"
-#include "app/rules/GlobalDeclarations.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "widgets/MainMenu.h"
-#include "app/rules/RegistryFunctions.h"
 #include "app/rules/ScreenDefaults.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
+#include "widgets/MainMenu.h"
 
 #include <QAction>
 #include <QDir>

@@ -7,15 +7,15 @@
 #include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
-#include "widgets/ColorResolve.h"
-#include "widgets/MainMenu.h"
-#include "widgets/ToolBar.h"
-#include "app/rules/FileNames.h"
-#include "app/rules/QBColors.h"
+#include "core/FileNames.h"
+#include "core/QBColors.h"
 #include "fontmap/rules/Charset.h"
 #include "platform/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
+#include "widgets/ToolBar.h"
 
 #include <QAction>
 #include <QComboBox>

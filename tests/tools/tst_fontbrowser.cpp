@@ -2,8 +2,8 @@
 #include "support/TestMain.h"
 #include "support/ToolsFixture.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FontNameBox.h"
 #include "tools/FlatScrollBar.h"
 #include "tools/FontBrowser.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fontmap/rules/FontRecordsTable.h"
+#include "core/FontRecordsTable.h"
 
 class FontMapColors;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rules/RegistryFunctions.h"
+#include "core/RegistryFunctions.h"
 
 #include <QList>
 #include <QVariant>

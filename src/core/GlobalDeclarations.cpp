@@ -1,4 +1,4 @@
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 
 GlobalDeclarations &globals()
 {

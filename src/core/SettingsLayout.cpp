@@ -1,6 +1,6 @@
-#include "app/rules/SettingsLayout.h"
+#include "core/SettingsLayout.h"
 
-#include "app/rules/RegistryFunctions.h"
+#include "core/RegistryFunctions.h"
 
 #include <algorithm>
 #include <limits>

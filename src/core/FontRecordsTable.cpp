@@ -1,4 +1,4 @@
-#include "fontmap/rules/FontRecordsTable.h"
+#include "core/FontRecordsTable.h"
 
 FontRecordSource::FontRecordSource(QString faceName, Reader reader)
     : m_faceName(std::move(faceName))

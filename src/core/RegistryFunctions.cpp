@@ -1,7 +1,7 @@
-#include "app/rules/RegistryFunctions.h"
+#include "core/RegistryFunctions.h"
 
-#include "app/rules/FileNames.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "core/FileNames.h"
+#include "core/GlobalDeclarations.h"
 
 #include <QLocale>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "fontmap/rules/FontRecords.h"
+#include "core/FontRecords.h"
 
 QVariant LogFontRecord::row(int r) const
 {

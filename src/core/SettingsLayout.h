@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/Settings.h"
+#include "core/RegistryFunctions.h"
+#include "core/Settings.h"
 
 #include <QList>
 #include <QString>

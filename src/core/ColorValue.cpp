@@ -1,4 +1,4 @@
-#include "app/rules/ColorValue.h"
+#include "core/ColorValue.h"
 
 QString colorValueText(ColorValue value)
 {

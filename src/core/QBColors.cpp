@@ -1,4 +1,4 @@
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "app/rules/SettingsAccess.h"
+#include "core/SettingsAccess.h"
 
-#include "app/rules/SettingsLayout.h"
+#include "core/SettingsLayout.h"
 
 RegValue SettingsAccess::read(const QString &key, const QString &name)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fontmap/rules/FontRecords.h"
+#include "core/FontRecords.h"
 
 #include <QList>
 #include <QString>
