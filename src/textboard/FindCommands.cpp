@@ -1,7 +1,7 @@
 #include "textboard/FindCommands.h"
 
 #include "core/GlobalDeclarations.h"
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/rules/TextBoardState.h"

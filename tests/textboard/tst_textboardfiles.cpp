@@ -10,7 +10,7 @@
 #include "core/FileNames.h"
 #include "core/QBColors.h"
 #include "fontmap/rules/Charset.h"
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ColorResolve.h"

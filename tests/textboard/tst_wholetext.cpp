@@ -7,7 +7,7 @@
 #include "support/TestMain.h"
 
 #include "core/QBColors.h"
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ColorResolve.h"

@@ -3,7 +3,7 @@
 #include "support/NamedPipe.h"
 #include "support/TestMain.h"
 
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/rules/RtfReader.h"
 
 #include <QDir>

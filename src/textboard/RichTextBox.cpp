@@ -1,4 +1,4 @@
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 
 #include "platform/FileReplace.h"
 #include "platform/ReadOnlyFile.h"
