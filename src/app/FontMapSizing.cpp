@@ -5,7 +5,6 @@
 #include "app/rules/LayoutRules.h"
 #include "app/rules/ScreenDefaults.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "fontmap/rules/MapSizeSteps.h"
 #include "fontmap/rules/ViewSettings.h"
@@ -13,6 +12,7 @@
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/SizeNumberEdit.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 

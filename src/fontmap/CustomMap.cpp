@@ -6,8 +6,6 @@
 #include "fontmap/CharacterList.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/FontNameBox.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/CodeTable.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "fontmap/rules/QcmFormat.h"
@@ -16,8 +14,10 @@
 #include "platform/FontCatalog.h"
 #include "platform/QcmFile.h"
 #include "platform/Services.h"
+#include "widgets/FontNameBox.h"
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
+#include "widgets/SizeNumberEdit.h"
 #include "widgets/TagToolTips.h"
 
 #include <QAction>

@@ -3,13 +3,13 @@
 #include "core/QBColors.h"
 #include "core/Settings.h"
 #include "core/SettingsAccess.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CommonDialog.h"
 #include "platform/FontCatalog.h"
 #include "textboard/TBColorPicker.h"
 #include "tools/OptionsControls.h"
 #include "widgets/ColorResolve.h"
+#include "widgets/SizeNumberEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>

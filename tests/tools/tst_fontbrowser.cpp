@@ -4,11 +4,11 @@
 
 #include "core/GlobalDeclarations.h"
 #include "core/SettingsLayout.h"
-#include "fontmap/FontNameBox.h"
 #include "tools/FlatScrollBar.h"
 #include "tools/FontBrowser.h"
 #include "tools/SampleSheetView.h"
 #include "tools/rules/SampleSheet.h"
+#include "widgets/FontNameBox.h"
 
 #include <QLabel>
 #include <QListWidget>

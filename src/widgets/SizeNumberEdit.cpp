@@ -1,4 +1,4 @@
-#include "fontmap/SizeNumberEdit.h"
+#include "widgets/SizeNumberEdit.h"
 
 #include "fontmap/rules/FontSizeRules.h"
 

@@ -1,4 +1,4 @@
-#include "fontmap/FontNameBox.h"
+#include "widgets/FontNameBox.h"
 
 #include "widgets/Pictures.h"
 
