@@ -10,7 +10,7 @@
 #include <functional>
 
 // Every value of the settings store under Software\Quorvil, in one table: its key, name,
-// type, first-run default, reader, and the member of Settings it is. The settings readers
+// type, first-run default, and the member of Settings it is. The settings readers
 // and writers take the type and the member from here, and the tests compare a first run's
 // store with it.
 namespace SettingsLayout {
@@ -37,7 +37,6 @@ struct Value
     quint32 type;  // REG_SZ or REG_DWORD
     FirstRun firstRun;
     QVariant value;
-    QString readBy;
     // The member of Settings, as stored and back; a number read is held to the member's range
     // and anything unreadable gives 0, False or the empty text. Empty for the values that
     // Settings does not carry (the custom colours, the Temp values).
