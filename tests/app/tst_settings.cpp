@@ -4,6 +4,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 #include "app/rules/RegistryFunctions.h"
 #include "app/rules/ScreenDefaults.h"
@@ -348,7 +349,7 @@ void TestSettings::secondStartAsksNothing()
     QVERIFY(g.start());
     QCOMPARE(driver.count(), 0);
     QCOMPARE(g.window().pos(), QPoint(50, 60));
-    QVERIFY(g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
+    QVERIFY(g.window().commands().isChecked(QStringLiteral("DisplayEW")));
     QCOMPARE(g.state().SizeIndex, 4);
 }
 
