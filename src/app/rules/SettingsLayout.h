@@ -11,8 +11,7 @@
 
 // Every value of the settings store under Software\Quorvil, in one table: its key, name,
 // type, first-run default, and the member of Settings it is. The settings readers
-// and writers take the type and the member from here, and the tests compare a first run's
-// store with it.
+// and writers take the type and the member from here.
 namespace SettingsLayout {
 
 // Where a value's first-run default comes from.
