@@ -4,7 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 #include "platform/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 
@@ -33,7 +33,7 @@ void BenchQufLoad::load()
     QFETCH(QString, text);
     MainWindowFixture f;
     QVERIFY(f.start());
-    f.controls().menu->setChecked(QStringLiteral("DisplayOW"), false);
+    f.window().commands().setChecked(QStringLiteral("DisplayOW"), false);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("full.quf"));
     RichTextBox twin;
