@@ -3,7 +3,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 #include "fontmap/FontMapGrid.h"
 
 #include <QPaintEvent>
@@ -38,9 +38,9 @@ void BenchHover::hoverAllCells()
 {
     MainWindowFixture f;
     QVERIFY(f.start());
-    f.controls().menu->setChecked(QStringLiteral("FMHiLite"), true);
+    f.window().commands().setChecked(QStringLiteral("FMHiLite"), true);
     for (const char *view : {"ViewZoom", "ViewCode", "ViewKS"})
-        f.controls().menu->setChecked(QString::fromLatin1(view), true);
+        f.window().commands().setChecked(QString::fromLatin1(view), true);
     FontMapGrid *grid = f.controls().FMapContainer;
     grid->repaint();
 

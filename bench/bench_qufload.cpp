@@ -6,7 +6,7 @@
 
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -33,7 +33,7 @@ void BenchQufLoad::load()
     QFETCH(QString, text);
     MainWindowFixture f;
     QVERIFY(f.start());
-    f.controls().menu->setChecked(QStringLiteral("DisplayOW"), false);
+    f.window().commands().setChecked(QStringLiteral("DisplayOW"), false);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("full.quf"));
     RichTextBox twin;

@@ -71,8 +71,6 @@ public:
     FontChoice &fontChoice() { return *m_fontChoice; }
     TextBoardFormat &textBoardFormat() { return *m_tbFormat; }
     MainLayout &layout() { return *m_layout; }
-    FontMapSizing &mapSizing() { return *m_sizing; }
-    FontMapViews &mapViews() { return *m_mapViews; }
 
     // The window's outer size in twips, as a classic window counted it (caption, menu bar and
     // borders included). The layout rules place the regions in the client area under the menu

@@ -223,11 +223,6 @@ QList<SettingWrite> SettingsStore::tbSettings(const Settings &settings) const
     return writes;
 }
 
-void SettingsStore::SaveTBSettings(const Settings &settings)
-{
-    m_settings.writeMany(tbSettings(settings));
-}
-
 QList<SettingWrite> SettingsStore::lastSettings(const Settings &settings, bool withPlacement) const
 {
     QList<SettingWrite> writes;

@@ -55,8 +55,6 @@ public:
     ~SettingsStore();
 
     LoadResult LoadSettings(Settings &settings, const Screen &screen);
-    // The defaults for the next start: TextBoard, FontMap, views and options.
-    void SaveTBSettings(const Settings &settings);
     // At every exit: recent files (from `recent`, merged with the store's), FontMap size,
     // bands, folders and the window's size, and its place unless `withPlacement` is false (a
     // minimised or maximised window).
@@ -72,6 +70,7 @@ private:
     void CreateRegKeys();
     QList<SettingWrite> defaultCustomColors() const;
     QList<SettingWrite> initRegValues(const Settings &settings) const;
+    // The defaults for the next start: TextBoard, FontMap, views and options.
     QList<SettingWrite> tbSettings(const Settings &settings) const;
     QList<SettingWrite> lastSettings(const Settings &settings, bool withPlacement) const;
 

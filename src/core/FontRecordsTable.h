@@ -25,7 +25,6 @@ public:
     const QString &faceName() const { return m_faceName; }
     // Runs the reader on the first call only; the face name of the result is always faceName().
     const FontRecordPair &records() const;
-    bool isRead() const { return m_records.has_value(); }
 
 private:
     QString m_faceName;

@@ -79,59 +79,53 @@ QList<Value> buildLayout()
     using S = Settings;
     const auto s = [](const char *t) { return QString::fromUtf8(t); };
     QList<Value> v;
-    const auto sz = [&](const char *key, const QString &name, F f, const QVariant &value, const char *reader,
-                        const Binding &b = {}) {
-        v.append(Value{s(key), name, REG_SZ, f, value, s(reader), b.get, b.set});
+    const auto sz = [&](const char *key, const QString &name, F f, const QVariant &value, const Binding &b = {}) {
+        v.append(Value{s(key), name, REG_SZ, f, value, b.get, b.set});
     };
-    const auto dw = [&](const char *key, const QString &name, F f, const QVariant &value, const char *reader,
-                        const Binding &b = {}) {
-        v.append(Value{s(key), name, REG_DWORD, f, value, s(reader), b.get, b.set});
+    const auto dw = [&](const char *key, const QString &name, F f, const QVariant &value, const Binding &b = {}) {
+        v.append(Value{s(key), name, REG_DWORD, f, value, b.get, b.set});
     };
 
-    dw("", s("MV"), F::Literal, 300, "nothing", number(&S::MV, 0, kAnyNumber));
-    dw("", s("SV"), F::Literal, 2, "nothing", number(&S::SV, 0, kAnyNumber));
+    dw("", s("MV"), F::Literal, 300, number(&S::MV, 0, kAnyNumber));
+    dw("", s("SV"), F::Literal, 2, number(&S::SV, 0, kAnyNumber));
     for (int i = 1; i <= 9; ++i)
-        sz("MRU", QString::number(i), F::Literal, QString(), "LoadSettings", textElement(&S::FileMRU, i - 1));
+        sz("MRU", QString::number(i), F::Literal, QString(), textElement(&S::FileMRU, i - 1));
     for (int i = 1; i <= 5; ++i)
-        sz("CFMRU", QString::number(i), F::Literal, QString(), "LoadSettings", textElement(&S::CFMRU, i - 1));
+        sz("CFMRU", QString::number(i), F::Literal, QString(), textElement(&S::CFMRU, i - 1));
     for (int i = 1; i <= 40; ++i)
-        dw("CustomColors", QString::number(i), F::CustomColor, i, "LoadSettings (presence), FMColorPalette");
+        dw("CustomColors", QString::number(i), F::CustomColor, i);
     for (int i = 1; i <= 40; ++i)
-        sz("CustomLabels", QString::number(i), F::CustomLabel, i, "LoadSettings (presence), FMColorPalette");
+        sz("CustomLabels", QString::number(i), F::CustomLabel, i);
 
-    sz("TextBoard", s("FontName"), F::TextBoardFont, {}, "LoadTBSettings, Options", text(&S::TBFontName));
-    dw("TextBoard", s("FontSize"), F::ScreenFontSize, {}, "LoadTBSettings, Options", number(&S::TBFontSize, 8, 36));
+    sz("TextBoard", s("FontName"), F::TextBoardFont, {}, text(&S::TBFontName));
+    dw("TextBoard", s("FontSize"), F::ScreenFontSize, {}, number(&S::TBFontSize, 8, 36));
     const char *styles[] = {"Bold", "Italic", "Underline", "Strikeout"};
     for (int i = 0; i < 4; ++i)
-        dw("TextBoard", s(styles[i]), F::Literal, 0, "LoadTBSettings, Options", element(&S::TBFontStyle, i, 0, 1));
-    dw("TextBoard", s("Alignment"), F::Literal, 0, "LoadTBSettings, Options", number(&S::TBAlignment, 0, 2));
-    dw("TextBoard", s("FontColorIndex"), F::Literal, 0, "LoadTBSettings, Options",
-       number(&S::TBFontColorIndex, 0, 15));
-    sz("TextBoard", s("FontColorName"), F::Literal, s("Black"), "LoadTBSettings, Options",
-       text(&S::TBFontColorName));
+        dw("TextBoard", s(styles[i]), F::Literal, 0, element(&S::TBFontStyle, i, 0, 1));
+    dw("TextBoard", s("Alignment"), F::Literal, 0, number(&S::TBAlignment, 0, 2));
+    dw("TextBoard", s("FontColorIndex"), F::Literal, 0, number(&S::TBFontColorIndex, 0, 15));
+    sz("TextBoard", s("FontColorName"), F::Literal, s("Black"), text(&S::TBFontColorName));
 
     // A colour index is a cell of one of the palette's tabs (48, 25 or 40 cells).
-    dw("FontMap", s("ForeColor"), F::DesignedColor, {}, "LoadLastSettings, Options", color(&S::FMForeColor));
-    dw("FontMap", s("BackColor"), F::DesignedColor, {}, "LoadLastSettings, Options", color(&S::FMBackColor));
-    dw("FontMap", s("ForeColorIndex"), F::Literal, 8, "LoadLastSettings, Options", number(&S::FMForeColorIndex, 0, 47));
-    dw("FontMap", s("BackColorIndex"), F::Literal, 5, "LoadLastSettings, Options", number(&S::FMBackColorIndex, 0, 47));
-    sz("FontMap", s("ForeColorName"), F::Literal, s("Window Text"), "LoadLastSettings, Options",
-       text(&S::FMForeColorName));
-    sz("FontMap", s("BackColorName"), F::Literal, s("Window Background"), "LoadLastSettings, Options",
-       text(&S::FMBackColorName));
-    dw("FontMap", s("ForePaletteRef"), F::Literal, 1, "LoadLastSettings, Options", number(&S::FMForePaletteRef, 0, 2));
-    dw("FontMap", s("BackPaletteRef"), F::Literal, 1, "LoadLastSettings, Options", number(&S::FMBackPaletteRef, 0, 2));
-    sz("FontMap", s("Hilite"), F::Literal, s("False"), "LoadLastSettings, Options", onOff(&S::Hilite));
-    dw("FontMap", s("Borders"), F::Literal, 1, "LoadLastSettings, Options", number(&S::Borders, 0, 1));
+    dw("FontMap", s("ForeColor"), F::DesignedColor, {}, color(&S::FMForeColor));
+    dw("FontMap", s("BackColor"), F::DesignedColor, {}, color(&S::FMBackColor));
+    dw("FontMap", s("ForeColorIndex"), F::Literal, 8, number(&S::FMForeColorIndex, 0, 47));
+    dw("FontMap", s("BackColorIndex"), F::Literal, 5, number(&S::FMBackColorIndex, 0, 47));
+    sz("FontMap", s("ForeColorName"), F::Literal, s("Window Text"), text(&S::FMForeColorName));
+    sz("FontMap", s("BackColorName"), F::Literal, s("Window Background"), text(&S::FMBackColorName));
+    dw("FontMap", s("ForePaletteRef"), F::Literal, 1, number(&S::FMForePaletteRef, 0, 2));
+    dw("FontMap", s("BackPaletteRef"), F::Literal, 1, number(&S::FMBackPaletteRef, 0, 2));
+    sz("FontMap", s("Hilite"), F::Literal, s("False"), onOff(&S::Hilite));
+    dw("FontMap", s("Borders"), F::Literal, 1, number(&S::Borders, 0, 1));
     // Steps beyond any screen's largest are held here; the screen's own limit is the loader's.
-    dw("FontMap", s("SizeIndex"), F::ScreenSizeIndex, {}, "LoadLastSettings, Options", number(&S::SizeIndex, 1, 999));
-    sz("FontMap", s("InitMap"), F::Literal, s("False"), "LoadLastSettings, Options", onOff(&S::InitMap));
-    sz("FontMap", s("InitMapPath"), F::Literal, s("None"), "LoadLastSettings, Options", text(&S::InitMapPath));
+    dw("FontMap", s("SizeIndex"), F::ScreenSizeIndex, {}, number(&S::SizeIndex, 1, 999));
+    sz("FontMap", s("InitMap"), F::Literal, s("False"), onOff(&S::InitMap));
+    sz("FontMap", s("InitMapPath"), F::Literal, s("None"), text(&S::InitMapPath));
 
-    sz("Views", s("Zoom"), F::Literal, s("True"), "LoadLastSettings, Options", onOff(&S::ZoomView));
-    sz("Views", s("Code"), F::Literal, s("True"), "LoadLastSettings, Options", onOff(&S::CodeView));
-    sz("Views", s("KeyStroke"), F::Literal, s("True"), "LoadLastSettings, Options", onOff(&S::KeyStrokeView));
-    sz("Views", s("ZoomSize"), F::Literal, s("72"), "LoadLastSettings, Options", numberText(&S::ZoomSize, 8, 72));
+    sz("Views", s("Zoom"), F::Literal, s("True"), onOff(&S::ZoomView));
+    sz("Views", s("Code"), F::Literal, s("True"), onOff(&S::CodeView));
+    sz("Views", s("KeyStroke"), F::Literal, s("True"), onOff(&S::KeyStrokeView));
+    sz("Views", s("ZoomSize"), F::Literal, s("72"), numberText(&S::ZoomSize, 8, 72));
 
     const std::pair<const char *, bool S::*> options[] = {
         {"TXTLoadSet", &S::TXTLoadSet},           {"QUFUnLoadSet", &S::QUFUnLoadSet},
@@ -140,49 +134,44 @@ QList<Value> buildLayout()
         {"ToolTips", &S::ToolTips},
     };
     for (const auto &[option, member] : options)
-        sz("Options", s(option), F::Literal, s("True"), "LoadLastSettings, Options", onOff(member));
-    sz("Options", s("VCPosition"), F::Literal, s("L"), "LoadLastSettings, Options", text(&S::VCPosition));
-    dw("Options", s("ZoomedLetter"), F::Literal, 65, "LoadLastSettings (presence), Options",
-       number(&S::ZoomedLetter, 0, 255));
-    dw("Options", s("OFMapStart"), F::Literal, 60, "LoadLastSettings (presence), Options",
-       number(&S::OFMapStart, 0, 255));
-    sz("Options", s("MaximizeTB"), F::NotWritten, {}, "Options", onOff(&S::MaximizeTB));
+        sz("Options", s(option), F::Literal, s("True"), onOff(member));
+    sz("Options", s("VCPosition"), F::Literal, s("L"), text(&S::VCPosition));
+    dw("Options", s("ZoomedLetter"), F::Literal, 65, number(&S::ZoomedLetter, 0, 255));
+    dw("Options", s("OFMapStart"), F::Literal, 60, number(&S::OFMapStart, 0, 255));
+    sz("Options", s("MaximizeTB"), F::NotWritten, {}, onOff(&S::MaximizeTB));
 
-    dw("CFMEditor", s("ListCols"), F::Literal, 10, "LoadLastSettings (presence), CFMEditor",
-       number(&S::ListCols, 8, 30));
-    dw("CFMEditor", s("ShiftDir"), F::Literal, 0, "LoadLastSettings (presence), CFMEditor, Options",
-       number(&S::ShiftDir, 0, 1));
-    sz("FB", s("SampleText"), F::Literal, s("The Quick Brown Fox Jumped Over the Lazy Dog."),
-       "LoadLastSettings (presence), FontBrowser, Options", text(&S::SampleText));
+    dw("CFMEditor", s("ListCols"), F::Literal, 10, number(&S::ListCols, 8, 30));
+    dw("CFMEditor", s("ShiftDir"), F::Literal, 0, number(&S::ShiftDir, 0, 1));
+    sz("FB", s("SampleText"), F::Literal, s("The Quick Brown Fox Jumped Over the Lazy Dog."), text(&S::SampleText));
 
     // Band widths and window sizes in twips; no screen is wider than this.
     constexpr int kMaxTwips = 1'000'000;
     const int mainBands[] = {945, 6240, 2310, 1230};
     for (int i = 0; i < 4; ++i)
-        dw("Bars", QStringLiteral("MainBand%1Wdth").arg(i + 1), F::Literal, mainBands[i], "LoadLastSettings",
+        dw("Bars", QStringLiteral("MainBand%1Wdth").arg(i + 1), F::Literal, mainBands[i],
            element(&S::MainBandWidth, i, 0, kMaxTwips));
     const int tbBands[] = {1920, 1575, 2055, 1230, 2880};
     for (int i = 0; i < 5; ++i)
-        dw("Bars", QStringLiteral("TBBand%1Wdth").arg(i + 1), F::Literal, tbBands[i], "LoadLastSettings",
+        dw("Bars", QStringLiteral("TBBand%1Wdth").arg(i + 1), F::Literal, tbBands[i],
            element(&S::TBBandWidth, i, 0, kMaxTwips));
-    dw("Bars", s("FMBand1Wdth"), F::Literal, 1635, "LoadLastSettings", element(&S::FMBandWidth, 0, 0, kMaxTwips));
-    dw("Bars", s("FMBand2Wdth"), F::Literal, 5310, "LoadLastSettings", element(&S::FMBandWidth, 1, 0, kMaxTwips));
-    dw("Bars", s("FMBand3Wdth"), F::DesignedSize, {}, "LoadLastSettings", element(&S::FMBandWidth, 2, 0, kMaxTwips));
+    dw("Bars", s("FMBand1Wdth"), F::Literal, 1635, element(&S::FMBandWidth, 0, 0, kMaxTwips));
+    dw("Bars", s("FMBand2Wdth"), F::Literal, 5310, element(&S::FMBandWidth, 1, 0, kMaxTwips));
+    dw("Bars", s("FMBand3Wdth"), F::DesignedSize, {}, element(&S::FMBandWidth, 2, 0, kMaxTwips));
 
-    dw("Last", s("FormTop"), F::CenteredWindow, {}, "LoadLastSettings", number(&S::FormTop, -kMaxTwips, kMaxTwips));
-    dw("Last", s("FormLeft"), F::CenteredWindow, {}, "LoadLastSettings", number(&S::FormLeft, -kMaxTwips, kMaxTwips));
-    dw("Last", s("FormHeight"), F::DesignedSize, {}, "LoadLastSettings", number(&S::FormHeight, 0, kMaxTwips));
-    dw("Last", s("FormWidth"), F::DesignedSize, {}, "LoadLastSettings", number(&S::FormWidth, 0, kMaxTwips));
+    dw("Last", s("FormTop"), F::CenteredWindow, {}, number(&S::FormTop, -kMaxTwips, kMaxTwips));
+    dw("Last", s("FormLeft"), F::CenteredWindow, {}, number(&S::FormLeft, -kMaxTwips, kMaxTwips));
+    dw("Last", s("FormHeight"), F::DesignedSize, {}, number(&S::FormHeight, 0, kMaxTwips));
+    dw("Last", s("FormWidth"), F::DesignedSize, {}, number(&S::FormWidth, 0, kMaxTwips));
     const std::pair<const char *, QString S::*> folders[] = {
         {"LFLoadPath", &S::LFLoadPath}, {"LFSavePath", &S::LFSavePath},
         {"LMLoadPath", &S::LMLoadPath}, {"LMSavePath", &S::LMSavePath}};
     for (const auto &[path, member] : folders)
-        sz("Last", s(path), F::DocumentsFolder, {}, "LoadLastSettings", text(member));
+        sz("Last", s(path), F::DocumentsFolder, {}, text(member));
 
     for (const char *temp : {"TBFColorIndex", "FMFPaletteRef", "FMBPaletteRef", "FMFColorIndex", "FMBColorIndex"})
-        dw("Temp", s(temp), F::NotWritten, {}, "nothing");
+        dw("Temp", s(temp), F::NotWritten, {});
     for (const char *temp : {"FMFColorName", "FMBColorName"})
-        sz("Temp", s(temp), F::NotWritten, {}, "nothing");
+        sz("Temp", s(temp), F::NotWritten, {});
     return v;
 }
 

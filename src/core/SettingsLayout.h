@@ -10,9 +10,8 @@
 #include <functional>
 
 // Every value of the settings store under Software\Quorvil, in one table: its key, name,
-// type, first-run default, reader, and the member of Settings it is. The settings readers
-// and writers take the type and the member from here, and the tests compare a first run's
-// store with it.
+// type, first-run default, and the member of Settings it is. The settings readers
+// and writers take the type and the member from here.
 namespace SettingsLayout {
 
 // Where a value's first-run default comes from.
@@ -37,7 +36,6 @@ struct Value
     quint32 type;  // REG_SZ or REG_DWORD
     FirstRun firstRun;
     QVariant value;
-    QString readBy;
     // The member of Settings, as stored and back; a number read is held to the member's range
     // and anything unreadable gives 0, False or the empty text. Empty for the values that
     // Settings does not carry (the custom colours, the Temp values).

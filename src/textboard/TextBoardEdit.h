@@ -52,7 +52,6 @@ public:
     // A read-only box shows its caret and lets the keys and the mouse move it and select,
     // as a preview does; nothing typed, pasted, dropped or undone changes its text (code
     // still sets it).
-    bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
 
     // The alignment codes of the classic box: 0 left, 1 right, 2 centre.

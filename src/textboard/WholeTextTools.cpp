@@ -23,10 +23,6 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace {
-
-} // namespace
-
 WholeTextTools::WholeTextTools(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
                                const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
                                const Parts &parts, QObject *parent)

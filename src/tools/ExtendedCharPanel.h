@@ -29,7 +29,6 @@ public:
     const QFont &labelFont() const { return m_labels.font(); }
     void setLabelFont(const QFont &font);
     void setToolTipsShown(bool on);
-    bool toolTipsShown() const { return m_toolTips; }
 
     QRect cellRect(int i) const;
     // The place under the point, 0 for none.

@@ -45,7 +45,6 @@ public:
     ColorValue containerColor() const { return m_containerColor; }
     void setContainerColor(ColorValue color);
 
-    bool toolTipsShown() const { return m_toolTipsShown; }
     void setToolTipsShown(bool shown) { m_toolTipsShown = shown; }
     // What hovering the cell shows: its name while tooltips are shown, nothing otherwise.
     QString cellToolTip(int cell) const { return m_toolTipsShown ? name(cell) : QString(); }

@@ -15,14 +15,12 @@ public:
 
     int addBand(QWidget *child, double widthTwips);
     int bandCount() const { return int(m_bands.size()); }
-    QWidget *bandChild(int band) const { return m_bands[band - 1].child; }
 
     double bandWidth(int band) const { return m_bands[band - 1].width; }
     void setBandWidth(int band, double widthTwips);
     bool isBandVisible(int band) const { return m_bands[band - 1].visible; }
     void setBandVisible(int band, bool visible);
     // The one band property the height-change handlers switch off.
-    bool bandNewRow(int band) const { return m_bands[band - 1].newRow; }
     void setBandNewRow(int band, bool newRow) { m_bands[band - 1].newRow = newRow; }
 
 Q_SIGNALS:

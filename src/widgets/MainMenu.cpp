@@ -98,30 +98,6 @@ QMenu *MainMenu::menu(const QString &name)
     return m_menus.value(name);
 }
 
-bool MainMenu::isChecked(const QString &name) const
-{
-    QAction *a = item(name);
-    return a && a->isChecked();
-}
-
-void MainMenu::setChecked(const QString &name, bool checked)
-{
-    if (QAction *a = item(name))
-        a->setChecked(checked);
-}
-
-bool MainMenu::isEnabled(const QString &name) const
-{
-    QAction *a = item(name);
-    return a && a->isEnabled();
-}
-
-void MainMenu::setEnabled(const QString &name, bool enabled)
-{
-    if (QAction *a = item(name))
-        a->setEnabled(enabled);
-}
-
 void MainMenu::setVisible(const QString &name, bool visible)
 {
     if (QAction *a = item(name))

@@ -48,10 +48,8 @@ public:
     // was ever opened.
     QList<QAction *> entries(const QString &menuName) const { return m_entries.value(menuName); }
 
-    bool isChecked(const QString &name) const;
-    void setChecked(const QString &name, bool checked);
-    bool isEnabled(const QString &name) const;
-    void setEnabled(const QString &name, bool enabled);
+    // Items and separators the window shows or hides (recent files, the views' items); the
+    // items' checked and enabled states are their commands'.
     void setVisible(const QString &name, bool visible);
 
 private:

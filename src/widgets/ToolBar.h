@@ -28,7 +28,6 @@ public:
     QAction *addWidgetButton(const QString &key, const QString &tag, QWidget *widget);
 
     QAction *button(const QString &key) const;
-    bool hasButton(const QString &key) const { return button(key) != nullptr; }
     QStringList keys() const;
 
     int value(const QString &key) const;

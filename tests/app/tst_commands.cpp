@@ -188,34 +188,34 @@ void TestCommands::buttonAndItemShareState()
     QFETCH(QString, key);
     QFETCH(QString, command);
     ToolBar *bar = m_f->window().findChild<ToolBar *>(toolbar);
-    MainMenu *menu = m_f->controls().menu;
+    const ActionCollection &commands = m_f->window().commands();
     for (bool enabled : {false, true, false}) {
         bar->setButtonEnabled(key, enabled);
-        QCOMPARE(menu->isEnabled(command), enabled);
-        menu->setEnabled(command, !enabled);
+        QCOMPARE(commands.isEnabled(command), enabled);
+        commands.setEnabled(command, !enabled);
         QCOMPARE(bar->isButtonEnabled(key), !enabled);
     }
-    if (!menu->item(command)->isCheckable())
+    if (!commands.action(command)->isCheckable())
         return;
     for (int pressed : {1, 0, 1}) {
         bar->setValue(key, pressed);
-        QCOMPARE(menu->isChecked(command), pressed == 1);
+        QCOMPARE(commands.isChecked(command), pressed == 1);
     }
     for (bool checked : {false, true}) {
-        menu->setChecked(command, checked);
+        commands.setChecked(command, checked);
         QCOMPARE(bar->value(key), checked ? 1 : 0);
     }
 }
 
 void TestCommands::choicesAreExclusive()
 {
-    MainMenu *menu = m_f->controls().menu;
+    const ActionCollection &commands = m_f->window().commands();
     for (const QStringList &choice : {QStringList{s("AlignLeft"), s("AlignCenter"), s("AlignRight")},
                                       QStringList{s("VCOnL"), s("VCOnR")}}) {
         for (const QString &chosen : choice) {
-            menu->setChecked(chosen, true);
+            commands.setChecked(chosen, true);
             for (const QString &other : choice)
-                QCOMPARE(menu->isChecked(other), other == chosen);
+                QCOMPARE(commands.isChecked(other), other == chosen);
         }
     }
 }
@@ -234,13 +234,13 @@ void TestCommands::menuByShortcutShowsTheButtons()
     QTRY_VERIFY(QApplication::activePopupWidget());
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("ItemEdit"));
     ToolBar *edit = toolbar("TextEditTB");
-    MainMenu *menu = m_f->controls().menu;
+    const ActionCollection &commands = m_f->window().commands();
     for (const auto &[item, key] : {std::pair{"EditCut", "Cut"}, {"EditCopy", "Copy"}, {"EditPaste", "Paste"},
                                     {"EditFind", "Find"}}) {
-        QCOMPARE(menu->isEnabled(s(item)), edit->isButtonEnabled(s(key)));
-        QCOMPARE(menu->isChecked(s(item)), edit->value(s(key)) == 1);
+        QCOMPARE(commands.isEnabled(s(item)), edit->isButtonEnabled(s(key)));
+        QCOMPARE(commands.isChecked(s(item)), edit->value(s(key)) == 1);
     }
-    QVERIFY(menu->isChecked(s("EditFind")));
+    QVERIFY(commands.isChecked(s("EditFind")));
     QApplication::activePopupWidget()->close();
 }
 
@@ -251,7 +251,7 @@ void TestCommands::saveShortcutOnAnEmptyBoard()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     TextBoardEdit *board = m_f->controls().TextBoard;
     board->setFocus();
-    QVERIFY(!m_f->controls().menu->isEnabled(s("FileSave")));
+    QVERIFY(!m_f->window().commands().isEnabled(s("FileSave")));
     QTest::keyClick(board, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_f->dialog.shown().size(), 0);
     QCOMPARE(board->length(), 0);

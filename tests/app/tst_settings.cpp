@@ -7,6 +7,8 @@
 #include "app/rules/ScreenDefaults.h"
 #include "core/RegistryFunctions.h"
 #include "core/SettingsLayout.h"
+#include "platform/FontSubstitute.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
 #include <QAction>
@@ -15,12 +17,138 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QtEndian>
 
 namespace {
 
-QString path(const SettingsLayout::Value &v)
+// One value of the store: a number (REG_DWORD) or a text (REG_SZ); no value when only its type
+// is fixed here (the custom colours, whose table is the palette's).
+struct Stored
 {
-    return SettingsLayout::keyPath(v.key);
+    QString key; // below Software\Quorvil; empty for the root
+    QString name;
+    quint32 type;
+    QVariant value;
+};
+
+QString where(const Stored &v)
+{
+    return v.key + QLatin1Char('\\') + v.name;
+}
+
+// A value as the store file writes it, with a number's decimal, for a failure that shows
+// both sides.
+QString shownNumber(quint32 n)
+{
+    return QStringLiteral("dword:%1 (%2)").arg(n, 8, 16, QLatin1Char('0')).arg(qint32(n));
+}
+
+QString shownText(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString shown(const RegData &data)
+{
+    if (data.type == REG_DWORD && data.bytes.size() == 4)
+        return shownNumber(qFromLittleEndian<quint32>(data.bytes.constData()));
+    if (data.type == REG_SZ)
+        return shownText(QString::fromUtf8(data.bytes));
+    return QStringLiteral("type %1, %2 bytes").arg(data.type).arg(data.bytes.size());
+}
+
+QString shown(const Stored &v)
+{
+    return v.type == REG_DWORD ? shownNumber(quint32(v.value.toLongLong())) : shownText(v.value.toString());
+}
+
+// Every value a first run writes, each with its first-run default written out here rather than
+// taken from the settings table, so that a wrong default in the table shows: on a screen whose
+// first-run sizes are `sizeIndex` and `fontSize` and whose work area is `area` (twips). The
+// window's designed size is 780 x 592 pixels and its FontMap container 761 pixels wide, at 15
+// twips a pixel.
+QList<Stored> firstRunStore(int sizeIndex, int fontSize, const QSizeF &area)
+{
+    QList<Stored> v;
+    const auto dw = [&](const char *key, const QString &name, const QVariant &n) {
+        v.append({QString::fromLatin1(key), name, REG_DWORD, n});
+    };
+    const auto sz = [&](const char *key, const QString &name, const QVariant &text) {
+        v.append({QString::fromLatin1(key), name, REG_SZ, text});
+    };
+    const auto n = [](int i) { return QString::number(i); };
+    const auto s = [](const char *t) { return QString::fromLatin1(t); };
+    const QVariant any;
+
+    dw("", s("MV"), 300);
+    dw("", s("SV"), 2);
+    for (int i = 1; i <= 9; ++i)
+        sz("MRU", n(i), QString());
+    for (int i = 1; i <= 5; ++i)
+        sz("CFMRU", n(i), QString());
+    for (int i = 1; i <= 40; ++i)
+        dw("CustomColors", n(i), any);
+    for (int i = 1; i <= 40; ++i)
+        sz("CustomLabels", n(i), any);
+
+    // Arial, or the family that stands in for it where it is not installed.
+    sz("TextBoard", s("FontName"), substituteFamily(s("Arial")));
+    dw("TextBoard", s("FontSize"), fontSize);
+    for (const char *style : {"Bold", "Italic", "Underline", "Strikeout"})
+        dw("TextBoard", s(style), 0);
+    dw("TextBoard", s("Alignment"), 0);
+    dw("TextBoard", s("FontColorIndex"), 0);
+    sz("TextBoard", s("FontColorName"), s("Black"));
+
+    dw("FontMap", s("ForeColor"), 0x80000008u);
+    dw("FontMap", s("BackColor"), 0x80000005u);
+    dw("FontMap", s("ForeColorIndex"), 8);
+    dw("FontMap", s("BackColorIndex"), 5);
+    sz("FontMap", s("ForeColorName"), s("Window Text"));
+    sz("FontMap", s("BackColorName"), s("Window Background"));
+    dw("FontMap", s("ForePaletteRef"), 1);
+    dw("FontMap", s("BackPaletteRef"), 1);
+    sz("FontMap", s("Hilite"), s("False"));
+    dw("FontMap", s("Borders"), 1);
+    dw("FontMap", s("SizeIndex"), sizeIndex);
+    sz("FontMap", s("InitMap"), s("False"));
+    sz("FontMap", s("InitMapPath"), s("None"));
+
+    for (const char *view : {"Zoom", "Code", "KeyStroke"})
+        sz("Views", s(view), s("True"));
+    sz("Views", s("ZoomSize"), s("72"));
+
+    for (const char *option :
+         {"TXTLoadSet", "QUFUnLoadSet", "CopyDialog", "ExitWarning", "OverwriteWarning", "ColorScheme", "ToolTips"})
+        sz("Options", s(option), s("True"));
+    sz("Options", s("VCPosition"), s("L"));
+    dw("Options", s("ZoomedLetter"), 65);
+    dw("Options", s("OFMapStart"), 60);
+
+    dw("CFMEditor", s("ListCols"), 10);
+    dw("CFMEditor", s("ShiftDir"), 0);
+    sz("FB", s("SampleText"), s("The Quick Brown Fox Jumped Over the Lazy Dog."));
+
+    const int mainBands[] = {945, 6240, 2310, 1230};
+    for (int i = 0; i < 4; ++i)
+        dw("Bars", QStringLiteral("MainBand%1Wdth").arg(i + 1), mainBands[i]);
+    const int tbBands[] = {1920, 1575, 2055, 1230, 2880};
+    for (int i = 0; i < 5; ++i)
+        dw("Bars", QStringLiteral("TBBand%1Wdth").arg(i + 1), tbBands[i]);
+    dw("Bars", s("FMBand1Wdth"), 1635);
+    dw("Bars", s("FMBand2Wdth"), 5310);
+    dw("Bars", s("FMBand3Wdth"), 761 * 15 - 1635 - 5310); // the rest of the container
+
+    // Centred in the work area for the size the window has once the map has its step.
+    const int width = 780 * 15;
+    const int height = 592 * 15;
+    dw("Last", s("FormTop"), int(area.height() - (height + 8 * sizeIndex * 15)) / 2);
+    dw("Last", s("FormLeft"), int(area.width() - (width + 28 * sizeIndex * 15)) / 2);
+    dw("Last", s("FormHeight"), height);
+    dw("Last", s("FormWidth"), width);
+    for (const char *folder : {"LFLoadPath", "LFSavePath", "LMLoadPath", "LMSavePath"})
+        sz("Last", s(folder), TestEnvironment::documentsDir());
+    return v;
 }
 
 } // namespace
@@ -30,6 +158,7 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void firstRunWritesTheWholeLayout_data();
     void firstRunWritesTheWholeLayout();
     void refusedRepairChangesNothing_data();
     void refusedRepairChangesNothing();
@@ -52,9 +181,32 @@ private Q_SLOTS:
     void badStoreIsReportedFirst();
 };
 
+void TestSettings::firstRunWritesTheWholeLayout_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("sizeIndex");
+    QTest::addColumn<int>("fontSize");
+    // One screen of each band of widths.
+    QTest::newRow("800 x 600") << 800 << 600 << 1 << 10;
+    QTest::newRow("1024 x 768") << 1024 << 768 << 4 << 14;
+    QTest::newRow("1280 x 1024") << 1280 << 1024 << 8 << 18;
+    QTest::newRow("1440 x 900") << 1440 << 900 << 12 << 22;
+    QTest::newRow("1600 x 1200") << 1600 << 1200 << 16 << 26;
+    QTest::newRow("1900 x 1200") << 1900 << 1200 << 20 << 30;
+    QTest::newRow("2560 x 1440") << 2560 << 1440 << 24 << 34;
+}
+
 void TestSettings::firstRunWritesTheWholeLayout()
 {
-    MainWindowFixture f(1024, 768, MainWindowFixture::Store::Empty);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, sizeIndex);
+    QFETCH(int, fontSize);
+    MainWindowFixture f(width, height, MainWindowFixture::Store::Empty);
+    // A panel along the bottom: the window is centred in what is left.
+    const QSizeF area(width * 15, (height - 40) * 15);
+    f.display.setWorkArea(QRectF(QPointF(0, 0), area));
     MessageDriver driver;
     driver.yes();
     QVERIFY(f.start());
@@ -64,30 +216,29 @@ void TestSettings::firstRunWritesTheWholeLayout()
     QCOMPARE(driver.last().focused, QStringLiteral("Button1"));
     QVERIFY(!driver.last().checkBoxVisible);
 
-    int written = 0;
-    for (const SettingsLayout::Value &v : SettingsLayout::values()) {
-        const auto stored = f.registry.value(path(v), v.name);
-        if (v.firstRun == SettingsLayout::FirstRun::NotWritten) {
-            QVERIFY2(!stored, qPrintable(v.key + QLatin1Char('\\') + v.name));
+    const QList<Stored> values = firstRunStore(sizeIndex, fontSize, area);
+    for (const Stored &v : values) {
+        const std::optional<RegData> stored = f.registry.value(SettingsLayout::keyPath(v.key), v.name);
+        QVERIFY2(stored, qPrintable(where(v) + QStringLiteral(" is missing")));
+        QVERIFY2(stored->type == v.type, qPrintable(where(v) + QStringLiteral(" is ") + shown(*stored)));
+        if (!v.value.isValid())
             continue;
-        }
-        QVERIFY2(stored, qPrintable(v.key + QLatin1Char('\\') + v.name));
-        QCOMPARE(stored->type, v.type);
-        ++written;
-        if (v.firstRun == SettingsLayout::FirstRun::Literal) {
-            RegistryFunctions reg(f.registry);
-            const RegValue read = reg.QueryValue(HKEY_CURRENT_USER, path(v), v.name);
-            if (v.type == REG_DWORD)
-                QCOMPARE(regToNumber(read).value_or(-99999), v.value.toInt());
-            else
-                QCOMPARE(regToText(read), v.value.toString());
-        }
+        const QString written = where(v) + QLatin1Char('=') + shown(*stored);
+        const QString firstRunDefault = where(v) + QLatin1Char('=') + shown(v);
+        QCOMPARE(written, firstRunDefault);
     }
-    // Nothing beyond the layout: the store holds exactly the values counted above.
+    // Written by the Options dialog alone, never by a first run.
+    for (const auto &[key, name] : {std::pair{"Options", "MaximizeTB"}, {"Temp", "TBFColorIndex"},
+                                    {"Temp", "FMFPaletteRef"}, {"Temp", "FMBPaletteRef"}, {"Temp", "FMFColorIndex"},
+                                    {"Temp", "FMBColorIndex"}, {"Temp", "FMFColorName"}, {"Temp", "FMBColorName"}}) {
+        QVERIFY2(!f.registry.value(SettingsLayout::keyPath(QString::fromLatin1(key)), QString::fromLatin1(name)),
+                 qPrintable(QString::fromLatin1(key) + QLatin1Char('\\') + QString::fromLatin1(name)));
+    }
+    // Nothing beyond them: the store holds exactly the values checked above.
     const QString text = QString::fromUtf8(TestEnvironment::settingsBytes());
     QCOMPARE(int(text.count(QRegularExpression(QStringLiteral("^\"[^\"]*\"="), QRegularExpression::MultilineOption))
                  + text.count(QRegularExpression(QStringLiteral("^@="), QRegularExpression::MultilineOption))),
-             written);
+             int(values.size()));
     QVERIFY(f.registry.keyExists(SettingsLayout::keyPath(QStringLiteral("Temp"))));
 }
 
@@ -348,7 +499,7 @@ void TestSettings::secondStartAsksNothing()
     QVERIFY(g.start());
     QCOMPARE(driver.count(), 0);
     QCOMPARE(g.window().pos(), QPoint(50, 60));
-    QVERIFY(g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
+    QVERIFY(g.window().commands().isChecked(QStringLiteral("DisplayEW")));
     QCOMPARE(g.state().SizeIndex, 4);
 }
 

@@ -8,7 +8,6 @@
 #include "core/GlobalDeclarations.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardEdit.h"
-#include "widgets/MainMenu.h"
 #include "widgets/Message.h"
 
 #include "core/RegistryFunctions.h"
@@ -111,8 +110,7 @@ void TestStartup::exitWarning()
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
     MessageDriver driver;
-    MainMenu *menu = f.controls().menu;
-    menu->setChecked(QStringLiteral("DisplayEW"), true);
+    f.window().commands().setChecked(QStringLiteral("DisplayEW"), true);
 
     // An empty board never asks.
     QVERIFY(f.window().close());
@@ -120,7 +118,7 @@ void TestStartup::exitWarning()
 
     MainWindowFixture g;
     QVERIFY(g.start());
-    g.controls().menu->setChecked(QStringLiteral("DisplayEW"), true);
+    g.window().commands().setChecked(QStringLiteral("DisplayEW"), true);
     g.controls().TextBoard->setText(QStringLiteral("x"));
     g.state().TBChanged = false; // asked even right after a save
 
@@ -132,7 +130,7 @@ void TestStartup::exitWarning()
     QCOMPARE(driver.last().focused, QStringLiteral("Button2"));
     QVERIFY(driver.last().checkBoxVisible);
     QVERIFY(g.window().isVisible());
-    QVERIFY(!g.controls().menu->isChecked(QStringLiteral("DisplayEW")));
+    QVERIFY(!g.window().commands().isChecked(QStringLiteral("DisplayEW")));
 
     // The warning is off now: the next close does not ask.
     QVERIFY(g.window().close());
@@ -211,7 +209,7 @@ void TestStartup::screenDropsBelow800()
     QFETCH(bool, answerYes);
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
-    f.controls().menu->setChecked(QStringLiteral("DisplayEW"), true);
+    f.window().commands().setChecked(QStringLiteral("DisplayEW"), true);
     if (withText)
         f.controls().TextBoard->setText(QStringLiteral("kept"));
     // A change the exit saves: the map one step larger than the stored step.

@@ -4,7 +4,7 @@
 #include "support/TestMain.h"
 
 #include "core/GlobalDeclarations.h"
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/ToolBar.h"
 
 #include <QMap>
@@ -42,8 +42,7 @@ void TestToolTips::switchedAsAWhole()
 {
     MainWindowFixture f(1024, 768, MainWindowFixture::Store::Seeded, MainWindowFixture::Fonts::Fake);
     QVERIFY(f.start());
-    MainMenu *menu = f.controls().menu;
-    QVERIFY(menu->isChecked(QStringLiteral("DisplayTT")));
+    QVERIFY(f.window().commands().isChecked(QStringLiteral("DisplayTT")));
     const QMap<QString, QString> on = toolTips(f.window());
     QCOMPARE(on.value(QStringLiteral("FontNameCombo")), QStringLiteral("Select a Font"));
     QCOMPARE(on.value(QStringLiteral("SplitBar")), QStringLiteral("Pull FontMap Up/Down"));

@@ -5,6 +5,7 @@
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/FontMapColors.h"
 #include "textboard/TextBoardEdit.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 
@@ -42,9 +43,8 @@ void TestFontMapMouse::init()
 {
     m_f = std::make_unique<MainWindowFixture>();
     QVERIFY(m_f->start());
-    MainMenu *menu = m_f->controls().menu;
     for (const char *name : {"ViewZoom", "ViewCode", "ViewKS"})
-        menu->setChecked(QString::fromLatin1(name), true);
+        m_f->window().commands().setChecked(QString::fromLatin1(name), true);
     // The FontMap in white on navy, so a swap shows.
     FontMapColors &colors = m_f->window().fontMapColors();
     colors.setColors({QBColor(15), 0, 15, QStringLiteral("White")}, {QBColor(1), 0, 1, QStringLiteral("Navy")});
@@ -94,7 +94,7 @@ void TestFontMapMouse::hoverFillsViews()
 
 void TestFontMapMouse::highlightMovesAndRestores()
 {
-    m_f->controls().menu->setChecked(QStringLiteral("FMHiLite"), true);
+    m_f->window().commands().setChecked(QStringLiteral("FMHiLite"), true);
     // The first hover restores cell 0 (the initial last-hovered cell) and swaps the new one.
     grid()->setForeColor(0, QBColor(12));
     hover(40);
@@ -111,7 +111,7 @@ void TestFontMapMouse::highlightMovesAndRestores()
     QCOMPARE(grid()->cell(41).backColor, QBColor(15));
 
     // With highlighting off, hovering records the cell and changes no colours.
-    m_f->controls().menu->setChecked(QStringLiteral("FMHiLite"), false);
+    m_f->window().commands().setChecked(QStringLiteral("FMHiLite"), false);
     grid()->setForeColor(41, QBColor(15));
     grid()->setBackColor(41, QBColor(1));
     hover(100);
@@ -122,7 +122,7 @@ void TestFontMapMouse::highlightMovesAndRestores()
 void TestFontMapMouse::viewSwitchedOffIsLeftAlone()
 {
     const QuorvilControls &c = m_f->controls();
-    c.menu->setChecked(QStringLiteral("ViewCode"), false);
+    m_f->window().commands().setChecked(QStringLiteral("ViewCode"), false);
     c.AscCode->setText(QStringLiteral("Off"));
     hover(33);
     QCOMPARE(c.AscCode->text(), QStringLiteral("Off"));

@@ -1,6 +1,6 @@
 // Starts the real main window, hovers and clicks a few FontMap cells with synthetic
 // mouse events and stays open, for screenshots:  showmainwindow [text to click]
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 #include "app/Quorvil.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/Charset.h"
@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     QTimer::singleShot(300, [&] {
         FontMapGrid *grid = window.controls().FMapContainer;
         for (const char *view : {"ViewZoom", "ViewCode", "ViewKS", "FMHiLite"})
-            window.controls().menu->setChecked(QString::fromLatin1(view), true);
+            window.commands().setChecked(QString::fromLatin1(view), true);
         for (QChar ch : text) {
             const int code = codeForChar(ch, FontCharset::Ansi).value_or('?');
             QTest::mouseMove(grid, grid->cellRect(code - 32).center());

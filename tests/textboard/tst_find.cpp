@@ -4,7 +4,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 #include "textboard/TextBoardEdit.h"
@@ -35,6 +35,7 @@ private Q_SLOTS:
 
 private:
     QuorvilControls &c() { return m_f->controls(); }
+    ActionCollection &commands() { return m_f->window().commands(); }
     TextBoardEdit *board() { return c().TextBoard; }
     void select(int start, int length)
     {
@@ -145,7 +146,7 @@ void TestFind::findAgainMovesOnAndStopsAtTheEnd()
     driver.ok();
     c().FindNextButton->click();
     QCOMPARE(board()->SelStart(), 4);
-    QVERIFY(c().menu->isEnabled(QStringLiteral("EditFindAgain")));
+    QVERIFY(commands().isEnabled(QStringLiteral("EditFindAgain")));
 
     // The search never wraps round to the first occurrence.
     m_f->window().runCommand(QStringLiteral("EditFindAgain"));
@@ -159,7 +160,7 @@ void TestFind::findAgainBeforeFirstFindNext()
 {
     board()->setText(QStringLiteral("abc abc"));
     select(1, 0);
-    QVERIFY(!c().menu->isEnabled(QStringLiteral("EditFindAgain")));
+    QVERIFY(!commands().isEnabled(QStringLiteral("EditFindAgain")));
     MessageDriver driver;
     m_f->window().runCommand(QStringLiteral("EditFindAgain"));
     QCOMPARE(driver.count(), 0);
@@ -209,7 +210,7 @@ void TestFind::findCommandToggles()
     m_f->window().runCommand(QStringLiteral("EditFind"));
     QVERIFY(!c().FindFrame->isHidden());
     QCOMPARE(c().TextEditTB->value(QStringLiteral("Find")), 1);
-    QVERIFY(c().menu->isChecked(QStringLiteral("EditFind")));
+    QVERIFY(commands().isChecked(QStringLiteral("EditFind")));
     m_f->window().runCommand(QStringLiteral("EditFind"));
     QVERIFY(c().FindFrame->isHidden());
     QCOMPARE(c().TextEditTB->value(QStringLiteral("Find")), 0);

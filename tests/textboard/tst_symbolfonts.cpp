@@ -4,7 +4,7 @@
 
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -40,7 +40,7 @@ void TestSymbolFonts::codesReachOtherProgramsAndComeBack()
     MainWindowFixture f;
     QVERIFY(f.start());
     for (const char *item : {"DisplayCD", "DisplayOW"})
-        f.controls().menu->setChecked(QString::fromLatin1(item), false);
+        f.window().commands().setChecked(QString::fromLatin1(item), false);
     chooseFont(f, family);
 
     // Every code the FontMap offers, as a click on its cell types it.

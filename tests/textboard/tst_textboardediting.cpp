@@ -5,6 +5,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
@@ -70,6 +71,7 @@ private Q_SLOTS:
 
 private:
     QuorvilControls &c() { return m_f->controls(); }
+    ActionCollection &commands() { return m_f->window().commands(); }
     TextBoardEdit *board() { return c().TextBoard; }
     bool commandEnabled(const QString &owner, const QString &key);
     void select(int start, int length);
@@ -91,7 +93,7 @@ void TestTextBoardEditing::cleanup()
 bool TestTextBoardEditing::commandEnabled(const QString &owner, const QString &key)
 {
     if (owner == QLatin1String("menu"))
-        return c().menu->isEnabled(key);
+        return commands().isEnabled(key);
     auto *toolbar = m_f->window().findChild<ToolBar *>(owner);
     return toolbar && toolbar->isButtonEnabled(key);
 }
@@ -337,7 +339,7 @@ void TestTextBoardEditing::pasteShortcutInTheBoardKeepsTheLimit()
     m_f->clipboard.clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("native"));
     QTest::mouseClick(board()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(!c().menu->isEnabled(QStringLiteral("EditPaste")));
+    QVERIFY(!commands().isEnabled(QStringLiteral("EditPaste")));
     board()->setText(QStringLiteral("short"));
     QTest::keyClick(board(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(driver.count(), 1);
@@ -365,7 +367,7 @@ void TestTextBoardEditing::cutAndCopy()
     const bool selected = board()->SelLength() > 0;
     QCOMPARE(c().TextEditTB->isButtonEnabled(QStringLiteral("Cut")), selected);
     QCOMPARE(c().TextEditTB->isButtonEnabled(QStringLiteral("Copy")), selected);
-    QCOMPARE(c().menu->isEnabled(QStringLiteral("EditDelete")), selected);
+    QCOMPARE(commands().isEnabled(QStringLiteral("EditDelete")), selected);
     QVERIFY(c().TextEditTB->isButtonEnabled(QStringLiteral("Paste")));
 }
 
@@ -388,7 +390,7 @@ void TestTextBoardEditing::deleteRemovesSelection()
     m_f->window().runCommand(QStringLiteral("EditDelete"));
     QCOMPARE(board()->Text(), QStringLiteral("aef"));
     QCOMPARE(m_f->clipboard.text(), QStringLiteral("kept"));
-    QVERIFY(!c().menu->isEnabled(QStringLiteral("EditDelete")));
+    QVERIFY(!commands().isEnabled(QStringLiteral("EditDelete")));
 }
 
 void TestTextBoardEditing::editButtonsRunTheCommands()
@@ -454,9 +456,9 @@ void TestTextBoardEditing::editMenuFollowsTheButtons()
 {
     board()->setText(QStringLiteral("some text"));
     QTest::keyClick(board(), Qt::Key_End);
-    QVERIFY(!c().menu->isEnabled(QStringLiteral("EditCut")));
-    QVERIFY(!c().menu->isEnabled(QStringLiteral("EditPaste")));
-    QVERIFY(c().menu->isEnabled(QStringLiteral("EditSelectAll")));
+    QVERIFY(!commands().isEnabled(QStringLiteral("EditCut")));
+    QVERIFY(!commands().isEnabled(QStringLiteral("EditPaste")));
+    QVERIFY(commands().isEnabled(QStringLiteral("EditSelectAll")));
 
     // The items follow their buttons at once, so their shortcuts work as the buttons do.
     select(0, 4);
@@ -465,13 +467,13 @@ void TestTextBoardEditing::editMenuFollowsTheButtons()
     select(0, 4);
     QTest::keyRelease(board(), Qt::Key_Shift);
     for (const char *item : {"EditCut", "EditCopy", "EditPaste", "EditDelete"})
-        QVERIFY2(c().menu->isEnabled(QString::fromLatin1(item)), item);
+        QVERIFY2(commands().isEnabled(QString::fromLatin1(item)), item);
 
     // Opening the menu with the find frame open shows Find checked.
     c().TextEditTB->button(QStringLiteral("Find"))->trigger();
     Q_EMIT c().menu->menu(QStringLiteral("ItemEdit"))->aboutToShow();
-    QVERIFY(c().menu->isChecked(QStringLiteral("EditFind")));
-    QVERIFY(c().menu->isEnabled(QStringLiteral("EditFind")));
+    QVERIFY(commands().isChecked(QStringLiteral("EditFind")));
+    QVERIFY(commands().isEnabled(QStringLiteral("EditFind")));
 }
 
 QUORVIL_TEST_MAIN(TestTextBoardEditing)

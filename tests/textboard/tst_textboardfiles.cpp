@@ -13,6 +13,7 @@
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
@@ -117,6 +118,7 @@ private Q_SLOTS:
 
 private:
     QuorvilControls &c() { return m_f->controls(); }
+    ActionCollection &commands() { return m_f->window().commands(); }
     MainState &s() { return m_f->state(); }
     TextBoardEdit *board() { return c().TextBoard; }
     TextBoardFormat &format() { return m_f->window().textBoardFormat(); }
@@ -139,8 +141,8 @@ void TestTextBoardFiles::init()
     QVERIFY(m_f->start());
     m_dir = std::make_unique<QTemporaryDir>();
     // Most cases are about the file, not the overwrite question.
-    c().menu->setChecked(QStringLiteral("DisplayOW"), false);
-    c().menu->setChecked(QStringLiteral("OptLoadTD"), false);
+    commands().setChecked(QStringLiteral("DisplayOW"), false);
+    commands().setChecked(QStringLiteral("OptLoadTD"), false);
 }
 
 void TestTextBoardFiles::cleanup()
@@ -323,7 +325,7 @@ void TestTextBoardFiles::savedAfterLoadHasTheLoadedTextAndFormat()
     c().FindString->setText(QStringLiteral("loaded"));
     c().FindNextButton->click();
     QCOMPARE(board()->SelText(), QStringLiteral("loaded"));
-    c().menu->setChecked(QStringLiteral("DisplayCD"), false);
+    commands().setChecked(QStringLiteral("DisplayCD"), false);
     m_f->window().runCommand(QStringLiteral("ToolsCopy"));
     board()->setSelStart(0);
     QTest::keyClick(board(), Qt::Key_X);
@@ -781,7 +783,7 @@ void TestTextBoardFiles::overwriteWarning()
     writeAll(file, "first");
     writeAll(path(QStringLiteral("second.txt")), "second");
     load(file);
-    c().menu->setChecked(QStringLiteral("DisplayOW"), true);
+    commands().setChecked(QStringLiteral("DisplayOW"), true);
 
     MessageDriver driver;
     driver.no();
@@ -791,13 +793,13 @@ void TestTextBoardFiles::overwriteWarning()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil TextBoard Overwrite Warning"));
     QVERIFY(driver.last().checkBoxVisible);
     QCOMPARE(board()->Text(), QStringLiteral("first"));
-    QVERIFY(c().menu->isChecked(QStringLiteral("DisplayOW")));
+    QVERIFY(commands().isChecked(QStringLiteral("DisplayOW")));
 
     // Ticking "Do not display again" switches the warning off.
     load(path(QStringLiteral("second.txt")));
     QCOMPARE(driver.count(), 2);
     QCOMPARE(board()->Text(), QStringLiteral("second"));
-    QVERIFY(!c().menu->isChecked(QStringLiteral("DisplayOW")));
+    QVERIFY(!commands().isChecked(QStringLiteral("DisplayOW")));
     load(file);
     QCOMPARE(driver.count(), 2);
     QCOMPARE(board()->Text(), QStringLiteral("first"));

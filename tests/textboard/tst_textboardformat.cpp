@@ -10,6 +10,7 @@
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
@@ -189,8 +190,8 @@ void TestTextBoardFormat::forcedBoldComesBackAsTheStoredChoice()
     QCOMPARE(QFontInfo(c.TextBoard->font()).family(), kBoldOnly);
     QVERIFY(QFontInfo(c.TextBoard->font()).bold());
     QCOMPARE(f.window().textBoardFont().styleFlags()[TextBoardFormat::Bold], stored);
-    QVERIFY(c.menu->isChecked(QStringLiteral("FFontBold")));
-    QVERIFY(!c.menu->isEnabled(QStringLiteral("FFontBold")));
+    QVERIFY(f.window().commands().isChecked(QStringLiteral("FFontBold")));
+    QVERIFY(!f.window().commands().isEnabled(QStringLiteral("FFontBold")));
 
     chooseFont(f, kPlain);
     QVERIFY(tb->isButtonEnabled(QStringLiteral("Bold")));
@@ -198,7 +199,7 @@ void TestTextBoardFormat::forcedBoldComesBackAsTheStoredChoice()
     QCOMPARE(format.textBoardStyle(TextBoardFormat::Bold), stored == 1);
     QCOMPARE(QFontInfo(c.TextBoard->font()).bold(), stored == 1);
     QCOMPARE(f.window().textBoardFont().styleFlags()[TextBoardFormat::Bold], stored);
-    QVERIFY(c.menu->isEnabled(QStringLiteral("FFontBold")));
+    QVERIFY(f.window().commands().isEnabled(QStringLiteral("FFontBold")));
 }
 
 void TestTextBoardFormat::cellsZoomAndFindBox()
@@ -264,9 +265,9 @@ void TestTextBoardFormat::alignment()
     QCOMPARE(c.TextBoard->Alignment(), code);
     QCOMPARE(int(c.TextBoard->textAlignment() & Qt::AlignHorizontal_Mask), qtAlignment);
     QCOMPARE(pressedAlignButtons(c.TextAlignTB), pressed);
-    QCOMPARE(c.menu->isChecked(QStringLiteral("AlignLeft")), code == 0);
-    QCOMPARE(c.menu->isChecked(QStringLiteral("AlignCenter")), code == 2);
-    QCOMPARE(c.menu->isChecked(QStringLiteral("AlignRight")), code == 1);
+    QCOMPARE(f.window().commands().isChecked(QStringLiteral("AlignLeft")), code == 0);
+    QCOMPARE(f.window().commands().isChecked(QStringLiteral("AlignCenter")), code == 2);
+    QCOMPARE(f.window().commands().isChecked(QStringLiteral("AlignRight")), code == 1);
 }
 
 void TestTextBoardFormat::alignmentCommands_data()
@@ -291,7 +292,7 @@ void TestTextBoardFormat::alignmentCommands()
     f.window().runCommand(item);
     QCOMPARE(c.TextBoard->Alignment(), code);
     QCOMPARE(pressedAlignButtons(c.TextAlignTB), QStringList{button});
-    QVERIFY(c.menu->isChecked(item));
+    QVERIFY(f.window().commands().isChecked(item));
     // The alignment is one choice: running the chosen item again keeps it chosen.
     f.window().runCommand(item);
     QCOMPARE(c.TextBoard->Alignment(), code);
@@ -323,7 +324,7 @@ void TestTextBoardFormat::styleCommandsToggle()
         QCOMPARE(styleOf(c.TextBoard->font(), style), value == 1);
         QCOMPARE(styleOf(c.TextZoom->font(), style), value == 1);
         QVERIFY(!styleOf(c.FMapContainer->cellFont(), style));
-        QCOMPARE(c.menu->isChecked(item), value == 1);
+        QCOMPARE(f.window().commands().isChecked(item), value == 1);
     }
 }
 
@@ -339,20 +340,20 @@ void TestTextBoardFormat::formatMenuOnOpening()
 
     Q_EMIT c.menu->menu(QStringLiteral("ItemFormat"))->aboutToShow();
 
-    QVERIFY(c.menu->isChecked(QStringLiteral("FFontBold")));
-    QVERIFY(!c.menu->isEnabled(QStringLiteral("FFontBold")));
-    QVERIFY(!c.menu->isChecked(QStringLiteral("FFontItalic")));
-    QVERIFY(!c.menu->isEnabled(QStringLiteral("FFontItalic")));
-    QVERIFY(c.menu->isEnabled(QStringLiteral("FFontUnderline")));
-    QVERIFY(!c.menu->isChecked(QStringLiteral("AlignLeft")));
-    QVERIFY(c.menu->isChecked(QStringLiteral("AlignRight")));
+    QVERIFY(f.window().commands().isChecked(QStringLiteral("FFontBold")));
+    QVERIFY(!f.window().commands().isEnabled(QStringLiteral("FFontBold")));
+    QVERIFY(!f.window().commands().isChecked(QStringLiteral("FFontItalic")));
+    QVERIFY(!f.window().commands().isEnabled(QStringLiteral("FFontItalic")));
+    QVERIFY(f.window().commands().isEnabled(QStringLiteral("FFontUnderline")));
+    QVERIFY(!f.window().commands().isChecked(QStringLiteral("AlignLeft")));
+    QVERIFY(f.window().commands().isChecked(QStringLiteral("AlignRight")));
 
     // A change made on the item's side shows on the button, and back.
-    c.menu->setEnabled(QStringLiteral("FFontItalic"), true);
+    f.window().commands().setEnabled(QStringLiteral("FFontItalic"), true);
     QVERIFY(c.FontFormatTB->isButtonEnabled(QStringLiteral("Italic")));
     c.TextAlignTB->setValue(QStringLiteral("AlignLeft"), 1);
-    QVERIFY(c.menu->isChecked(QStringLiteral("AlignLeft")));
-    QVERIFY(!c.menu->isChecked(QStringLiteral("AlignRight")));
+    QVERIFY(f.window().commands().isChecked(QStringLiteral("AlignLeft")));
+    QVERIFY(!f.window().commands().isChecked(QStringLiteral("AlignRight")));
 }
 
 void TestTextBoardFormat::formatFontAppliesTheChoice()

@@ -10,8 +10,8 @@
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
-#include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
 
 #include <QAction>
@@ -51,6 +51,7 @@ private Q_SLOTS:
 
 private:
     QuorvilControls &c() { return m_f->controls(); }
+    ActionCollection &commands() { return m_f->window().commands(); }
     MainState &s() { return m_f->state(); }
     TextBoardEdit *board() { return c().TextBoard; }
     TextBoardFormat &format() { return m_f->window().textBoardFormat(); }
@@ -64,7 +65,7 @@ void TestWholeText::init()
     m_f = std::make_unique<MainWindowFixture>();
     QVERIFY(m_f->start());
     for (const char *item : {"DisplayCD", "DisplayOW", "OptUnloadTD"})
-        c().menu->setChecked(QString::fromLatin1(item), false);
+        commands().setChecked(QString::fromLatin1(item), false);
 }
 
 void TestWholeText::cleanup()
@@ -106,7 +107,7 @@ void TestWholeText::copyPutsBothFormats()
 void TestWholeText::copyConfirmation()
 {
     setBoardText(kText, false);
-    c().menu->setChecked(QStringLiteral("DisplayCD"), true);
+    commands().setChecked(QStringLiteral("DisplayCD"), true);
     MessageDriver driver;
     driver.ok();
     driver.ok(true);
@@ -115,12 +116,12 @@ void TestWholeText::copyConfirmation()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil Copy Successful"));
     QCOMPARE(driver.last().text, QStringLiteral("\r\r\r\rTextBoard contents have been copied to Windows Clipboard."));
     QVERIFY(driver.last().checkBoxVisible);
-    QVERIFY(c().menu->isChecked(QStringLiteral("DisplayCD")));
+    QVERIFY(commands().isChecked(QStringLiteral("DisplayCD")));
 
     // "Do not display again" switches the confirmation off.
     m_f->window().runCommand(QStringLiteral("ToolsCopy"));
     QCOMPARE(driver.count(), 2);
-    QVERIFY(!c().menu->isChecked(QStringLiteral("DisplayCD")));
+    QVERIFY(!commands().isChecked(QStringLiteral("DisplayCD")));
     m_f->window().runCommand(QStringLiteral("ToolsCopy"));
     QCOMPARE(driver.count(), 2);
 }
@@ -132,7 +133,7 @@ void TestWholeText::cutEmptiesTheBoard()
     m_f->window().setWindowTitle(QStringLiteral("Quorvil :  kept.txt"));
     m_f->window().runCommand(QStringLiteral("EditFind"));
     QVERIFY(!c().FindFrame->isHidden());
-    c().menu->setChecked(QStringLiteral("DisplayCD"), true);
+    commands().setChecked(QStringLiteral("DisplayCD"), true);
 
     MessageDriver driver;
     driver.ok();
@@ -176,7 +177,7 @@ void TestWholeText::unloadWarnings()
     s().TBLoadedPath = QStringLiteral("/docs/a.txt");
     s().TBLoadedName = QStringLiteral("a.txt");
     m_f->window().setWindowTitle(QStringLiteral("Quorvil :  a.txt"));
-    c().menu->setChecked(QStringLiteral("DisplayOW"), displayOW);
+    commands().setChecked(QStringLiteral("DisplayOW"), displayOW);
 
     MessageDriver driver;
     driver.answer(answer ? MessageDriver::Action::Button1 : MessageDriver::Action::Button2);
@@ -238,7 +239,7 @@ void TestWholeText::unloadRestoresDefaults()
     const int changedAlignment = board()->Alignment();
 
     setBoardText(kText, false);
-    c().menu->setChecked(QStringLiteral("OptUnloadTD"), restore);
+    commands().setChecked(QStringLiteral("OptUnloadTD"), restore);
     m_f->window().runCommand(QStringLiteral("ToolsClear"));
     QVERIFY(board()->Text().isEmpty());
     QCOMPARE(c().FontNameCombo->currentText(), restore ? defaultFont : other);

@@ -7,7 +7,7 @@
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
-#include "widgets/MainMenu.h"
+#include "widgets/ActionCollection.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -61,7 +61,7 @@ void TestWholeTextX11::xclipReadsBothFormats()
     f.clipboardService = &system;
     QVERIFY(f.start());
     for (const char *item : {"DisplayCD", "DisplayOW"})
-        f.controls().menu->setChecked(QString::fromLatin1(item), false);
+        f.window().commands().setChecked(QString::fromLatin1(item), false);
     f.window().textBoardFormat().SetTBBold(1);
     f.window().textBoardFormat().SetTBAlignment(2);
     f.controls().TextBoard->setText(QStringLiteral("Clipboard \u00e9\r\nsecond line"));

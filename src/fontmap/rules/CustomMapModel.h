@@ -56,7 +56,6 @@ public:
     std::optional<quint8> selectedCode() const { return m_selected; }
     int selectedPosition() const { return m_selected ? listPosition(*m_selected) : -1; }
 
-    ShiftDirection shiftDirection() const { return m_shift; }
     void setShiftDirection(ShiftDirection direction) { m_shift = direction; }
 
     // List -> Map needs an empty highlighted cell and a selected character; Map -> List a
