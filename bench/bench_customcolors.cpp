@@ -2,9 +2,9 @@
 // saved to the settings store on disk.
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
 #include "platform/FileRegistry.h"
 #include "platform/fakes/FakeCommonDialog.h"

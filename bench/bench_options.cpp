@@ -2,9 +2,9 @@
 // and showing its six tabs and samples) and Set after a change (the one batch of writes).
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/rules/CustomColors.h"
 #include "platform/FcFontCatalog.h"

@@ -4,9 +4,9 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "widgets/ActionCollection.h"
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
+#include "widgets/ActionCollection.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // reader, and through the rich-text twin as saving and loading a *.QUF file use them.
 #include "support/TestMain.h"
 
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/rules/RtfReader.h"
 #include "textboard/rules/RtfWriter.h"
 

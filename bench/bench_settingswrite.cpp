@@ -2,8 +2,8 @@
 // per value (each one a lock, a replace and an fsync) against one batch.
 #include "support/TestMain.h"
 
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "platform/FileRegistry.h"
 
 class BenchSettingsWrite : public QObject

@@ -1,8 +1,8 @@
 #include "app/About.h"
 
-#include "widgets/Twips.h"
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
+#include "core/GlobalDeclarations.h"
+#include "widgets/Twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,11 +1,12 @@
 #include "app/FontMapSizing.h"
 
 #include "app/MainLayout.h"
-#include "app/Quorvil.h"
+#include "app/QuorvilControls.h"
+#include "app/WindowFrame.h"
 #include "app/rules/LayoutRules.h"
+#include "app/rules/MainState.h"
 #include "app/rules/ScreenDefaults.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "fontmap/rules/MapSizeSteps.h"
 #include "fontmap/rules/ViewSettings.h"
@@ -13,6 +14,7 @@
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
+#include "widgets/SizeNumberEdit.h"
 #include "widgets/ToolBar.h"
 #include "widgets/Twips.h"
 
@@ -21,7 +23,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-FontMapSizing::FontMapSizing(Quorvil &window, QuorvilControls &controls, MainState &state,
+FontMapSizing::FontMapSizing(WindowFrame &window, QuorvilControls &controls, MainState &state,
                              ActionCollection &commands, const DisplayService &display, MainLayout &layout,
                              const ViewSettings &views, QObject *parent)
     : QObject(parent)

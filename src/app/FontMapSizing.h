@@ -5,8 +5,8 @@
 class ActionCollection;
 class DisplayService;
 class MainLayout;
-class Quorvil;
 class ViewSettings;
+class WindowFrame;
 struct MainState;
 struct QuorvilControls;
 
@@ -19,7 +19,7 @@ class FontMapSizing final : public QObject
     Q_DISABLE_COPY_MOVE(FontMapSizing)
 
 public:
-    FontMapSizing(Quorvil &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
+    FontMapSizing(WindowFrame &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
                   const DisplayService &display, MainLayout &layout, const ViewSettings &views,
                   QObject *parent = nullptr);
 
@@ -43,7 +43,7 @@ private:
     void applyLargestStep();
     void focusTextBoard();
 
-    Quorvil &m_window;
+    WindowFrame &m_window;
     QuorvilControls &m_c;
     MainState &m_s;
     ActionCollection &m_commands;

@@ -1,7 +1,9 @@
 #include "app/MainLayout.h"
 
-#include "app/Quorvil.h"
+#include "app/QuorvilControls.h"
+#include "app/WindowFrame.h"
 #include "app/rules/LayoutRules.h"
+#include "app/rules/MainState.h"
 #include "fontmap/FontMapGrid.h"
 #include "platform/DisplayService.h"
 #include "textboard/TextBoardEdit.h"
@@ -31,7 +33,7 @@ void keepBandsInRow(CoolBar *bar, int lastBand)
 
 } // namespace
 
-MainLayout::MainLayout(Quorvil &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
+MainLayout::MainLayout(WindowFrame &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
                        const DisplayService &display, QObject *parent)
     : QObject(parent)
     , m_window(window)
@@ -129,7 +131,7 @@ void MainLayout::ResetLayout(int index)
     // A maximised window keeps its size. When the size does not change no resize handler
     // runs, so its steps are taken here: the box and the status bar go under the moved
     // FontMap, and a rebuilt map's widths are laid.
-    const bool resized = !m_window.isMaximized()
+    const bool resized = !m_window.maximized()
                          && m_window.setFormSize(LayoutRules::standardWindowSize(index, m_s.TwipsPerPixelX, px));
     if (!resized)
         followWindowSize();
@@ -176,7 +178,7 @@ void MainLayout::moveSplit(double newTop, double delta)
                       Twips::top(m_c.TextBoard) + Twips::height(m_c.TextBoard) + 2 * m_s.TwipsPerPixelY);
     for (QWidget *w : {static_cast<QWidget *>(m_c.FMapContainer), m_c.LLVContainer, static_cast<QWidget *>(m_c.StatBar)})
         Twips::setTop(w, Twips::top(w) + delta);
-    if (!m_window.isMaximized())
+    if (!m_window.maximized())
         m_window.setFormSize(QSizeF(m_window.formWidth(), m_window.formHeight() + delta));
 }
 

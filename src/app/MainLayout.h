@@ -7,7 +7,7 @@
 
 class ActionCollection;
 class DisplayService;
-class Quorvil;
+class WindowFrame;
 struct MainState;
 struct QuorvilControls;
 
@@ -15,7 +15,7 @@ struct QuorvilControls;
 // rebuilt FontMap, the side of the views container, the CoolBars' band rows, the split bar
 // between the TextBoard and the FontMap, the standard layout for a size step, and the size
 // controls that follow the split bar. Everything is placed in twips from the values recorded
-// at start-up; the window's own size changes go through Quorvil, whose resize handler runs
+// at start-up; the window's own size changes go through its frame, whose resize handler runs
 // after each of them.
 class MainLayout final : public QObject
 {
@@ -23,7 +23,7 @@ class MainLayout final : public QObject
     Q_DISABLE_COPY_MOVE(MainLayout)
 
 public:
-    MainLayout(Quorvil &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
+    MainLayout(WindowFrame &window, QuorvilControls &controls, MainState &state, ActionCollection &commands,
                const DisplayService &display, QObject *parent = nullptr);
 
     // The resize handler's steps while the screen width is unchanged: the widths (only while
@@ -65,7 +65,7 @@ private:
     bool findBarOpen() const;
     void focusTextBoard();
 
-    Quorvil &m_window;
+    WindowFrame &m_window;
     QuorvilControls &m_c;
     MainState &m_s;
     ActionCollection &m_commands;

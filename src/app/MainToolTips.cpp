@@ -1,7 +1,7 @@
 #include "app/MainToolTips.h"
 
 #include "app/QuorvilControls.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
 #include "widgets/TagToolTips.h"
 #include "widgets/ToolBar.h"

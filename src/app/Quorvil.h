@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/QuorvilControls.h"
+#include "app/WindowFrame.h"
 #include "app/rules/MainState.h"
-#include "app/rules/Settings.h"
 #include "app/rules/Toggles.h"
+#include "core/Settings.h"
 #include "fontmap/rules/CurrentCustomMap.h"
 #include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/ViewSettings.h"
@@ -44,7 +45,7 @@ class WholeTextTools;
 // The main window, the program's composition root: it owns the controls of its regions, the
 // state objects that other windows read and change, the commands, and the parts that give
 // them behaviour; it wires the parts to each other and runs start-up and shutdown.
-class Quorvil final : public QMainWindow
+class Quorvil final : public QMainWindow, public WindowFrame
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Quorvil)
@@ -76,11 +77,12 @@ public:
     // bar, which is exactly that size less the classic caption, menu bar and borders.
     double formLeft() const;
     double formTop() const;
-    double formWidth() const;
-    double formHeight() const;
+    double formWidth() const override;
+    double formHeight() const override;
+    bool maximized() const override { return isMaximized(); }
     // Sizes the window; the resize handler runs once when the size changed, whether or not the
     // window is shown. True when it ran.
-    bool setFormSize(const QSizeF &twips);
+    bool setFormSize(const QSizeF &twips) override;
 
     // Runs a command's routine by its name, as a click on its menu item or button does.
     void runCommand(const QString &name);

@@ -3,7 +3,8 @@
 // of that design times 15.
 #include "app/QuorvilControls.h"
 
-#include "app/rules/SettingsLayout.h"
+#include "app/MenuTable.h"
+#include "core/SettingsLayout.h"
 
 #include "widgets/ActionCollection.h"
 #include "widgets/CaptionedValues.h"
@@ -299,6 +300,7 @@ QuorvilControls buildQuorvilControls(QMainWindow *window, ActionCollection &a)
     // The design's own font, for every control that does not choose another.
     window->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     c.menu = new MainMenu(window->menuBar(), a, window);
+    addMenuTable(*c.menu);
 
     auto *client = new QWidget(window);
     client->setObjectName(QStringLiteral("Client"));

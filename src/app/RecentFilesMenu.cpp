@@ -1,8 +1,8 @@
 #include "app/RecentFilesMenu.h"
 
 #include "app/CheckFilePath.h"
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/MainState.h"
+#include "core/GlobalDeclarations.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 

@@ -1,10 +1,10 @@
 #include "app/SettingsStore.h"
 
 #include "app/StoreProblemMessage.h"
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ScreenDefaults.h"
-#include "app/rules/SettingsLayout.h"
 #include "app/rules/SettingsLoad.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/rules/CustomColorDefaults.h"
 #include "platform/FontSubstitute.h"
 #include "platform/UserFolders.h"

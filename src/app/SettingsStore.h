@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/rules/RecentFiles.h"
-#include "app/rules/Registry.h"
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/Registry.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 
 #include <QRectF>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "app/StoreProblemMessage.h"
 
+#include "core/GlobalDeclarations.h"
 #include "platform/RegeditFormat.h"
 #include "widgets/Message.h"
-#include "app/rules/GlobalDeclarations.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rules/Registry.h"
+#include "core/Registry.h"
 
 // Tells the user, in one message, that the settings file was damaged (or too large) and
 // where its copy was kept, that it cannot be read and is left untouched, or that a change

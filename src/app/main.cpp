@@ -1,6 +1,6 @@
 #include "app/Quorvil.h"
 #include "app/rules/CommandLine.h"
-#include "app/rules/FileNames.h"
+#include "core/FileNames.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 

@@ -1,16 +1,11 @@
 #include "fontmap/CustomMap.h"
 
-#include "widgets/TagToolTips.h"
-#include "widgets/Message.h"
-#include "widgets/ModalDialog.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/GlobalDeclarations.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/CharacterList.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/FontNameBox.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/CodeTable.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "fontmap/rules/QcmFormat.h"
@@ -19,6 +14,11 @@
 #include "platform/FontCatalog.h"
 #include "platform/QcmFile.h"
 #include "platform/Services.h"
+#include "widgets/FontNameBox.h"
+#include "widgets/Message.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/SizeNumberEdit.h"
+#include "widgets/TagToolTips.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #include "fontmap/CustomMapCommands.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapCommands.h"
 #include "fontmap/FontMapControls.h"

@@ -1,6 +1,6 @@
 #include "fontmap/CustomMapLoader.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CurrentCustomMap.h"
 #include "fontmap/rules/FontMapState.h"

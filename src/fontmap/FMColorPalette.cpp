@@ -1,14 +1,14 @@
 #include "fontmap/FMColorPalette.h"
 
+#include "core/ColorGridMoves.h"
+#include "core/GlobalDeclarations.h"
+#include "fontmap/rules/FontMapColors.h"
+#include "fontmap/rules/PaletteCells.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Message.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/Twips.h"
-#include "app/rules/ColorGridMoves.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "fontmap/rules/FontMapColors.h"
-#include "fontmap/rules/PaletteCells.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/rules/ColorValue.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/ColorValue.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/rules/CustomColors.h"
 #include "fontmap/rules/FontMapColors.h"
 #include "platform/CommonDialog.h"

@@ -1,14 +1,14 @@
 #include "fontmap/FontChoice.h"
 
-#include "widgets/Message.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapControls.h"
 #include "fontmap/FontMapGrid.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/FontMapState.h"
 #include "platform/FontCatalog.h"
 #include "platform/Services.h"
 #include "textboard/rules/TextBoardFont.h"
+#include "widgets/Message.h"
+#include "widgets/SizeNumberEdit.h"
 #include "widgets/StateBinding.h"
 
 #include <QComboBox>

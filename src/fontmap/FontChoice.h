@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fontmap/FontEnumeration.h"
-#include "fontmap/FontNameBox.h"
 #include "fontmap/rules/FontListEntry.h"
+#include "widgets/FontNameBox.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "fontmap/FontEnumeration.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/FontCatalog.h"
 
 FontListEntries enumerateFonts(const FontCatalog &catalog)

@@ -1,10 +1,10 @@
 #include "fontmap/FontMapViews.h"
 
 #include "fontmap/FontMapControls.h"
-#include "fontmap/SizeNumberEdit.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
+#include "widgets/SizeNumberEdit.h"
 #include "widgets/StateBinding.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "platform/CommonDialogQt.h"
 
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 #include "platform/FontCatalog.h"
 #include "platform/Shell.h"
 #include "platform/UserFolders.h"

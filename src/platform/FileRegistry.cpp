@@ -1,10 +1,10 @@
 #include "platform/FileRegistry.h"
 
+#include "core/RegistryTree.h"
 #include "platform/FileHandle.h"
 #include "platform/RegeditFormat.h"
 #include "platform/StoreFileReplace.h"
 #include "platform/StoreLock.h"
-#include "app/rules/RegistryTree.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rules/Registry.h"
+#include "core/Registry.h"
 
 #include <QDeadlineTimer>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "platform/FileReplace.h"
 
-#include "app/rules/FileNames.h"
+#include "core/FileNames.h"
 
 #include <QFile>
 #include <QSaveFile>

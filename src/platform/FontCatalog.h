@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/FontRecordsTable.h"
 #include "fontmap/rules/FontFamilies.h"
-#include "fontmap/rules/FontRecordsTable.h"
 
 #include <QChar>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "platform/FsFileChecks.h"
 
-#include "app/rules/FileNames.h"
+#include "core/FileNames.h"
 
 #include <filesystem>
 #include <system_error>

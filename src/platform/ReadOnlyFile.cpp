@@ -1,6 +1,6 @@
 #include "platform/ReadOnlyFile.h"
 
-#include "app/rules/FileNames.h"
+#include "core/FileNames.h"
 
 #include <cerrno>
 #include <cstring>

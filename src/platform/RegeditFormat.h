@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rules/RegistryTree.h"
+#include "core/RegistryTree.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "textboard/FindCommands.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "platform/RichTextBox.h"
+#include "core/GlobalDeclarations.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/rules/TextBoardState.h"

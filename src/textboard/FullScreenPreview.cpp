@@ -1,7 +1,7 @@
 #include "textboard/FullScreenPreview.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
 #include "platform/DisplayService.h"
 #include "textboard/TBPreview.h"
 #include "textboard/TextBoardEdit.h"

@@ -1,13 +1,13 @@
 #include "textboard/TBColorPicker.h"
 
+#include "core/ColorGridMoves.h"
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/Twips.h"
-#include "app/rules/ColorGridMoves.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
-#include "fontmap/rules/FontMapColors.h"
 
 #include <QKeyEvent>
 #include <QLabel>

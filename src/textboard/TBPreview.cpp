@@ -1,6 +1,6 @@
 #include "textboard/TBPreview.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/rules/CarriedCaret.h"
 #include "widgets/ModalDialog.h"

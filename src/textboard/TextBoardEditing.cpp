@@ -1,6 +1,6 @@
 #include "textboard/TextBoardEditing.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/Clipboard.h"
 #include "textboard/FindCommands.h"
 #include "textboard/TextBoardControls.h"

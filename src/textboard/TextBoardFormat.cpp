@@ -1,8 +1,8 @@
 #include "textboard/TextBoardFormat.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
-#include "app/rules/Settings.h"
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
+#include "core/Settings.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CodePage.h"

@@ -1,6 +1,6 @@
 #include "textboard/TextColorCommand.h"
 
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 #include "textboard/TBColorPicker.h"
 #include "textboard/TextBoardFormat.h"
 #include "textboard/rules/TextBoardFont.h"

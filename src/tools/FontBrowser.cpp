@@ -1,17 +1,17 @@
 #include "tools/FontBrowser.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "fontmap/FontNameBox.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
 #include "platform/DisplayService.h"
 #include "platform/FontCatalog.h"
 #include "tools/FlatScrollBar.h"
 #include "tools/SampleSheetView.h"
 #include "tools/SetFontQuestion.h"
-#include "widgets/TagToolTips.h"
 #include "tools/rules/SampleSheet.h"
+#include "widgets/FontNameBox.h"
 #include "widgets/FormFrame.h"
 #include "widgets/Pictures.h"
+#include "widgets/TagToolTips.h"
 #include "widgets/Twips.h"
 
 #include <QFontMetricsF>

@@ -1,14 +1,14 @@
 #include "tools/Keyboard.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "fontmap/FontNameBox.h"
-#include "fontmap/SizeNumberEdit.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CodePage.h"
 #include "platform/FontCatalog.h"
-#include "tools/SetFontQuestion.h"
 #include "tools/ExtendedCharPanel.h"
+#include "tools/SetFontQuestion.h"
+#include "widgets/FontNameBox.h"
 #include "widgets/Message.h"
+#include "widgets/SizeNumberEdit.h"
 #include "widgets/TagToolTips.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "tools/OptionsDialog.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/Services.h"
 #include "tools/FontMapSampleRow.h"
 #include "tools/OptionsFontMapTab.h"

@@ -1,8 +1,8 @@
 #include "tools/OptionsFontMapTab.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/GlobalDeclarations.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/rules/PaletteCells.h"
 #include "platform/CommonDialog.h"

@@ -1,15 +1,15 @@
 #include "tools/OptionsTextBoardTab.h"
 
-#include "app/rules/QBColors.h"
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
-#include "fontmap/SizeNumberEdit.h"
+#include "core/QBColors.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/rules/FontSizeRules.h"
 #include "platform/CommonDialog.h"
 #include "platform/FontCatalog.h"
 #include "textboard/TBColorPicker.h"
 #include "tools/OptionsControls.h"
 #include "widgets/ColorResolve.h"
+#include "widgets/SizeNumberEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "tools/OptionsViewsTab.h"
 
-#include "app/rules/Settings.h"
-#include "fontmap/SizeNumberEdit.h"
+#include "core/Settings.h"
 #include "fontmap/rules/EditedNumber.h"
 #include "fontmap/rules/ViewSettings.h"
 #include "tools/OptionsControls.h"
 #include "tools/OptionsSamples.h"
+#include "widgets/SizeNumberEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>

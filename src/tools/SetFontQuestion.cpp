@@ -1,6 +1,6 @@
 #include "tools/SetFontQuestion.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "widgets/Message.h"
 
 #include <QStringList>

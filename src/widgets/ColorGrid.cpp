@@ -1,10 +1,10 @@
 #include "widgets/ColorGrid.h"
 
+#include "core/ColorGridMoves.h"
 #include "widgets/ColorGridAccessible.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Contrast.h"
 #include "widgets/Twips.h"
-#include "app/rules/ColorGridMoves.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "widgets/ColorGridAccessible.h"
 
-#include "app/rules/ColorGridMoves.h"
+#include "core/ColorGridMoves.h"
 #include "widgets/ColorGrid.h"
 
 ColorGridAccessible::ColorGridAccessible(ColorGrid *grid)

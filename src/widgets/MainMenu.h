@@ -13,9 +13,9 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-// The main window's menu bar, described by one table: every menu, item, caption, access
-// key, shortcut and separator, each found by its name. Each item is the command of its
-// name (ActionCollection); a checkable item flips its mark before its handler runs.
+// The main window's menu bar, built from a table of menus, items and separators, each found by
+// its name. Each item is the command of its name (ActionCollection); a checkable item flips its
+// mark before its handler runs.
 //
 // Every item, separator and submenu item exists from the start, so states, captions and
 // pictures can be set on them at any time and every shortcut works at once (the window
@@ -30,6 +30,13 @@ public:
     // The items' commands are created in `commands`, under the items' names, and their
     // shortcuts work anywhere in `window`.
     MainMenu(QMenuBar *bar, ActionCollection &commands, QWidget *window);
+
+    // The table, row by row: a menu on the bar (no `parent`) or a submenu, an item of a menu,
+    // and a separator, each named. An item with a `shortcut` works in the whole window.
+    void addMenu(const QString &parent, const QString &name, const QString &caption);
+    QAction *addItem(const QString &menu, const QString &name, const QString &caption, const QString &shortcut = {},
+                     bool checkable = false);
+    QAction *addSeparator(const QString &menu, const QString &name);
 
     QAction *item(const QString &name) const;   // items, separators and submenu items
     // A top-level menu or submenu, with its contents.
@@ -46,10 +53,6 @@ public:
     void setVisible(const QString &name, bool visible);
 
 private:
-    void addMenu(const QString &parent, const QString &name, const QString &caption);
-    QAction *addItem(const QString &menu, const QString &name, const QString &caption, const QString &shortcut = {},
-                     bool checkable = false);
-    QAction *addSeparator(const QString &menu, const QString &name);
     void fill(QMenu *menu, const QString &name);
     QString topLevelOf(const QString &name) const;
 

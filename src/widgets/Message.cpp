@@ -2,10 +2,10 @@
 
 #include "widgets/ModalDialog.h"
 
+#include "core/GlobalDeclarations.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Twips.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "fontmap/rules/FontMapColors.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "widgets/Pictures.h"
 
+#include "core/QBColors.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Contrast.h"
-#include "app/rules/QBColors.h"
 
 #include <QGuiApplication>
 #include <QHash>

@@ -8,7 +8,7 @@
 #include "support/ToolsFixture.h"
 #include "support/WhenModal.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TBColorPicker.h"

@@ -5,7 +5,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ColorGrid.h"

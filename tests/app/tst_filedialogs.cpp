@@ -7,8 +7,8 @@
 #include "support/TestMain.h"
 #include "support/WhenModal.h"
 
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/CustomMap.h"
 #include "platform/CommonDialogQt.h"
 #include "textboard/TextBoardEdit.h"

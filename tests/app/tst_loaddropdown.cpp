@@ -3,8 +3,8 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
 #include "widgets/ToolBar.h"
 
 #include <QMenu>

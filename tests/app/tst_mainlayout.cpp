@@ -5,8 +5,8 @@
 #include "support/TestMain.h"
 
 #include "app/MainLayout.h"
-#include "app/rules/SettingsLayout.h"
-#include "app/rules/RegistryFunctions.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"

@@ -6,8 +6,8 @@
 #include "support/TestMain.h"
 
 #include "app/rules/LayoutRules.h"
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 

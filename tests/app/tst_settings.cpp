@@ -4,12 +4,12 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include "app/rules/ScreenDefaults.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
+#include "platform/FontSubstitute.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/ScreenDefaults.h"
-#include "app/rules/SettingsLayout.h"
-#include "platform/FontSubstitute.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,20 +3,20 @@
 #include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
-#include "widgets/Message.h"
-#include "app/rules/FileNames.h"
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/PathParts.h"
+#include "core/FileNames.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardEdit.h"
+#include "widgets/Message.h"
 
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
+#include "fontmap/FontMapGrid.h"
 #include "platform/FileChecks.h"
-#include "app/rules/SettingsLayout.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
 #include "widgets/ToolBar.h"
-#include "app/rules/RegistryFunctions.h"
-#include "fontmap/FontMapGrid.h"
 
 #include <QDialog>
 #include <QDir>

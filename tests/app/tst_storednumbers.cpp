@@ -5,9 +5,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
 
 #include <QDir>
 #include <QFile>

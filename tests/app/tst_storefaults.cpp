@@ -4,8 +4,8 @@
 #include "support/SmallFileSystem.h"
 #include "support/TestMain.h"
 
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsLayout.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ToolBar.h"
 

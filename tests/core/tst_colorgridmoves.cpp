@@ -1,4 +1,4 @@
-#include "app/rules/ColorGridMoves.h"
+#include "core/ColorGridMoves.h"
 
 #include <QTest>
 

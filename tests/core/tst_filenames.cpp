@@ -1,4 +1,4 @@
-#include "app/rules/FileNames.h"
+#include "core/FileNames.h"
 
 #include <QRandomGenerator>
 #include <QTest>

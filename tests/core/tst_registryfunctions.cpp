@@ -1,8 +1,8 @@
-#include "app/rules/FileNames.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/RegistryFunctions.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/FileNames.h"
+#include "core/GlobalDeclarations.h"
+#include "core/RegistryFunctions.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "platform/fakes/MemoryRegistry.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/rules/RegistryTree.h"
+#include "core/RegistryTree.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
 
 #include <QAction>

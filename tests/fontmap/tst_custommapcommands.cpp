@@ -3,7 +3,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/rules/SettingsLayout.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CurrentCustomMap.h"

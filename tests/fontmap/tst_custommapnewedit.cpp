@@ -3,7 +3,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CurrentCustomMap.h"
 #include "fontmap/rules/FontMapState.h"

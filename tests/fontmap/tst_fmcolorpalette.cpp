@@ -1,16 +1,16 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "widgets/ColorGrid.h"
-#include "widgets/ColorResolve.h"
-#include "widgets/Twips.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/rules/FontMapColors.h"
 #include "platform/fakes/FakeCommonDialog.h"
 #include "platform/fakes/MemoryRegistry.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

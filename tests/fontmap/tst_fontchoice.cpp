@@ -3,12 +3,12 @@
 #include "support/TestMain.h"
 #include "widgets/ActionCollection.h"
 
-#include "widgets/ToolBar.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontChoice.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ToolBar.h"
 
 #include <QComboBox>
 #include <QFile>

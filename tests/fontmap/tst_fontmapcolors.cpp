@@ -2,9 +2,9 @@
 #include "support/TestMain.h"
 #include "support/WhenModal.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/FontMapColorCommands.h"
 #include "fontmap/FontMapControls.h"

@@ -1,13 +1,13 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "widgets/ActionCollection.h"
-#include "widgets/ColorResolve.h"
-#include "widgets/MainMenu.h"
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/FontMapColors.h"
 #include "textboard/TextBoardEdit.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ColorResolve.h"
+#include "widgets/MainMenu.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/rules/SettingsLayout.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"

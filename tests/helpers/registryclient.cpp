@@ -11,8 +11,8 @@
 //   registryclient lock <seconds>
 //       holds the store's lock, as a program stopped in the middle of a change would;
 //       prints "locked" once it has it
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/RegistryFunctions.h"
+#include "core/GlobalDeclarations.h"
+#include "core/RegistryFunctions.h"
 #include "platform/FileRegistry.h"
 
 #include <QCoreApplication>

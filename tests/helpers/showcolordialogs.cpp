@@ -1,9 +1,9 @@
 // Shows one of the colour dialogs with its first-run custom colours, for screenshots:
 //   showcolordialogs palette [0|1|2]   the FontMap colour palette on that tab
 //   showcolordialogs picker            the TextBoard colour picker
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
 #include "platform/PlatformSetup.h"
 #include "platform/fakes/FakeCommonDialog.h"

@@ -5,7 +5,7 @@
 // The Help menu offers Contents when the program finds the user guide beside itself: copy this
 // program next to the built quorvil to show it.
 #include "app/Quorvil.h"
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 #include "support/MessageDriver.h"

@@ -1,8 +1,8 @@
 // Shows one of the program's message boxes, for screenshots:
 //   showmessage [OK|YN] [box]
-#include "widgets/Message.h"
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/PlatformSetup.h"
+#include "widgets/Message.h"
 
 #include <QApplication>
 

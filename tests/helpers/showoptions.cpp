@@ -1,9 +1,9 @@
 // Shows the Options dialog over a store holding the first-run defaults, for screenshots:
 //   showoptions [tab] [font size]   the tab to show, 0 to 5 (default 0), and the stored TextBoard
 //                                   font size (default 12; a first run on a 1920-pixel screen stores 34)
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsAccess.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsAccess.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
 #include "fontmap/rules/CustomColors.h"
 #include "platform/FcFontCatalog.h"

@@ -2,8 +2,8 @@
 // symbol font), for screenshots:
 //   showtools keyboard FONT [shifted|extended] [size]
 //   showtools fontbrowser FONT
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontEnumeration.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"

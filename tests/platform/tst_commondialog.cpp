@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 #include "support/WhenModal.h"
 
-#include "app/rules/QBColors.h"
+#include "core/QBColors.h"
 #include "platform/CommonDialogQt.h"
 #include "platform/FcFontCatalog.h"
 #include "platform/fakes/FakeShell.h"

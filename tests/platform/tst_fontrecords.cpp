@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 
+#include "core/FontRecordsTable.h"
 #include "fontmap/rules/FontFamilies.h"
 #include "fontmap/rules/FontRecordsFromFace.h"
-#include "fontmap/rules/FontRecordsTable.h"
 
 using namespace FontRecordValues;
 

@@ -1,8 +1,8 @@
 #include "support/FilePermissions.h"
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/RegistryFunctions.h"
+#include "core/GlobalDeclarations.h"
+#include "core/RegistryFunctions.h"
 #include "platform/FileRegistry.h"
 #include "platform/RegeditFormat.h"
 #include "platform/fakes/MemoryRegistry.h"

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
+#include "core/RegistryTree.h"
 #include "platform/RegeditFormat.h"
-#include "app/rules/RegistryTree.h"
 
 #include <QFile>
 #include <QRandomGenerator>

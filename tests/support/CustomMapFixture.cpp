@@ -1,8 +1,8 @@
 #include "support/CustomMapFixture.h"
 
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/FontEnumeration.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "support/ForeignKeys.h"
 
-#include "app/rules/RegistryTree.h"
+#include "core/RegistryTree.h"
 #include "platform/RegeditFormat.h"
 
 QByteArray withForeignKeys(const QByteArray &store, int count, int valueLength)

@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsLayout.h"
 #include "platform/FontSubstitute.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"

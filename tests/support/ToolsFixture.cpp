@@ -1,7 +1,7 @@
 #include "support/ToolsFixture.h"
 
-#include "app/rules/GlobalDeclarations.h"
 #include "app/rules/ProductInfo.h"
+#include "core/GlobalDeclarations.h"
 #include "fontmap/FontEnumeration.h"
 #include "platform/FcFontCatalog.h"
 #include "platform/FtCodePage.h"

@@ -2,9 +2,9 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
-#include "widgets/ActionCollection.h"
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
+#include "widgets/ActionCollection.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

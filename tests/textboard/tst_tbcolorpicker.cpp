@@ -1,12 +1,12 @@
 #include "support/TestMain.h"
 
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
+#include "fontmap/rules/FontMapColors.h"
+#include "textboard/TBColorPicker.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/Twips.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
-#include "fontmap/rules/FontMapColors.h"
-#include "textboard/TBColorPicker.h"
 
 #include <QLabel>
 #include <QPushButton>

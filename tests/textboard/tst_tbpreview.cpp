@@ -1,17 +1,17 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
-#include "textboard/TextBoardFormat.h"
-#include "widgets/ActionCollection.h"
-#include "widgets/ToolBar.h"
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
 #include "platform/fakes/FakeDisplay.h"
 #include "textboard/FullScreenPreview.h"
 #include "textboard/TBPreview.h"
 #include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
 #include "textboard/rules/CarriedCaret.h"
 #include "textboard/rules/TextBoardFont.h"
+#include "widgets/ActionCollection.h"
+#include "widgets/ToolBar.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -7,16 +7,16 @@
 #include "support/NativeFiles.h"
 #include "support/TestMain.h"
 
+#include "core/FileNames.h"
+#include "core/QBColors.h"
+#include "fontmap/rules/Charset.h"
+#include "textboard/RichTextBox.h"
+#include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
-#include "app/rules/FileNames.h"
-#include "app/rules/QBColors.h"
-#include "fontmap/rules/Charset.h"
-#include "platform/RichTextBox.h"
-#include "textboard/TextBoardEdit.h"
-#include "textboard/TextBoardFormat.h"
 
 #include <QAction>
 #include <QComboBox>

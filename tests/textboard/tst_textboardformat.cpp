@@ -3,17 +3,17 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
+#include "core/Registry.h"
+#include "core/SettingsLayout.h"
+#include "fontmap/FontMapGrid.h"
+#include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
 #include "widgets/ToolBar.h"
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
-#include "app/rules/SettingsLayout.h"
-#include "fontmap/FontMapGrid.h"
-#include "app/rules/Registry.h"
-#include "textboard/TextBoardEdit.h"
-#include "textboard/TextBoardFormat.h"
 
 #include <QComboBox>
 #include <QFontInfo>

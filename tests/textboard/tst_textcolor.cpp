@@ -2,8 +2,8 @@
 #include "support/TestMain.h"
 #include "support/WhenModal.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/QBColors.h"
+#include "core/GlobalDeclarations.h"
+#include "core/QBColors.h"
 #include "textboard/TBColorPicker.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"

@@ -6,13 +6,13 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include "core/QBColors.h"
+#include "textboard/RichTextBox.h"
+#include "textboard/TextBoardEdit.h"
+#include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/ToolBar.h"
-#include "app/rules/QBColors.h"
-#include "platform/RichTextBox.h"
-#include "textboard/TextBoardEdit.h"
-#include "textboard/TextBoardFormat.h"
 
 #include <QAction>
 #include <QComboBox>

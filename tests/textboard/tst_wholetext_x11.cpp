@@ -3,11 +3,11 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
-#include "widgets/ActionCollection.h"
 #include "platform/Clipboard.h"
-#include "platform/RichTextBox.h"
+#include "textboard/RichTextBox.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
+#include "widgets/ActionCollection.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>

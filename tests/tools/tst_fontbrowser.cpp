@@ -2,13 +2,13 @@
 #include "support/TestMain.h"
 #include "support/ToolsFixture.h"
 
-#include "app/rules/GlobalDeclarations.h"
-#include "app/rules/SettingsLayout.h"
-#include "fontmap/FontNameBox.h"
+#include "core/GlobalDeclarations.h"
+#include "core/SettingsLayout.h"
 #include "tools/FlatScrollBar.h"
 #include "tools/FontBrowser.h"
 #include "tools/SampleSheetView.h"
 #include "tools/rules/SampleSheet.h"
+#include "widgets/FontNameBox.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,10 +2,10 @@
 #include "support/TestMain.h"
 #include "support/ToolsFixture.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
+#include "tools/ExtendedCharPanel.h"
 #include "tools/Keyboard.h"
 #include "tools/KeyboardPicture.h"
-#include "tools/ExtendedCharPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "app/rules/SettingsLoad.h"
 
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 #include "fontmap/rules/CustomColorDefaults.h"
 
 namespace SettingsLoad {

@@ -1,6 +1,6 @@
 #include "app/rules/Toggles.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 
 Toggles::Toggles(QObject *parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #include "fontmap/rules/CustomColors.h"
 
-#include "app/rules/SettingsAccess.h"
+#include "core/SettingsAccess.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "fontmap/rules/FontMapColors.h"
 
-#include "app/rules/GlobalDeclarations.h"
+#include "core/GlobalDeclarations.h"
 
 FontMapColors::FontMapColors(QObject *parent)
     : QObject(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/FontRecords.h"
 #include "fontmap/rules/FontFamilies.h"
-#include "fontmap/rules/FontRecords.h"
 
 // The LOGFONT and NEWTEXTMETRIC fields of a face, computed from the values of its font tables
 // (OS/2, hhea, post, head) the way Windows derives them, at an em size in pixels.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/rules/Registry.h"
-#include "app/rules/RegistryTree.h"
+#include "core/Registry.h"
+#include "core/RegistryTree.h"
 
 // The settings store held in memory, for tests. Besides the store's operations a test can
 // plant any raw value (a REG_SZ with a NUL inside, a REG_BINARY) and look at the tree.

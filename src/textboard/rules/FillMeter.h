@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rules/ColorValue.h"
+#include "core/ColorValue.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "tools/rules/OptionDefaults.h"
 
-#include "app/rules/QBColors.h"
-#include "app/rules/SettingsLayout.h"
+#include "core/QBColors.h"
+#include "core/SettingsLayout.h"
 #include "fontmap/rules/PaletteCells.h"
 #include "tools/rules/StartupMap.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/rules/Settings.h"
-#include "app/rules/SettingsAccess.h"
+#include "core/Settings.h"
+#include "core/SettingsAccess.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "tools/rules/OptionsChangeTest.h"
 
-#include "app/rules/Settings.h"
+#include "core/Settings.h"
 
 #include <tuple>
 

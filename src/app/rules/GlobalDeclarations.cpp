@@ -1,7 +1,0 @@
-#include "app/rules/GlobalDeclarations.h"
-
-GlobalDeclarations &globals()
-{
-    static GlobalDeclarations instance;
-    return instance;
-}

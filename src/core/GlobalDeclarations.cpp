@@ -1,0 +1,7 @@
+#include "core/GlobalDeclarations.h"
+
+GlobalDeclarations &globals()
+{
+    static GlobalDeclarations instance;
+    return instance;
+}
