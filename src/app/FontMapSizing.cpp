@@ -56,7 +56,7 @@ void FontMapSizing::focusTextBoard()
 void FontMapSizing::SetFMapSizeLimits()
 {
     m_s.TwipsPerPixelX = m_display.twipsPerPixelX();
-    m_s.TwipsPerPixelY = m_display.twipsPerPixelY();
+    m_s.textBoard.setTwipsPerPixelY(m_display.twipsPerPixelY());
     const int width = m_display.screenWidth();
     const bool on = MapSizeSteps::sizingAllowed(width, m_s.TwipsPerPixelX);
     for (const char *command : {"FMSmaller", "FMLarger", "FMRealign"})
@@ -90,14 +90,14 @@ void FontMapSizing::followScreenWidth(int screenWidth)
         m_c.sldSetFMapSize->setValue(m_s.MaxSizeIndex);
         sldSetFMapSize_Change();
     }
-    if (Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.TwipsPerPixelY)
+    if (Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.textBoard.TwipsPerPixelY())
         m_layout.ResetLayout(m_s.SizeIndex - 1);
 }
 
 void FontMapSizing::ResizeFMap(int delta, bool grow)
 {
     const double tppX = m_s.TwipsPerPixelX;
-    const double tppY = m_s.TwipsPerPixelY;
+    const double tppY = m_s.textBoard.TwipsPerPixelY();
     m_s.FMResizing = true;
     FontMapGrid *map = m_c.FMapContainer;
     map->hide();

@@ -66,7 +66,7 @@ void MainLayout::followWindowSize()
         placeFindBar();
     }
     if (m_s.FirstActivate)
-        Twips::setTop(m_c.SplitBar, Twips::top(m_c.FMapContainer) - 2 * m_s.TwipsPerPixelY);
+        Twips::setTop(m_c.SplitBar, Twips::top(m_c.FMapContainer) - 2 * m_s.textBoard.TwipsPerPixelY());
     placeUnderMap();
 }
 
@@ -117,7 +117,7 @@ void MainLayout::SetVCSide(const QString &side)
 
 void MainLayout::ResetLayout(int index)
 {
-    const double px = m_s.TwipsPerPixelY;
+    const double px = m_s.textBoard.TwipsPerPixelY();
     const double viewsBottom = Twips::top(m_c.ViewsContainer) + Twips::height(m_c.ViewsContainer);
     double boardHeight = Twips::height(m_c.ViewsContainer) - 24 * px;
     // An open find bar keeps its place under the TextBoard, above the FontMap's CoolBar.
@@ -146,7 +146,7 @@ void MainLayout::UpdateSizeCtrls()
     const QString larger = QStringLiteral("FMLarger");
     const QString smaller = QStringLiteral("FMSmaller");
     if (!m_c.SplitBar->isHidden()) {
-        const bool lowered = Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.TwipsPerPixelY;
+        const bool lowered = Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.textBoard.TwipsPerPixelY();
         sizeBox->setEnabled(!lowered);
         m_commands.setEnabled(larger, !lowered);
         m_commands.setEnabled(smaller, !lowered);
@@ -166,7 +166,7 @@ void MainLayout::UpdateSizeCtrls()
 LayoutRules::SplitBarLimits MainLayout::splitBarLimits() const
 {
     return LayoutRules::splitBarLimits(m_display.workArea().height(), Twips::height(m_c.FMapContainer),
-                                       m_s.TwipsPerPixelY);
+                                       m_s.textBoard.TwipsPerPixelY());
 }
 
 void MainLayout::moveSplit(double newTop, double delta)
@@ -175,7 +175,7 @@ void MainLayout::moveSplit(double newTop, double delta)
     Twips::setHeight(m_c.TextBoard, Twips::height(m_c.TextBoard) + delta);
     if (findBarOpen())
         Twips::setTop(m_c.FindFrame,
-                      Twips::top(m_c.TextBoard) + Twips::height(m_c.TextBoard) + 2 * m_s.TwipsPerPixelY);
+                      Twips::top(m_c.TextBoard) + Twips::height(m_c.TextBoard) + 2 * m_s.textBoard.TwipsPerPixelY());
     for (QWidget *w : {static_cast<QWidget *>(m_c.FMapContainer), m_c.LLVContainer, static_cast<QWidget *>(m_c.StatBar)})
         Twips::setTop(w, Twips::top(w) + delta);
     if (!m_window.maximized())
@@ -187,7 +187,7 @@ void MainLayout::SplitBar_MouseMove(Qt::MouseButtons buttons, double y)
     if (buttons != Qt::LeftButton)
         return;
     const double top = Twips::top(m_c.SplitBar);
-    if (const std::optional<int> delta = LayoutRules::splitBarDragDelta(top, y, splitBarLimits(), m_s.TwipsPerPixelY))
+    if (const std::optional<int> delta = LayoutRules::splitBarDragDelta(top, y, splitBarLimits(), m_s.textBoard.TwipsPerPixelY()))
         moveSplit(top + *delta, *delta);
 }
 

@@ -28,7 +28,7 @@
 #include "platform/FileChecks.h"
 #include "textboard/FindCommands.h"
 #include "textboard/FullScreenPreview.h"
-#include "textboard/RichTextBox.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
@@ -139,23 +139,24 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s, m_fmColors, m_views);
     m_fmColorCommands = std::make_unique<FontMapColorCommands>(m_c, m_c.SampleText, m_s, m_fmColors, *m_commands);
     m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, m_tbFont);
-    m_textBoardRTF = std::make_unique<RichTextBox>();
-    m_find = std::make_unique<FindCommands>(m_c, m_s, *m_commands, *m_textBoardRTF);
-    m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_commands, *m_services.clipboard, *m_find, m_tbFont);
-    m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
-                                                   m_cmnDlg);
+    TextBoardEdit &board = *m_c.TextBoard;
+    m_document = std::make_unique<TextBoardDocument>(board);
+    m_find = std::make_unique<FindCommands>(*m_document, board, m_c, m_s.textBoard, *m_commands);
+    m_editing = std::make_unique<TextBoardEditing>(board, m_c, *m_c.TextEditTB, m_s.textBoard, *m_commands,
+                                                   *m_services.clipboard, *m_find, m_tbFont);
+    m_tbFormat = std::make_unique<TextBoardFormat>(board, m_c, *m_c.FindString, *m_commands, m_tbFont, *m_fontChoice,
+                                                   m_services, m_cmnDlg);
     m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, this);
-    m_tbFiles = std::make_unique<TextBoardFiles>(
-        m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
-        TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this});
-    m_wholeText = std::make_unique<WholeTextTools>(
-        m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
-        WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
+    m_tbFiles = std::make_unique<TextBoardFiles>(*m_document, board, m_s.textBoard, *m_commands, m_services, m_cmnDlg,
+                                                 TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles});
+    m_wholeText = std::make_unique<WholeTextTools>(*m_document, board, *m_commands, m_services, m_cmnDlg,
+                                                   WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont,
+                                                                         m_toggles});
     m_fullScreen = std::make_unique<FullScreenPreview>(*m_c.TextBoard, m_tbFont, *m_services.display, this);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
     m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);
     m_recentFiles = std::make_unique<RecentFilesMenu>(
-        *m_c.menu, m_s, *m_commands, *m_services.fileChecks,
+        *m_c.menu, m_s, *m_document, *m_commands, *m_services.fileChecks,
         RecentFilesMenu::Loaders{[this](const QString &path) { return m_tbFiles->CheckLoadedFile(path); },
                                  [this](const QString &path) { LoadTBFile(path); },
                                  [this](const QString &path) {
@@ -239,7 +240,9 @@ void Quorvil::wireState()
 
 void Quorvil::wireParts()
 {
-    // The FontMap follows the TextBoard's font; a click on it types into the TextBoard.
+    // Find and the FontMap follow the TextBoard's font; a click on the FontMap types into the
+    // TextBoard.
+    connect(&m_tbFont, &TextBoardFont::charsetChanged, m_find.get(), &FindCommands::followCharset);
     connect(&m_tbFont, &TextBoardFont::charsetChanged, m_fontMap.get(), &FontMapCommands::followCharset);
     connect(m_tbFormat.get(), &TextBoardFormat::mapFontChanged, m_fontMap.get(), &FontMapCommands::setMapFont);
     connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fontMap.get(), &FontMapCommands::followBoardFont);
@@ -255,6 +258,8 @@ void Quorvil::wireParts()
     connect(m_mapViews.get(), &FontMapViews::textBoardFocusRequested, this, focusTextBoard);
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
+    connect(m_tbFiles.get(), &TextBoardFiles::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_wholeText.get(), &WholeTextTools::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
     connect(m_cfmLoader.get(), &CustomMapLoader::mapFileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
@@ -433,10 +438,10 @@ void Quorvil::Form_Load()
 void Quorvil::InitLayoutMetrics()
 {
     m_s.TwipsPerPixelX = m_services.display->twipsPerPixelX();
-    m_s.TwipsPerPixelY = m_services.display->twipsPerPixelY();
-    m_s.TBMaxLength = m_c.TextBoard->MaxLength();
-    m_s.ProgressFullWidth = Twips::width(m_c.ProgressBack);
-    m_s.TBChanged = false;
+    m_s.textBoard.setTwipsPerPixelY(m_services.display->twipsPerPixelY());
+    m_s.textBoard.setTBMaxLength(m_c.TextBoard->MaxLength());
+    m_s.textBoard.setProgressFullWidth(Twips::width(m_c.ProgressBack));
+    m_document->setModified(false);
     m_s.SettingsReset = false;
     m_s.VCDesignLeft = Twips::left(m_c.ViewsContainer);
     m_s.LastScreenWidth = m_services.display->screenWidth();
@@ -454,7 +459,7 @@ QRectF Quorvil::placeOnScreen(const QRectF &wanted)
 {
     const QRectF placed = WindowPlacement::fitOnScreen(
         wanted, m_services.display->workArea(),
-        LayoutRules::standardWindowSize(m_s.SizeIndex - 1, m_s.TwipsPerPixelX, m_s.TwipsPerPixelY));
+        LayoutRules::standardWindowSize(m_s.SizeIndex - 1, m_s.TwipsPerPixelX, m_s.textBoard.TwipsPerPixelY()));
     move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
     return placed;
 }
@@ -500,9 +505,8 @@ void Quorvil::Form_Activate()
             LoadCFMap(path);
             UpdateMapCtrls(1);
         } else if (extension == QLatin1String("TXT") || extension == QLatin1String("QUF")) {
-            m_s.TBLoadFolder = folder;
-            m_s.TBOpenPath = path;
-            m_s.TBOpenName = name;
+            m_document->setTBLoadFolder(folder);
+            m_document->setOpenFile(path, name);
             LoadTBFile(path);
         } else {
             const QString text = cr() + cr() + cr() + QStringLiteral("Files with extension '") + extension
@@ -633,7 +637,7 @@ void Quorvil::loadSettings()
     SettingsStore::Screen screen;
     screen.width = m_services.display->screenWidth();
     screen.twipsPerPixelX = m_s.TwipsPerPixelX;
-    screen.twipsPerPixelY = m_s.TwipsPerPixelY;
+    screen.twipsPerPixelY = m_s.textBoard.TwipsPerPixelY();
     screen.workArea = m_services.display->workArea();
     screen.designedFormWidth = formWidth();
     screen.designedFormHeight = formHeight();
@@ -680,8 +684,8 @@ void Quorvil::applySettings(const Settings &settings)
     m_s.TBFontName = settings.TBFontName;
     m_tbFormat->takeSettings(settings);
 
-    m_s.TBLoadFolder = settings.LFLoadPath;
-    m_s.TBSaveFolder = settings.LFSavePath;
+    m_document->setTBLoadFolder(settings.LFLoadPath);
+    m_document->setTBSaveFolder(settings.LFSavePath);
     m_s.CFMLoadFolder = settings.LMLoadPath;
     m_s.CFMSaveFolder = settings.LMSavePath;
     for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
@@ -725,8 +729,8 @@ Settings Quorvil::lastSettings() const
         s.TBBandWidth[i - 1] = int(m_c.CoolBarTB->bandWidth(i));
     for (int i = 1; i <= m_c.clbFontMap->bandCount(); ++i)
         s.FMBandWidth[i - 1] = int(m_c.clbFontMap->bandWidth(i));
-    s.LFLoadPath = m_s.TBLoadFolder;
-    s.LFSavePath = m_s.TBSaveFolder;
+    s.LFLoadPath = m_document->TBLoadFolder();
+    s.LFSavePath = m_document->TBSaveFolder();
     s.LMLoadPath = m_s.CFMLoadFolder;
     s.LMSavePath = m_s.CFMSaveFolder;
     s.FormTop = int(formTop());

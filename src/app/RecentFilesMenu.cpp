@@ -3,6 +3,7 @@
 #include "app/CheckFilePath.h"
 #include "app/rules/MainState.h"
 #include "core/GlobalDeclarations.h"
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
@@ -22,10 +23,11 @@ QString newestFolder(const RecentFileList<Max> &list)
 
 } // namespace
 
-RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
-                                 Loaders loaders)
+RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, TextBoardDocument &document,
+                                 ActionCollection &commands, FileChecks &checks, Loaders loaders)
     : m_menu(menu)
     , m_s(state)
+    , m_document(document)
     , m_checks(checks)
     , m_loaders(std::move(loaders))
 {
@@ -38,7 +40,7 @@ RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollect
 void RecentFilesMenu::UpdateFileMRU(const QString &path)
 {
     pushRecentFile(m_s.FileMRUList, path);
-    m_s.TBLoadFolder = newestFolder(m_s.FileMRUList);
+    m_document.setTBLoadFolder(newestFolder(m_s.FileMRUList));
     showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
 }
 
@@ -81,9 +83,8 @@ void RecentFilesMenu::FileMRU_Click(int index)
         return;
     if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" File Load Error")))
         return;
-    m_s.TBLoadFolder = entry.folder;
-    m_s.TBOpenPath = path;
-    m_s.TBOpenName = entry.name;
+    m_document.setTBLoadFolder(entry.folder);
+    m_document.setOpenFile(path, entry.name);
     m_loaders.loadTextFile(path);
 }
 

@@ -8,6 +8,7 @@
 #include "core/RegistryFunctions.h"
 #include "core/SettingsLayout.h"
 #include "platform/FontSubstitute.h"
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
@@ -446,7 +447,7 @@ void TestSettings::exitWritesLastSettings()
     QVERIFY(f.start());
     f.state().FileMRUList(1) = RecentFile{QStringLiteral("/home/ann/"), QStringLiteral("a.txt")};
     f.state().FileMRUList.count = 2;
-    f.state().TBLoadFolder = QStringLiteral("/home/ann/letters");
+    f.window().textBoardDocument().setTBLoadFolder(QStringLiteral("/home/ann/letters"));
     f.window().move(33, 44);
     f.window().close();
 

@@ -10,6 +10,7 @@
 #include "fontmap/rules/FontMapState.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/QcmFile.h"
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
 #include "widgets/MainMenu.h"
@@ -433,11 +434,11 @@ void TestCustomMapCommands::recentTextFiles()
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Load Error"));
     QCOMPARE(driver.last().text, QStringLiteral("\r\rFolder\r\r") + goneFolder + QStringLiteral("\r\rdoes not exist."));
-    QVERIFY(f.state().TBLoadedPath.isEmpty());
+    QVERIFY(f.window().textBoardDocument().TBLoadedPath().isEmpty());
 
     f.window().commands().trigger(QStringLiteral("FileMRU(1)"));
     QCOMPARE(driver.count(), 1);
-    QCOMPARE(f.state().TBLoadedPath, kept);
+    QCOMPARE(f.window().textBoardDocument().TBLoadedPath(), kept);
     QCOMPARE(f.controls().menu->item(QStringLiteral("FileMRU(1)"))->text(), QStringLiteral("&1 kept.txt"));
 
     // The file on the TextBoard already: its own question comes before any check.

@@ -150,7 +150,7 @@ void TestFontMapMouse::clickReplacesSelection()
 
 void TestFontMapMouse::clickIntoFindBox()
 {
-    m_f->state().FindHasFocus = true;
+    m_f->state().textBoard.setFindHasFocus(true);
     press(0x21 - 32);
     press(0x3F - 32);
     QCOMPARE(m_f->controls().FindString->text(), QStringLiteral("!?"));

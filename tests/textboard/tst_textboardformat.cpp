@@ -8,6 +8,7 @@
 #include "core/Registry.h"
 #include "core/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
@@ -501,7 +502,7 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     c.TextBoard->setText(QStringLiteral("AB\r\n\u00e9\u20ac"));
     c.TextBoard->setSelStart(1);
     c.TextBoard->setSelLength(3);
-    f.state().TBChanged = false;
+    f.window().textBoardDocument().setModified(false);
     c.FindString->setText(QStringLiteral("B"));
 
     chooseFont(f, kSymbol);
@@ -521,7 +522,7 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     QCOMPARE(c.TextBoard->Text(), QStringLiteral("\uF041\uF042\r\n\uF0E9\uF080"));
     QCOMPARE(c.TextBoard->SelStart(), 1);
     QCOMPARE(c.TextBoard->SelLength(), 3);
-    QVERIFY(!f.state().TBChanged);
+    QVERIFY(!f.window().textBoardDocument().TBChanged());
     QCOMPARE(c.FindString->text(), QStringLiteral("\uF042"));
 
     chooseFont(f, kPlain);
