@@ -51,7 +51,7 @@ MainLayout::MainLayout(WindowFrame &window, QuorvilControls &controls, MainState
 void MainLayout::followWindowSize()
 {
     const double tppX = m_s.TwipsPerPixelX;
-    if (m_s.FMResizing) {
+    if (m_s.fontMap.FMResizing()) {
         const LayoutRules::Widths w =
             LayoutRules::relaidWidths(m_window.formWidth(), m_s.VCDesignLeft, Twips::width(m_c.ViewsContainer),
                                       Twips::width(m_c.FMapContainer), Twips::width(m_c.StatBar), tppX);
@@ -136,7 +136,7 @@ void MainLayout::ResetLayout(int index)
     if (!resized)
         followWindowSize();
     UpdateSizeCtrls();
-    if (!m_s.FMResizing)
+    if (!m_s.fontMap.FMResizing())
         focusTextBoard();
 }
 
@@ -146,18 +146,19 @@ void MainLayout::UpdateSizeCtrls()
     const QString larger = QStringLiteral("FMLarger");
     const QString smaller = QStringLiteral("FMSmaller");
     if (!m_c.SplitBar->isHidden()) {
-        const bool lowered = Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.textBoard.TwipsPerPixelY();
+        const bool lowered =
+            Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.textBoard.TwipsPerPixelY();
         sizeBox->setEnabled(!lowered);
         m_commands.setEnabled(larger, !lowered);
         m_commands.setEnabled(smaller, !lowered);
         m_commands.setEnabled(QStringLiteral("FMRealign"), lowered);
     }
     const bool sizing = givenEnabled(sizeBox);
-    if (m_s.SizeIndex == m_s.MaxSizeIndex)
+    if (m_s.fontMap.SizeIndex() == m_s.fontMap.MaxSizeIndex())
         m_commands.setEnabled(larger, false);
     else if (sizing)
         m_commands.setEnabled(larger, true);
-    if (m_s.SizeIndex == 1)
+    if (m_s.fontMap.SizeIndex() == 1)
         m_commands.setEnabled(smaller, false);
     else if (sizing)
         m_commands.setEnabled(smaller, true);
@@ -187,7 +188,8 @@ void MainLayout::SplitBar_MouseMove(Qt::MouseButtons buttons, double y)
     if (buttons != Qt::LeftButton)
         return;
     const double top = Twips::top(m_c.SplitBar);
-    if (const std::optional<int> delta = LayoutRules::splitBarDragDelta(top, y, splitBarLimits(), m_s.textBoard.TwipsPerPixelY()))
+    if (const std::optional<int> delta =
+            LayoutRules::splitBarDragDelta(top, y, splitBarLimits(), m_s.textBoard.TwipsPerPixelY()))
         moveSplit(top + *delta, *delta);
 }
 
@@ -205,7 +207,7 @@ void MainLayout::SplitBar_DblClick()
     if (jump.kind == LayoutRules::SplitBarJump::Move)
         moveSplit(jump.newTop, jump.delta);
     else if (jump.kind == LayoutRules::SplitBarJump::Reset)
-        ResetLayout(m_s.SizeIndex - 1);
+        ResetLayout(m_s.fontMap.SizeIndex() - 1);
     focusTextBoard();
 }
 

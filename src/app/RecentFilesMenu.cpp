@@ -47,7 +47,7 @@ void RecentFilesMenu::UpdateFileMRU(const QString &path)
 void RecentFilesMenu::UpdateCFMRU(const QString &path)
 {
     pushRecentFile(m_s.CFMRUList, path);
-    m_s.CFMLoadFolder = newestFolder(m_s.CFMRUList);
+    m_s.fontMap.setCFMLoadFolder(newestFolder(m_s.CFMRUList));
     showList(m_s.CFMRUList, QStringLiteral("CFMRU"), QStringLiteral("FileSep2"));
 }
 
@@ -94,8 +94,8 @@ void RecentFilesMenu::CFMRU_Click(int index)
     const QString path = entry.path();
     if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" Custom Map Load Error")))
         return;
-    m_s.CFMLoadFolder = entry.folder;
-    m_s.CFMOpenPath = path;
-    m_s.CFMOpenName = entry.name;
+    m_s.fontMap.setCFMLoadFolder(entry.folder);
+    m_s.fontMap.setCFMOpenPath(path);
+    m_s.fontMap.setCFMOpenName(entry.name);
     m_loaders.loadCustomMap(path);
 }

@@ -214,9 +214,9 @@ void TestStartup::screenDropsBelow800()
     if (withText)
         f.controls().TextBoard->setText(QStringLiteral("kept"));
     // A change the exit saves: the map one step larger than the stored step.
-    const int step = f.state().SizeIndex + 1;
+    const int step = f.state().fontMap.SizeIndex() + 1;
     f.window().commands().trigger(QStringLiteral("FMLarger"));
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
     MessageDriver driver;
     if (withText)
         answerYes ? driver.yes() : driver.no();
@@ -290,8 +290,8 @@ void TestStartup::extensionDispatch()
         for (const MessageDriver::Seen &box : driver.seen())
             QVERIFY(box.title != QStringLiteral("Quorvil Startup File Load Error"));
     } else if (loads == QLatin1String("map")) {
-        QCOMPARE(f.state().CFMOpenPath, path);
-        QCOMPARE(f.state().CFMOpenName, file);
+        QCOMPARE(f.state().fontMap.CFMOpenPath(), path);
+        QCOMPARE(f.state().fontMap.CFMOpenName(), file);
         QCOMPARE(f.window().customMap().path(), path);
         QCOMPARE(driver.count(), 0);
     } else {
@@ -301,7 +301,7 @@ void TestStartup::extensionDispatch()
                                          + QStringLiteral("' are not valid Quorvil files.\r\r"
                                                           "Only valid extensions are TXT, QUF and QCM."));
         QVERIFY(f.window().textBoardDocument().TBOpenPath().isEmpty());
-        QVERIFY(f.state().CFMOpenPath.isEmpty());
+        QVERIFY(f.state().fontMap.CFMOpenPath().isEmpty());
     }
 }
 

@@ -191,7 +191,8 @@ void TestFind::frameLayoutOpensAndCloses()
 
     m_f->window().runCommand(QStringLiteral("EditFind"));
     QCOMPARE(Twips::height(board()), height - allowance);
-    QCOMPARE(Twips::top(c().FindFrame), Twips::top(board()) + height - allowance + 2 * m_f->state().textBoard.TwipsPerPixelY());
+    QCOMPARE(Twips::top(c().FindFrame),
+             Twips::top(board()) + height - allowance + 2 * m_f->state().textBoard.TwipsPerPixelY());
     for (QWidget *w : findControls)
         QCOMPARE(w->focusPolicy(), Qt::StrongFocus);
 

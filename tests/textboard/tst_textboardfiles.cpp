@@ -293,7 +293,7 @@ void TestTextBoardFiles::qufRoundTripEveryFormat()
     QCOMPARE(read.alignment, written.alignment);
     QCOMPARE(c().FontSizeNumber->text(), QString::number(size));
     QCOMPARE(board()->font().family(), font);
-    QCOMPARE(s().TBFontName, font);
+    QCOMPARE(s().fontMap.TBFontName(), font);
     QCOMPARE(c().FontFormatTB->value(QStringLiteral("Bold")), written.styles[0]);
     QCOMPARE(c().FontFormatTB->value(QStringLiteral("Strikethrough")), written.styles[3]);
 

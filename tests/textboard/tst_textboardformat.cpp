@@ -89,8 +89,8 @@ struct FormatSnapshot
         FormatSnapshot s;
         QuorvilControls &c = f.controls();
         s.font = c.FontNameCombo->currentText();
-        s.tbFontName = f.state().TBFontName;
-        s.fontIndex = f.state().FontIndex;
+        s.tbFontName = f.state().fontMap.TBFontName();
+        s.fontIndex = f.state().fontMap.FontIndex();
         s.size = c.FontSizeSlider->value();
         s.stored = f.window().textBoardFont().styleFlags();
         for (const QString &key : kStyleKeys) {
@@ -392,8 +392,8 @@ void TestTextBoardFormat::formatFontAppliesTheChoice()
     QCOMPARE(shown.properties.Color, QBColor(0));
 
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("Liberation Serif"));
-    QCOMPARE(f.state().TBFontName, QStringLiteral("Liberation Serif"));
-    QCOMPARE(f.state().FontIndex, c.FontNameCombo->currentIndex() + 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(f.state().fontMap.FontIndex(), c.FontNameCombo->currentIndex() + 1);
     QCOMPARE(c.TextBoard->font().family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(c.FMapContainer->cellFont().family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(c.FontSizeSlider->value(), 20); // 20.5 rounds to the even number
@@ -483,13 +483,13 @@ void TestTextBoardFormat::selectFontInCombo()
     QuorvilControls &c = f.controls();
     f.window().fontChoice().SelectFontInCombo(QStringLiteral("DejaVu Serif"));
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().FontIndex, c.FontNameCombo->currentIndex() + 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.state().fontMap.FontIndex(), c.FontNameCombo->currentIndex() + 1);
 
     c.FontNameCombo->setCurrentIndex(0); // moved away without a choice
     f.window().fontChoice().SelectFontInCombo(QStringLiteral("No Such Font"));
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("DejaVu Serif"));
 }
 
 void TestTextBoardFormat::symbolFontKeepsEveryCode()
@@ -510,9 +510,9 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     QCOMPARE(grid->charset(), FontCharset::Symbol);
     for (int i = 0; i < FontMapGrid::kCells; ++i)
         QCOMPARE(grid->cell(i).caption, QString(QChar(char16_t(0xF020 + i))));
-    QCOMPARE(f.state().codeTable.at('A' - 32, CodeTable::KeyStroke), QString(QChar(char16_t(0xF041))));
-    QCOMPARE(f.state().codeTable.at(0, CodeTable::KeyStroke), QStringLiteral("Space Bar"));
-    QCOMPARE(f.state().codeTable.at(0x80 - 32, CodeTable::KeyStroke), QStringLiteral("Alt+0128"));
+    QCOMPARE(f.state().fontMap.codeTable().at('A' - 32, CodeTable::KeyStroke), QString(QChar(char16_t(0xF041))));
+    QCOMPARE(f.state().fontMap.codeTable().at(0, CodeTable::KeyStroke), QStringLiteral("Space Bar"));
+    QCOMPARE(f.state().fontMap.codeTable().at(0x80 - 32, CodeTable::KeyStroke), QStringLiteral("Alt+0128"));
     // The cells draw the symbol font's own glyphs, and nothing from another font.
     QCOMPARE(QFontInfo(grid->cellFont()).family(), kSymbol);
     const QRawFont raw = QRawFont::fromFont(grid->cellFont());
@@ -530,7 +530,7 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     QCOMPARE(grid->charset(), FontCharset::Ansi);
     QCOMPARE(grid->cell('A' - 32).caption, QStringLiteral("A"));
     QCOMPARE(grid->cell(0x80 - 32).caption, QStringLiteral("\u20ac"));
-    QCOMPARE(f.state().codeTable.at('A' - 32, CodeTable::KeyStroke), QStringLiteral("A"));
+    QCOMPARE(f.state().fontMap.codeTable().at('A' - 32, CodeTable::KeyStroke), QStringLiteral("A"));
     QCOMPARE(c.TextBoard->Text(), QStringLiteral("AB\r\n\u00e9\u20ac"));
     QCOMPARE(c.FindString->text(), QStringLiteral("B"));
 }

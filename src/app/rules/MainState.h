@@ -11,8 +11,9 @@
 // or change has objects of its own, with changed signals: TextBoardFont, FontMapColors,
 // ViewSettings, Toggles and CurrentCustomMap; the TextBoard's text, changed flag and files
 // are its TextBoardDocument's.
-struct MainState : FontMapState
+struct MainState
 {
+    FontMapState fontMap;
     TextBoardState textBoard;
 
     // Layout metrics recorded at start-up.
