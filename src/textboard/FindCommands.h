@@ -23,6 +23,7 @@ public:
     FindCommands(TextBoardDocument &document, TextBoardEdit &view, const FindBarControls &bar, TextBoardState &state,
                  ActionCollection &commands, QObject *parent = nullptr);
 
+    // The find frame is open under the TextBoard.
     bool isFrameShown() const;
 
     // Mode 1 opens the frame (the TextBoard gives up its height, the find box takes the
