@@ -152,8 +152,7 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
         *m_document, board, m_s.textBoard, *m_commands, m_services, m_cmnDlg,
         TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles});
     m_wholeText = std::make_unique<WholeTextTools>(*m_document, board, *m_commands, m_services, m_cmnDlg,
-                                                   WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont,
-                                                                         m_toggles});
+                                                   WholeTextTools::Parts{*m_tbFiles, *m_editing, m_tbFont, m_toggles});
     m_fullScreen = std::make_unique<FullScreenPreview>(board, m_tbFont, *m_services.display, this);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
     m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);

@@ -6,7 +6,6 @@
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
-#include "textboard/FindCommands.h"
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
@@ -29,7 +28,6 @@ WholeTextTools::WholeTextTools(TextBoardDocument &document, TextBoardEdit &view,
     , m_services(services)
     , m_cmnDlg(cmnDlg)
     , m_files(parts.files)
-    , m_find(parts.find)
     , m_editing(parts.editing)
     , m_font(parts.font)
     , m_toggles(parts.toggles)
@@ -103,8 +101,7 @@ void WholeTextTools::ToolsClear_Click()
     Q_EMIT captionChanged(ProductInfo::caption());
     if (m_toggles.isOn(Toggles::RestoreAfterUnload))
         m_files.RestoreTBDefaults();
-    if (m_find.isFrameShown())
-        m_find.CloseFindButton_Click();
+    // The emptied board has closed the find frame already.
     m_editing.UpdateEditCommands();
 }
 

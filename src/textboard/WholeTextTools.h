@@ -3,7 +3,6 @@
 #include <QObject>
 
 class ActionCollection;
-class FindCommands;
 class TextBoardDocument;
 class TextBoardEdit;
 class TextBoardEditing;
@@ -26,7 +25,6 @@ public:
     struct Parts
     {
         TextBoardFiles &files;
-        FindCommands &find;
         TextBoardEditing &editing;
         TextBoardFont &font;
         Toggles &toggles;
@@ -65,7 +63,6 @@ private:
     const Services &m_services;
     CommonDialogProperties &m_cmnDlg;
     TextBoardFiles &m_files;
-    FindCommands &m_find;
     TextBoardEditing &m_editing;
     TextBoardFont &m_font;
     Toggles &m_toggles;

@@ -179,6 +179,8 @@ void TestWholeText::unloadWarnings()
     doc().setLoadedFile(QStringLiteral("/docs/a.txt"), QStringLiteral("a.txt"));
     m_f->window().setWindowTitle(QStringLiteral("Quorvil :  a.txt"));
     commands().setChecked(QStringLiteral("DisplayOW"), displayOW);
+    m_f->window().runCommand(QStringLiteral("EditFind"));
+    QVERIFY(!c().FindFrame->isHidden());
 
     MessageDriver driver;
     driver.answer(answer ? MessageDriver::Action::Button1 : MessageDriver::Action::Button2);
@@ -201,9 +203,13 @@ void TestWholeText::unloadWarnings()
         QCOMPARE(board()->Text(), kText);
         QCOMPARE(doc().TBLoadedPath(), QStringLiteral("/docs/a.txt"));
         QCOMPARE(m_f->window().windowTitle(), QStringLiteral("Quorvil :  a.txt"));
+        QVERIFY(!c().FindFrame->isHidden());
         return;
     }
     QVERIFY(board()->Text().isEmpty());
+    // Nothing is left to find in.
+    QVERIFY(c().FindFrame->isHidden());
+    QVERIFY(!commands().isChecked(QStringLiteral("EditFind")));
     QVERIFY(doc().TBLoadedPath().isEmpty());
     QVERIFY(doc().TBLoadedName().isEmpty());
     QCOMPARE(m_f->window().windowTitle(), QStringLiteral("Quorvil Version 3.0.0 RC2"));
