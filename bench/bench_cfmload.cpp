@@ -57,7 +57,7 @@ void BenchCustomMapLoad::LoadCFMap()
     int turn = 0;
     QBENCHMARK {
         const QString &path = paths[turn++ % 2];
-        state.CFMOpenPath = path;
+        state.setCFMOpenPath(path);
         loader.LoadCFMap(path);
     }
     QCOMPARE(map.path(), paths[(turn - 1) % 2]);

@@ -60,7 +60,7 @@ void BenchMapSize::sizeSliderUpAndDown()
     MainWindowFixture f(1600, 1200);
     QVERIFY(f.start());
     QSlider *slider = f.controls().sldSetFMapSize;
-    const int largest = f.state().MaxSizeIndex;
+    const int largest = f.state().fontMap.MaxSizeIndex();
     slider->setValue(1);
     QCoreApplication::processEvents();
     StepTimes times;
@@ -71,7 +71,7 @@ void BenchMapSize::sizeSliderUpAndDown()
         for (int step = largest - 1; step >= 1; --step)
             times.add(timed([&] { slider->setValue(step); }, &rebuilds));
     }
-    QCOMPARE(f.state().SizeIndex, 1);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 1);
     times.print("size slider, 1 to the largest step and back");
     rebuilds.print("  of which the rebuild and the layout, before painting");
 }

@@ -5,6 +5,7 @@
 #include "support/TestMain.h"
 
 #include "textboard/RichTextBox.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "widgets/ActionCollection.h"
 
@@ -47,12 +48,12 @@ void BenchQufLoad::load()
 
     QBENCHMARK {
         // Not the file already loaded, so that every round loads it again.
-        f.state().TBLoadedPath.clear();
+        f.window().textBoardDocument().setLoadedFile(QString(), QString());
         f.dialog.confirm([file](CommonDialogProperties &d) { d.FileName = file; });
         f.window().runCommand(QStringLiteral("FileLoad"));
     }
     QCOMPARE(f.controls().TextBoard->length(), 61440);
-    QCOMPARE(f.state().TBLoadedPath, file);
+    QCOMPARE(f.window().textBoardDocument().TBLoadedPath(), file);
 }
 
 QUORVIL_TEST_MAIN(BenchQufLoad)

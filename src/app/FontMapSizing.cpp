@@ -42,7 +42,7 @@ FontMapSizing::FontMapSizing(WindowFrame &window, QuorvilControls &controls, Mai
     // The edit belongs to its number label.
     new SizeNumberEdit(m_c.lblSetFMapSizeNumber, m_c.tbxSetFMapSizeNumber, m_c.sldSetFMapSize,
                        [this] { focusTextBoard(); },
-                       [this](const QString &text) { return numberFromEditText(text, 1, m_s.MaxSizeIndex); });
+                       [this](const QString &text) { return numberFromEditText(text, 1, m_s.fontMap.MaxSizeIndex()); });
     m_commands.onTriggered(QStringLiteral("FMLarger"), this, &FontMapSizing::FMLarger_Click);
     m_commands.onTriggered(QStringLiteral("FMSmaller"), this, &FontMapSizing::FMSmaller_Click);
     m_commands.onTriggered(QStringLiteral("FMRealign"), this, &FontMapSizing::FMRealign_Click);
@@ -56,26 +56,26 @@ void FontMapSizing::focusTextBoard()
 void FontMapSizing::SetFMapSizeLimits()
 {
     m_s.TwipsPerPixelX = m_display.twipsPerPixelX();
-    m_s.TwipsPerPixelY = m_display.twipsPerPixelY();
+    m_s.textBoard.setTwipsPerPixelY(m_display.twipsPerPixelY());
     const int width = m_display.screenWidth();
     const bool on = MapSizeSteps::sizingAllowed(width, m_s.TwipsPerPixelX);
     for (const char *command : {"FMSmaller", "FMLarger", "FMRealign"})
         m_commands.setEnabled(QString::fromLatin1(command), on);
     m_c.tlbCFMapFmt->setButtonEnabled(QStringLiteral("FMapSld"), on);
     m_c.SplitBar->setVisible(on);
-    m_s.MaxSizeIndex = ScreenDefaults::maxSizeIndex(width, m_s.TwipsPerPixelX);
+    m_s.fontMap.setMaxSizeIndex(ScreenDefaults::maxSizeIndex(width, m_s.TwipsPerPixelX));
     applyLargestStep();
     m_layout.UpdateSizeCtrls();
 }
 
 void FontMapSizing::applyLargestStep()
 {
-    if (m_s.MaxSizeIndex > 1) {
+    if (m_s.fontMap.MaxSizeIndex() > 1) {
         m_c.pbxSetFMapSize->setEnabled(true);
         // A slider above its new maximum comes down without rebuilding the map here: the
         // resize handler brings the map down to the largest step, with the layout around it.
         const QSignalBlocker quiet(m_c.sldSetFMapSize);
-        m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
+        m_c.sldSetFMapSize->setMaximum(m_s.fontMap.MaxSizeIndex());
     } else {
         m_c.pbxSetFMapSize->setEnabled(false);
     }
@@ -84,21 +84,21 @@ void FontMapSizing::applyLargestStep()
 void FontMapSizing::followScreenWidth(int screenWidth)
 {
     m_s.LastScreenWidth = screenWidth;
-    m_s.MaxSizeIndex = ScreenDefaults::maxSizeIndex(screenWidth, m_display.twipsPerPixelX());
+    m_s.fontMap.setMaxSizeIndex(ScreenDefaults::maxSizeIndex(screenWidth, m_display.twipsPerPixelX()));
     applyLargestStep();
-    if (m_s.SizeIndex > m_s.MaxSizeIndex) {
-        m_c.sldSetFMapSize->setValue(m_s.MaxSizeIndex);
+    if (m_s.fontMap.SizeIndex() > m_s.fontMap.MaxSizeIndex()) {
+        m_c.sldSetFMapSize->setValue(m_s.fontMap.MaxSizeIndex());
         sldSetFMapSize_Change();
     }
-    if (Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.TwipsPerPixelY)
-        m_layout.ResetLayout(m_s.SizeIndex - 1);
+    if (Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.textBoard.TwipsPerPixelY())
+        m_layout.ResetLayout(m_s.fontMap.SizeIndex() - 1);
 }
 
 void FontMapSizing::ResizeFMap(int delta, bool grow)
 {
     const double tppX = m_s.TwipsPerPixelX;
-    const double tppY = m_s.TwipsPerPixelY;
-    m_s.FMResizing = true;
+    const double tppY = m_s.textBoard.TwipsPerPixelY();
+    m_s.fontMap.setFMResizing(true);
     FontMapGrid *map = m_c.FMapContainer;
     map->hide();
 
@@ -115,7 +115,7 @@ void FontMapSizing::ResizeFMap(int delta, bool grow)
     bar->setBandWidth(3, nameBand);
     Twips::setWidth(m_c.lblCFMName, nameBand);
 
-    const double standardHeight = LayoutRules::standardWindowSize(m_s.SizeIndex - 1, tppX, tppY).height();
+    const double standardHeight = LayoutRules::standardWindowSize(m_s.fontMap.SizeIndex() - 1, tppX, tppY).height();
     if (!m_s.SettingsReset && m_s.FirstActivate && m_s.LastFormHeight > standardHeight) {
         // The first sizing at start-up keeps a taller window of the last run, with the map at
         // its bottom and the TextBoard taking the height above it.
@@ -131,7 +131,7 @@ void FontMapSizing::ResizeFMap(int delta, bool grow)
         m_layout.SetVCSide(QStringLiteral("R"));
 
     map->show();
-    m_s.FMResizing = false;
+    m_s.fontMap.setFMResizing(false);
     m_s.SettingsReset = false;
 }
 
@@ -144,11 +144,11 @@ void FontMapSizing::sldSetFMapSize_Change()
 {
     const int value = m_c.sldSetFMapSize->value();
     m_c.lblSetFMapSizeNumber->setText(QString::number(value));
-    if (value != m_s.SizeIndex) {
-        const int from = m_s.SizeIndex;
+    if (value != m_s.fontMap.SizeIndex()) {
+        const int from = m_s.fontMap.SizeIndex();
         // The step is taken before the rebuild, so that a resize handler that runs inside it
         // sees the step being laid out and does not rebuild the map a second time.
-        m_s.SizeIndex = value;
+        m_s.fontMap.setSizeIndex(value);
         ResizeFMap(std::abs(value - from), value > from);
         m_layout.UpdateSizeCtrls();
     }
@@ -168,5 +168,5 @@ void FontMapSizing::FMSmaller_Click()
 
 void FontMapSizing::FMRealign_Click()
 {
-    m_layout.ResetLayout(m_s.SizeIndex - 1);
+    m_layout.ResetLayout(m_s.fontMap.SizeIndex() - 1);
 }

@@ -51,7 +51,7 @@ MainLayout::MainLayout(WindowFrame &window, QuorvilControls &controls, MainState
 void MainLayout::followWindowSize()
 {
     const double tppX = m_s.TwipsPerPixelX;
-    if (m_s.FMResizing) {
+    if (m_s.fontMap.FMResizing()) {
         const LayoutRules::Widths w =
             LayoutRules::relaidWidths(m_window.formWidth(), m_s.VCDesignLeft, Twips::width(m_c.ViewsContainer),
                                       Twips::width(m_c.FMapContainer), Twips::width(m_c.StatBar), tppX);
@@ -66,7 +66,7 @@ void MainLayout::followWindowSize()
         placeFindBar();
     }
     if (m_s.FirstActivate)
-        Twips::setTop(m_c.SplitBar, Twips::top(m_c.FMapContainer) - 2 * m_s.TwipsPerPixelY);
+        Twips::setTop(m_c.SplitBar, Twips::top(m_c.FMapContainer) - 2 * m_s.textBoard.TwipsPerPixelY());
     placeUnderMap();
 }
 
@@ -117,7 +117,7 @@ void MainLayout::SetVCSide(const QString &side)
 
 void MainLayout::ResetLayout(int index)
 {
-    const double px = m_s.TwipsPerPixelY;
+    const double px = m_s.textBoard.TwipsPerPixelY();
     const double viewsBottom = Twips::top(m_c.ViewsContainer) + Twips::height(m_c.ViewsContainer);
     double boardHeight = Twips::height(m_c.ViewsContainer) - 24 * px;
     // An open find bar keeps its place under the TextBoard, above the FontMap's CoolBar.
@@ -136,7 +136,7 @@ void MainLayout::ResetLayout(int index)
     if (!resized)
         followWindowSize();
     UpdateSizeCtrls();
-    if (!m_s.FMResizing)
+    if (!m_s.fontMap.FMResizing())
         focusTextBoard();
 }
 
@@ -146,18 +146,19 @@ void MainLayout::UpdateSizeCtrls()
     const QString larger = QStringLiteral("FMLarger");
     const QString smaller = QStringLiteral("FMSmaller");
     if (!m_c.SplitBar->isHidden()) {
-        const bool lowered = Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.TwipsPerPixelY;
+        const bool lowered =
+            Twips::top(m_c.SplitBar) > LayoutRules::kSplitBarHighestPx * m_s.textBoard.TwipsPerPixelY();
         sizeBox->setEnabled(!lowered);
         m_commands.setEnabled(larger, !lowered);
         m_commands.setEnabled(smaller, !lowered);
         m_commands.setEnabled(QStringLiteral("FMRealign"), lowered);
     }
     const bool sizing = givenEnabled(sizeBox);
-    if (m_s.SizeIndex == m_s.MaxSizeIndex)
+    if (m_s.fontMap.SizeIndex() == m_s.fontMap.MaxSizeIndex())
         m_commands.setEnabled(larger, false);
     else if (sizing)
         m_commands.setEnabled(larger, true);
-    if (m_s.SizeIndex == 1)
+    if (m_s.fontMap.SizeIndex() == 1)
         m_commands.setEnabled(smaller, false);
     else if (sizing)
         m_commands.setEnabled(smaller, true);
@@ -166,7 +167,7 @@ void MainLayout::UpdateSizeCtrls()
 LayoutRules::SplitBarLimits MainLayout::splitBarLimits() const
 {
     return LayoutRules::splitBarLimits(m_display.workArea().height(), Twips::height(m_c.FMapContainer),
-                                       m_s.TwipsPerPixelY);
+                                       m_s.textBoard.TwipsPerPixelY());
 }
 
 void MainLayout::moveSplit(double newTop, double delta)
@@ -175,7 +176,7 @@ void MainLayout::moveSplit(double newTop, double delta)
     Twips::setHeight(m_c.TextBoard, Twips::height(m_c.TextBoard) + delta);
     if (findBarOpen())
         Twips::setTop(m_c.FindFrame,
-                      Twips::top(m_c.TextBoard) + Twips::height(m_c.TextBoard) + 2 * m_s.TwipsPerPixelY);
+                      Twips::top(m_c.TextBoard) + Twips::height(m_c.TextBoard) + 2 * m_s.textBoard.TwipsPerPixelY());
     for (QWidget *w : {static_cast<QWidget *>(m_c.FMapContainer), m_c.LLVContainer, static_cast<QWidget *>(m_c.StatBar)})
         Twips::setTop(w, Twips::top(w) + delta);
     if (!m_window.maximized())
@@ -187,7 +188,8 @@ void MainLayout::SplitBar_MouseMove(Qt::MouseButtons buttons, double y)
     if (buttons != Qt::LeftButton)
         return;
     const double top = Twips::top(m_c.SplitBar);
-    if (const std::optional<int> delta = LayoutRules::splitBarDragDelta(top, y, splitBarLimits(), m_s.TwipsPerPixelY))
+    if (const std::optional<int> delta =
+            LayoutRules::splitBarDragDelta(top, y, splitBarLimits(), m_s.textBoard.TwipsPerPixelY()))
         moveSplit(top + *delta, *delta);
 }
 
@@ -205,7 +207,7 @@ void MainLayout::SplitBar_DblClick()
     if (jump.kind == LayoutRules::SplitBarJump::Move)
         moveSplit(jump.newTop, jump.delta);
     else if (jump.kind == LayoutRules::SplitBarJump::Reset)
-        ResetLayout(m_s.SizeIndex - 1);
+        ResetLayout(m_s.fontMap.SizeIndex() - 1);
     focusTextBoard();
 }
 

@@ -28,7 +28,7 @@
 #include "platform/FileChecks.h"
 #include "textboard/FindCommands.h"
 #include "textboard/FullScreenPreview.h"
-#include "textboard/RichTextBox.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
@@ -136,36 +136,38 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     m_commands = new ActionCollection(this);
     m_c = buildQuorvilControls(this, *m_commands);
     m_settings = std::make_unique<SettingsStore>(*m_services.registry, *m_services.userName);
-    m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s, m_fmColors, m_views);
-    m_fmColorCommands = std::make_unique<FontMapColorCommands>(m_c, m_c.SampleText, m_s, m_fmColors, *m_commands);
-    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s, m_services, m_tbFont);
-    m_textBoardRTF = std::make_unique<RichTextBox>();
-    m_find = std::make_unique<FindCommands>(m_c, m_s, *m_commands, *m_textBoardRTF);
-    m_editing = std::make_unique<TextBoardEditing>(m_c, m_s, *m_commands, *m_services.clipboard, *m_find, m_tbFont);
-    m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
-                                                   m_cmnDlg);
+    m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s.fontMap, m_fmColors, m_views);
+    m_fmColorCommands =
+        std::make_unique<FontMapColorCommands>(m_c, m_c.SampleText, m_s.fontMap, m_fmColors, *m_commands);
+    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s.fontMap, m_services, m_tbFont);
+    TextBoardEdit &board = *m_c.TextBoard;
+    m_document = std::make_unique<TextBoardDocument>(board);
+    m_find = std::make_unique<FindCommands>(*m_document, board, m_c, m_s.textBoard, *m_commands);
+    m_editing = std::make_unique<TextBoardEditing>(board, m_c, *m_c.TextEditTB, m_s.textBoard, *m_commands,
+                                                   *m_services.clipboard, *m_find, m_tbFont);
+    m_tbFormat = std::make_unique<TextBoardFormat>(board, m_c, *m_c.FindString, *m_commands, m_tbFont, *m_fontChoice,
+                                                   m_services, m_cmnDlg);
     m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, this);
     m_tbFiles = std::make_unique<TextBoardFiles>(
-        m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
-        TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this});
-    m_wholeText = std::make_unique<WholeTextTools>(
-        m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
-        WholeTextTools::Parts{*m_tbFiles, *m_find, *m_editing, m_tbFont, m_toggles, *this});
-    m_fullScreen = std::make_unique<FullScreenPreview>(*m_c.TextBoard, m_tbFont, *m_services.display, this);
+        *m_document, board, m_s.textBoard, *m_commands, m_services, m_cmnDlg,
+        TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles});
+    m_wholeText = std::make_unique<WholeTextTools>(*m_document, board, *m_commands, m_services, m_cmnDlg,
+                                                   WholeTextTools::Parts{*m_tbFiles, *m_editing, m_tbFont, m_toggles});
+    m_fullScreen = std::make_unique<FullScreenPreview>(board, m_tbFont, *m_services.display, this);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
     m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);
     m_recentFiles = std::make_unique<RecentFilesMenu>(
-        *m_c.menu, m_s, *m_commands, *m_services.fileChecks,
+        *m_c.menu, m_s, *m_document, *m_commands, *m_services.fileChecks,
         RecentFilesMenu::Loaders{[this](const QString &path) { return m_tbFiles->CheckLoadedFile(path); },
                                  [this](const QString &path) { LoadTBFile(path); },
                                  [this](const QString &path) {
                                      LoadCFMap(path);
                                      UpdateMapCtrls(1);
                                  }});
-    m_cfmLoader = std::make_unique<CustomMapLoader>(*m_c.FMapContainer, m_s, m_customMap, m_cfmSlot,
+    m_cfmLoader = std::make_unique<CustomMapLoader>(*m_c.FMapContainer, m_s.fontMap, m_customMap, m_cfmSlot,
                                                     *m_services.dialog, m_cmnDlg);
     m_customMaps = std::make_unique<CustomMapCommands>(
-        m_c, m_s, *m_commands, m_customMap,
+        m_c, m_s.fontMap, *m_commands, m_customMap,
         CustomMapCommands::Parts{*m_cfmLoader, *m_fontMap, m_cfmSlot, m_s.CFMRUList});
     m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
     m_layout = std::make_unique<MainLayout>(*this, m_c, m_s, *m_commands, *m_services.display);
@@ -239,7 +241,9 @@ void Quorvil::wireState()
 
 void Quorvil::wireParts()
 {
-    // The FontMap follows the TextBoard's font; a click on it types into the TextBoard.
+    // Find and the FontMap follow the TextBoard's font; a click on the FontMap types into the
+    // TextBoard.
+    connect(&m_tbFont, &TextBoardFont::charsetChanged, m_find.get(), &FindCommands::followCharset);
     connect(&m_tbFont, &TextBoardFont::charsetChanged, m_fontMap.get(), &FontMapCommands::followCharset);
     connect(m_tbFormat.get(), &TextBoardFormat::mapFontChanged, m_fontMap.get(), &FontMapCommands::setMapFont);
     connect(m_tbFormat.get(), &TextBoardFormat::boardFontChanged, m_fontMap.get(), &FontMapCommands::followBoardFont);
@@ -255,15 +259,20 @@ void Quorvil::wireParts()
     connect(m_mapViews.get(), &FontMapViews::textBoardFocusRequested, this, focusTextBoard);
     connect(m_tbFiles.get(), &TextBoardFiles::fileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateFileMRU(path); });
+    connect(m_tbFiles.get(), &TextBoardFiles::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_wholeText.get(), &WholeTextTools::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_find.get(), &FindCommands::frameShown, this, &Quorvil::SetTabOrder);
     connect(m_cfmLoader.get(), &CustomMapLoader::mapFileUsed, this,
             [this](const QString &path) { m_recentFiles->UpdateCFMRU(path); });
     connect(m_customMaps.get(), &CustomMapCommands::recentMapChosen, this,
             [this](int index) { m_recentFiles->CFMRU_Click(index); });
     connect(m_customMaps.get(), &CustomMapCommands::editorRequested, this, [this](const QString &path) {
+        FontMapState &map = m_s.fontMap;
+        QString saveFolder = map.CFMSaveFolder();
         showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontListEntries(),
-                            {path, m_s.CFMOpenName, m_s.FontIndex, m_tbFont.name(), double(m_tbFont.size())},
-                            m_s.CFMSaveFolder, this);
+                            {path, map.CFMOpenName(), map.FontIndex(), m_tbFont.name(), double(m_tbFont.size())},
+                            saveFolder, this);
+        map.setCFMSaveFolder(saveFolder);
     });
     // The "Load" button's list of recent text files runs the File menu's items.
     connect(m_c.LoadSaveTB, &ToolBar::buttonDropDown, this, [this](const QString &key) {
@@ -348,7 +357,7 @@ void Quorvil::Form_Resize()
         m_sizing->followScreenWidth(screenWidth);
         // The first resize on a new screen can be one that a rebuild of the map raised: the
         // widths still follow the rebuilt map.
-        if (m_s.FMResizing)
+        if (m_s.fontMap.FMResizing())
             m_layout->followWindowSize();
     }
     UpdateMapCtrls(2);
@@ -409,9 +418,9 @@ void Quorvil::Form_Load()
         return EndProgram();
     m_fontMap->SetupFMapCodes();
     SetupToolbars();
-    if (m_s.SizeIndex > 1) {
-        m_sizing->ResizeFMap(m_s.SizeIndex - 1, true);
-        if (m_s.MaxSizeIndex == m_s.SizeIndex)
+    if (m_s.fontMap.SizeIndex() > 1) {
+        m_sizing->ResizeFMap(m_s.fontMap.SizeIndex() - 1, true);
+        if (m_s.fontMap.MaxSizeIndex() == m_s.fontMap.SizeIndex())
             m_commands->setEnabled(QStringLiteral("FMLarger"), false);
         m_commands->setEnabled(QStringLiteral("FMSmaller"), true);
     }
@@ -433,10 +442,10 @@ void Quorvil::Form_Load()
 void Quorvil::InitLayoutMetrics()
 {
     m_s.TwipsPerPixelX = m_services.display->twipsPerPixelX();
-    m_s.TwipsPerPixelY = m_services.display->twipsPerPixelY();
-    m_s.TBMaxLength = m_c.TextBoard->MaxLength();
-    m_s.ProgressFullWidth = Twips::width(m_c.ProgressBack);
-    m_s.TBChanged = false;
+    m_s.textBoard.setTwipsPerPixelY(m_services.display->twipsPerPixelY());
+    m_s.textBoard.setTBMaxLength(m_c.TextBoard->MaxLength());
+    m_s.textBoard.setProgressFullWidth(Twips::width(m_c.ProgressBack));
+    m_document->setModified(false);
     m_s.SettingsReset = false;
     m_s.VCDesignLeft = Twips::left(m_c.ViewsContainer);
     m_s.LastScreenWidth = m_services.display->screenWidth();
@@ -454,7 +463,8 @@ QRectF Quorvil::placeOnScreen(const QRectF &wanted)
 {
     const QRectF placed = WindowPlacement::fitOnScreen(
         wanted, m_services.display->workArea(),
-        LayoutRules::standardWindowSize(m_s.SizeIndex - 1, m_s.TwipsPerPixelX, m_s.TwipsPerPixelY));
+        LayoutRules::standardWindowSize(m_s.fontMap.SizeIndex() - 1, m_s.TwipsPerPixelX,
+                                        m_s.textBoard.TwipsPerPixelY()));
     move(Twips::toQt(placed.left()), Twips::toQt(placed.top()));
     return placed;
 }
@@ -494,15 +504,14 @@ void Quorvil::Form_Activate()
         const auto [folder, name] = splitPath(path);
         const QString extension = path.right(3).toUpper();
         if (extension == QLatin1String("QCM")) {
-            m_s.CFMLoadFolder = folder;
-            m_s.CFMOpenPath = path;
-            m_s.CFMOpenName = name;
+            m_s.fontMap.setCFMLoadFolder(folder);
+            m_s.fontMap.setCFMOpenPath(path);
+            m_s.fontMap.setCFMOpenName(name);
             LoadCFMap(path);
             UpdateMapCtrls(1);
         } else if (extension == QLatin1String("TXT") || extension == QLatin1String("QUF")) {
-            m_s.TBLoadFolder = folder;
-            m_s.TBOpenPath = path;
-            m_s.TBOpenName = name;
+            m_document->setTBLoadFolder(folder);
+            m_document->setOpenFile(path, name);
             LoadTBFile(path);
         } else {
             const QString text = cr() + cr() + cr() + QStringLiteral("Files with extension '") + extension
@@ -633,7 +642,7 @@ void Quorvil::loadSettings()
     SettingsStore::Screen screen;
     screen.width = m_services.display->screenWidth();
     screen.twipsPerPixelX = m_s.TwipsPerPixelX;
-    screen.twipsPerPixelY = m_s.TwipsPerPixelY;
+    screen.twipsPerPixelY = m_s.textBoard.TwipsPerPixelY();
     screen.workArea = m_services.display->workArea();
     screen.designedFormWidth = formWidth();
     screen.designedFormHeight = formHeight();
@@ -646,12 +655,12 @@ void Quorvil::loadSettings()
         return;
     }
     m_s.SettingsReset = result.reset;
-    m_s.MaxSizeIndex = result.maxSizeIndex;
+    m_s.fontMap.setMaxSizeIndex(result.maxSizeIndex);
     applySettings(settings);
     // A step the screen cannot hold (a smaller screen than last time, or a hand-edited store)
     // is brought down to the largest it can before the map is built: the map is never built
     // wider than the screen. The first resize then sets the limits anew.
-    m_s.SizeIndex = std::clamp(m_s.SizeIndex, 1, std::max(1, m_s.MaxSizeIndex));
+    m_s.fontMap.setSizeIndex(std::clamp(m_s.fontMap.SizeIndex(), 1, std::max(1, m_s.fontMap.MaxSizeIndex())));
     QRectF saved(settings.FormLeft, settings.FormTop, settings.FormWidth, settings.FormHeight);
     if (result.sizeTooLarge) {
         m_s.LastScreenWidth = 0;
@@ -663,11 +672,11 @@ void Quorvil::loadSettings()
     const QRectF placed = placeOnScreen(saved);
     m_s.LastFormHeight = placed.height();
     m_s.LastFormWidth = placed.width();
-    m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
-    m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.SizeIndex));
-    if (m_s.MaxSizeIndex > 1)
-        m_c.sldSetFMapSize->setMaximum(m_s.MaxSizeIndex);
-    m_c.sldSetFMapSize->setValue(m_s.SizeIndex);
+    m_c.lblSetFMapSizeNumber->setText(QString::number(m_s.fontMap.SizeIndex()));
+    m_c.tbxSetFMapSizeNumber->setText(QString::number(m_s.fontMap.SizeIndex()));
+    if (m_s.fontMap.MaxSizeIndex() > 1)
+        m_c.sldSetFMapSize->setMaximum(m_s.fontMap.MaxSizeIndex());
+    m_c.sldSetFMapSize->setValue(m_s.fontMap.SizeIndex());
 }
 
 void Quorvil::applySettings(const Settings &settings)
@@ -677,13 +686,13 @@ void Quorvil::applySettings(const Settings &settings)
     m_s.CFMRUList = recentListFromPaths<5>(settings.CFMRU);
     m_recentFiles->showLists();
 
-    m_s.TBFontName = settings.TBFontName;
+    m_s.fontMap.setTBFontName(settings.TBFontName);
     m_tbFormat->takeSettings(settings);
 
-    m_s.TBLoadFolder = settings.LFLoadPath;
-    m_s.TBSaveFolder = settings.LFSavePath;
-    m_s.CFMLoadFolder = settings.LMLoadPath;
-    m_s.CFMSaveFolder = settings.LMSavePath;
+    m_document->setTBLoadFolder(settings.LFLoadPath);
+    m_document->setTBSaveFolder(settings.LFSavePath);
+    m_s.fontMap.setCFMLoadFolder(settings.LMLoadPath);
+    m_s.fontMap.setCFMSaveFolder(settings.LMSavePath);
     for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
         m_c.CoolBarCM->setBandWidth(i, settings.MainBandWidth[i - 1]);
     for (int i = 1; i <= m_c.CoolBarTB->bandCount(); ++i)
@@ -696,7 +705,7 @@ void Quorvil::applySettings(const Settings &settings)
         {settings.FMBackColor, settings.FMBackPaletteRef, settings.FMBackColorIndex, settings.FMBackColorName});
     m_fmColors.setHilite(settings.Hilite);
     m_fmColors.setBorders(settings.Borders != 0);
-    m_s.SizeIndex = settings.SizeIndex;
+    m_s.fontMap.setSizeIndex(settings.SizeIndex);
     m_s.InitMap = settings.InitMap;
     m_s.InitMapPath = settings.InitMapPath;
 
@@ -718,17 +727,17 @@ void Quorvil::applySettings(const Settings &settings)
 Settings Quorvil::lastSettings() const
 {
     Settings s = m_settingsRead;
-    s.SizeIndex = m_s.SizeIndex;
+    s.SizeIndex = m_s.fontMap.SizeIndex();
     for (int i = 1; i <= m_c.CoolBarCM->bandCount(); ++i)
         s.MainBandWidth[i - 1] = int(m_c.CoolBarCM->bandWidth(i));
     for (int i = 1; i <= m_c.CoolBarTB->bandCount(); ++i)
         s.TBBandWidth[i - 1] = int(m_c.CoolBarTB->bandWidth(i));
     for (int i = 1; i <= m_c.clbFontMap->bandCount(); ++i)
         s.FMBandWidth[i - 1] = int(m_c.clbFontMap->bandWidth(i));
-    s.LFLoadPath = m_s.TBLoadFolder;
-    s.LFSavePath = m_s.TBSaveFolder;
-    s.LMLoadPath = m_s.CFMLoadFolder;
-    s.LMSavePath = m_s.CFMSaveFolder;
+    s.LFLoadPath = m_document->TBLoadFolder();
+    s.LFSavePath = m_document->TBSaveFolder();
+    s.LMLoadPath = m_s.fontMap.CFMLoadFolder();
+    s.LMSavePath = m_s.fontMap.CFMSaveFolder();
     s.FormTop = int(formTop());
     s.FormLeft = int(formLeft());
     s.FormHeight = int(formHeight());

@@ -33,8 +33,8 @@ class HelpCommands;
 class LockPanels;
 class MainLayout;
 class RecentFilesMenu;
-class RichTextBox;
 class SettingsStore;
+class TextBoardDocument;
 class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFormat;
@@ -70,6 +70,7 @@ public:
     CurrentCustomMap &customMap() { return m_customMap; }
     FontChoice &fontChoice() { return *m_fontChoice; }
     TextBoardFormat &textBoardFormat() { return *m_tbFormat; }
+    TextBoardDocument &textBoardDocument() { return *m_document; }
     MainLayout &layout() { return *m_layout; }
 
     // The window's outer size in twips, as a classic window counted it (caption, menu bar and
@@ -152,7 +153,7 @@ private:
     std::unique_ptr<FontMapCommands> m_fontMap;
     std::unique_ptr<FontMapColorCommands> m_fmColorCommands;
     std::unique_ptr<FontChoice> m_fontChoice;
-    std::unique_ptr<RichTextBox> m_textBoardRTF;  // the TextBoard's hidden rich-text twin
+    std::unique_ptr<TextBoardDocument> m_document;  // the TextBoard's text, twin, changed flag and files
     std::unique_ptr<FindCommands> m_find;
     std::unique_ptr<TextBoardEditing> m_editing;
     std::unique_ptr<TextBoardFormat> m_tbFormat;

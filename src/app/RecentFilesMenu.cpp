@@ -3,6 +3,7 @@
 #include "app/CheckFilePath.h"
 #include "app/rules/MainState.h"
 #include "core/GlobalDeclarations.h"
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
@@ -22,10 +23,11 @@ QString newestFolder(const RecentFileList<Max> &list)
 
 } // namespace
 
-RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
-                                 Loaders loaders)
+RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, TextBoardDocument &document,
+                                 ActionCollection &commands, FileChecks &checks, Loaders loaders)
     : m_menu(menu)
     , m_s(state)
+    , m_document(document)
     , m_checks(checks)
     , m_loaders(std::move(loaders))
 {
@@ -38,14 +40,14 @@ RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollect
 void RecentFilesMenu::UpdateFileMRU(const QString &path)
 {
     pushRecentFile(m_s.FileMRUList, path);
-    m_s.TBLoadFolder = newestFolder(m_s.FileMRUList);
+    m_document.setTBLoadFolder(newestFolder(m_s.FileMRUList));
     showList(m_s.FileMRUList, QStringLiteral("FileMRU"), QStringLiteral("FileSep3"));
 }
 
 void RecentFilesMenu::UpdateCFMRU(const QString &path)
 {
     pushRecentFile(m_s.CFMRUList, path);
-    m_s.CFMLoadFolder = newestFolder(m_s.CFMRUList);
+    m_s.fontMap.setCFMLoadFolder(newestFolder(m_s.CFMRUList));
     showList(m_s.CFMRUList, QStringLiteral("CFMRU"), QStringLiteral("FileSep2"));
 }
 
@@ -81,9 +83,8 @@ void RecentFilesMenu::FileMRU_Click(int index)
         return;
     if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" File Load Error")))
         return;
-    m_s.TBLoadFolder = entry.folder;
-    m_s.TBOpenPath = path;
-    m_s.TBOpenName = entry.name;
+    m_document.setTBLoadFolder(entry.folder);
+    m_document.setOpenFile(path, entry.name);
     m_loaders.loadTextFile(path);
 }
 
@@ -93,8 +94,8 @@ void RecentFilesMenu::CFMRU_Click(int index)
     const QString path = entry.path();
     if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" Custom Map Load Error")))
         return;
-    m_s.CFMLoadFolder = entry.folder;
-    m_s.CFMOpenPath = path;
-    m_s.CFMOpenName = entry.name;
+    m_s.fontMap.setCFMLoadFolder(entry.folder);
+    m_s.fontMap.setCFMOpenPath(path);
+    m_s.fontMap.setCFMOpenName(entry.name);
     m_loaders.loadCustomMap(path);
 }

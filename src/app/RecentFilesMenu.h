@@ -11,6 +11,7 @@ class ActionCollection;
 class FileChecks;
 class MainMenu;
 class QMenu;
+class TextBoardDocument;
 struct MainState;
 
 // The two recent-file lists of the main window, newest first: File > Text File with its items
@@ -31,8 +32,8 @@ public:
         std::function<void(const QString &path)> loadCustomMap;
     };
 
-    RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
-                    Loaders loaders);
+    RecentFilesMenu(MainMenu &menu, MainState &state, TextBoardDocument &document, ActionCollection &commands,
+                    FileChecks &checks, Loaders loaders);
 
     // After a text file was loaded or saved, or a custom map loaded: the path goes to rank 1,
     // the list's load folder becomes its folder (without the trailing separator) and the menu
@@ -55,6 +56,7 @@ private:
 
     MainMenu &m_menu;
     MainState &m_s;
+    TextBoardDocument &m_document;
     FileChecks &m_checks;
     Loaders m_loaders;
 };

@@ -64,17 +64,17 @@ void CustomMapCommands::FileCFMEdit_Click()
 {
     GlobalDeclarations &g = globals();
     g.gCFMapSaved = false;
-    m_s.CFMOpenPath = m_map.path();
-    m_s.CFMOpenName = m_map.name();
-    Q_EMIT editorRequested(m_s.CFMOpenPath);
+    m_s.setCFMOpenPath(m_map.path());
+    m_s.setCFMOpenName(m_map.name());
+    Q_EMIT editorRequested(m_s.CFMOpenPath());
     if (g.gCFMapSaved)
-        m_parts.loader.LoadCFMap(m_s.CFMOpenPath);
+        m_parts.loader.LoadCFMap(m_s.CFMOpenPath());
 }
 
 void CustomMapCommands::FileCFMUnld_Click()
 {
-    m_s.CFMOpenPath.clear();
-    m_s.CFMOpenName.clear();
+    m_s.setCFMOpenPath(QString());
+    m_s.setCFMOpenName(QString());
     m_map.clear();
     m_parts.slot.close();
     m_parts.fontMap.SetupFMapCodes();

@@ -11,7 +11,7 @@ class CustomMapFileSlot;
 class CustomMapLoader;
 class FontMapCommands;
 struct FontMapControls;
-struct FontMapState;
+class FontMapState;
 
 // The custom map commands of File > Custom FontMap and of the `tlbCustFMap` toolbar (one
 // action each, shared by the menu item and the button): New, Load with its drop-down of

@@ -61,7 +61,7 @@ void CustomMapLoader::LoadCFMap(const QString &path)
         return;
     showMap(*cells);
     Q_EMIT mapFileUsed(path);
-    m_map.setLoaded(m_s.CFMOpenPath, m_s.CFMOpenName);
+    m_map.setLoaded(m_s.CFMOpenPath(), m_s.CFMOpenName());
 }
 
 void CustomMapLoader::showMap(const CustomMapCells &cells)
@@ -69,7 +69,7 @@ void CustomMapLoader::showMap(const CustomMapCells &cells)
     const FontCharset charset = m_grid.charset();
     for (int i = 0; i < FontMapGrid::kCells; ++i)
         m_grid.setCaption(i, cells[i] ? QString(charForCode(cells[i], charset)) : QString());
-    m_s.codeTable.fillCustomMap(cells, charset);
+    m_s.codeTable().fillCustomMap(cells, charset);
 }
 
 void CustomMapLoader::LoadCFMapDlg()
@@ -78,7 +78,7 @@ void CustomMapLoader::LoadCFMapDlg()
     d.CancelError = true;
     d.Filter = globals().gAppName + QStringLiteral(" Custom Map Files (*.QCM)|*.qcm");
     d.Flags = CdlFlags::FileMustExist | CdlFlags::PathMustExist | CdlFlags::HideReadOnly;
-    d.InitDir = m_s.CFMLoadFolder;
+    d.InitDir = m_s.CFMLoadFolder();
     d.DialogTitle = QStringLiteral("Load a Custom Map");
     d.FileName.clear();
     if (m_dialog.ShowOpen(d) != DialogResult::Confirmed)
@@ -88,8 +88,8 @@ void CustomMapLoader::LoadCFMapDlg()
         showAlreadyLoaded();
         return;
     }
-    m_s.CFMOpenPath = path;
-    m_s.CFMOpenName = fileTitleOf(path);
+    m_s.setCFMOpenPath(path);
+    m_s.setCFMOpenName(fileTitleOf(path));
     LoadCFMap(path);
 }
 

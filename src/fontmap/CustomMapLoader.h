@@ -12,7 +12,7 @@ class CurrentCustomMap;
 class CustomMapFileSlot;
 class FontMapGrid;
 struct CommonDialogProperties;
-struct FontMapState;
+class FontMapState;
 
 // Reads the custom map at `path` through the slot and validates it: its cells, with the file
 // left open in the slot; or nothing, after the slot was closed and the load error was shown,

@@ -54,10 +54,10 @@ bool FontChoice::InitFonts()
     QComboBox *combo = m_c.FontNameCombo;
     FontNameBox::fill(combo, m_entries);
     const auto matched = std::find_if(m_entries.cbegin(), m_entries.cend(),
-                                      [this](const FontListEntry &e) { return e.faceName() == m_s.TBFontName; });
+                                      [this](const FontListEntry &e) { return e.faceName() == m_s.TBFontName(); });
     if (matched != m_entries.cend()) {
-        m_s.FontIndex = int(matched - m_entries.cbegin()) + 1;
-        combo->setCurrentIndex(m_s.FontIndex - 1);
+        m_s.setFontIndex(int(matched - m_entries.cbegin()) + 1);
+        combo->setCurrentIndex(m_s.FontIndex() - 1);
         showChosenFace();
         return true;
     }
@@ -73,19 +73,19 @@ bool FontChoice::InitFonts()
         return false;
     // TBFontName keeps the saved name, so choosing any font in the box applies it.
     combo->setCurrentIndex(0);
-    m_s.FontIndex = 1;
+    m_s.setFontIndex(1);
     showChosenFace();
     return true;
 }
 
 int FontChoice::fontIndex() const
 {
-    return m_s.FontIndex;
+    return m_s.FontIndex();
 }
 
 const QString &FontChoice::chosenName() const
 {
-    return m_s.TBFontName;
+    return m_s.TBFontName();
 }
 
 QString FontChoice::boxText() const
@@ -102,7 +102,7 @@ int FontChoice::GetLastFontIndex() const
 {
     const int count = std::min(globals().gFontCount, m_c.FontNameCombo->count());
     for (int i = 1; i <= count; ++i) {
-        if (m_c.FontNameCombo->itemText(i - 1) == m_s.TBFontName)
+        if (m_c.FontNameCombo->itemText(i - 1) == m_s.TBFontName())
             return i;
     }
     return 0;
@@ -113,7 +113,7 @@ bool FontChoice::FontInCombo(const QString &name)
     const int count = std::min(globals().gFontCount, m_c.FontNameCombo->count());
     for (int i = 1; i <= count; ++i) {
         if (m_c.FontNameCombo->itemText(i - 1) == name) {
-            m_s.FontIndex = i;
+            m_s.setFontIndex(i);
             return true;
         }
     }
@@ -123,12 +123,12 @@ bool FontChoice::FontInCombo(const QString &name)
 void FontChoice::FontNameCombo_Click()
 {
     const QString text = m_c.FontNameCombo->currentText();
-    if (text == m_s.TBFontName)
+    if (text == m_s.TBFontName())
         return;
     showChosenFace();
     Q_EMIT fontApplyRequested();
-    m_s.TBFontName = text;
-    m_s.FontIndex = m_c.FontNameCombo->currentIndex() + 1;
+    m_s.setTBFontName(text);
+    m_s.setFontIndex(m_c.FontNameCombo->currentIndex() + 1);
 }
 
 void FontChoice::SelectFontInCombo(const QString &name)
@@ -137,27 +137,27 @@ void FontChoice::SelectFontInCombo(const QString &name)
     const int count = std::min(globals().gFontCount, combo->count());
     for (int p = 1; p <= count; ++p) {
         if (combo->itemText(p - 1) == name)
-            m_s.FontIndex = p;
+            m_s.setFontIndex(p);
     }
-    combo->setCurrentIndex(m_s.FontIndex - 1);
-    m_s.TBFontName = combo->currentText();
+    combo->setCurrentIndex(m_s.FontIndex() - 1);
+    m_s.setTBFontName(combo->currentText());
     showChosenFace();
 }
 
 void FontChoice::setChosenName(const QString &name)
 {
-    m_s.TBFontName = name;
+    m_s.setTBFontName(name);
 }
 
 void FontChoice::showFontIndex()
 {
-    m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex - 1);
+    m_c.FontNameCombo->setCurrentIndex(m_s.FontIndex() - 1);
     showChosenFace();
 }
 
 void FontChoice::selectLastFont()
 {
-    m_s.FontIndex = GetLastFontIndex();
+    m_s.setFontIndex(GetLastFontIndex());
     showFontIndex();
 }
 
@@ -165,7 +165,7 @@ void FontChoice::FontNameCombo_KeyPress(int keyAscii)
 {
     QComboBox *combo = m_c.FontNameCombo;
     if (!isInitialLetter(keyAscii)) {
-        combo->setCurrentIndex(m_s.FontIndex - 1);
+        combo->setCurrentIndex(m_s.FontIndex() - 1);
         return;
     }
     if (const int item = FontNameBox::initialLetterItem(combo, globals().gFontCount, keyAscii); item >= 0)

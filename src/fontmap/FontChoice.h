@@ -10,7 +10,7 @@ class QListWidget;
 class SizeNumberEdit;
 class TextBoardFont;
 struct FontMapControls;
-struct FontMapState;
+class FontMapState;
 struct Services;
 
 // The installed fonts in the main window: the enumeration into the hidden FontList and the

@@ -78,8 +78,8 @@ void FontMapColorCommands::SetFMapColors(bool setFore, ColorValue fore, bool set
     const ColorValue mapBack = m_colors.back().color;
     // The highlighted cell had the two colours swapped; changing one of them would leave it
     // half swapped. It shows the plain colours until the pointer moves over a cell again.
-    grid->setForeColor(m_s.LastHoverIndex, mapFore);
-    grid->setBackColor(m_s.LastHoverIndex, mapBack);
+    grid->setForeColor(m_s.LastHoverIndex(), mapFore);
+    grid->setBackColor(m_s.LastHoverIndex(), mapBack);
     setForeColor(m_c.TextZoom, mapFore);
     setBackColor(m_c.TextZoom, mapBack);
     setForeColor(m_sampleText[0], mapBack);
@@ -104,8 +104,8 @@ void FontMapColorCommands::SetFMapBorders(int style)
 void FontMapColorCommands::FMHiLite_Changed()
 {
     // Switched on or off, no cell stays highlighted.
-    m_c.FMapContainer->setForeColor(m_s.LastHoverIndex, m_colors.fore().color);
-    m_c.FMapContainer->setBackColor(m_s.LastHoverIndex, m_colors.back().color);
+    m_c.FMapContainer->setForeColor(m_s.LastHoverIndex(), m_colors.fore().color);
+    m_c.FMapContainer->setBackColor(m_s.LastHoverIndex(), m_colors.back().color);
 }
 
 std::optional<FontMapColors::Choice> FontMapColorCommands::choose(const FontMapColors::Choice &current,

@@ -17,7 +17,7 @@ class QLabel;
 class QWidget;
 class Registry;
 struct FontMapControls;
-struct FontMapState;
+class FontMapState;
 
 // The FontMap's colours on screen and the commands that change them: the font and background
 // colour chosen in the colour palette, the mouse highlight and the grid. The cells, the Zoom

@@ -31,7 +31,7 @@ FontMapCommands::FontMapCommands(FontMapControls &controls, FontMapState &state,
     connect(m_c.FMapContainer, &FontMapGrid::cellMouseDown, this, &FontMapCommands::CharButton_MouseDown);
     // A screen reader reads each cell's codes from the table the Code and KeyStroke views show.
     m_c.FMapContainer->setCellDescriber([this](int index) {
-        return describeCode(m_c.FMapContainer->cell(index).caption, m_s.codeTable.row(index));
+        return describeCode(m_c.FMapContainer->cell(index).caption, m_s.codeTable().row(index));
     });
 }
 
@@ -42,7 +42,7 @@ void FontMapCommands::SetupFMapCodes()
         const int code = 32 + i;
         const QString caption(charForCode(quint8(code), charset));
         m_c.FMapContainer->setCaption(i, caption);
-        m_s.codeTable.fillRow(i, code, standardKeyStroke(code, caption));
+        m_s.codeTable().fillRow(i, code, standardKeyStroke(code, caption));
     }
 }
 
@@ -51,22 +51,22 @@ void FontMapCommands::CharButton_MouseMove(int index)
     if (m_colors.hilite()) {
         const ColorValue fore = m_colors.fore().color;
         const ColorValue back = m_colors.back().color;
-        m_c.FMapContainer->setForeColor(m_s.LastHoverIndex, fore);
-        m_c.FMapContainer->setBackColor(m_s.LastHoverIndex, back);
+        m_c.FMapContainer->setForeColor(m_s.LastHoverIndex(), fore);
+        m_c.FMapContainer->setBackColor(m_s.LastHoverIndex(), back);
         m_c.FMapContainer->setBackColor(index, fore);
         m_c.FMapContainer->setForeColor(index, back);
     }
     if (m_views.isShown(ViewSettings::Zoom))
         m_c.TextZoom->setText(m_c.FMapContainer->cell(index).caption);
     if (m_views.isShown(ViewSettings::Code)) {
-        m_c.AscCode->setText(m_s.codeTable.at(index, CodeTable::Decimal));
-        m_c.HexCode->setText(m_s.codeTable.at(index, CodeTable::Hexadecimal));
-        m_c.OctCode->setText(m_s.codeTable.at(index, CodeTable::Octal));
-        m_c.BinCode->setText(m_s.codeTable.at(index, CodeTable::Binary));
+        m_c.AscCode->setText(m_s.codeTable().at(index, CodeTable::Decimal));
+        m_c.HexCode->setText(m_s.codeTable().at(index, CodeTable::Hexadecimal));
+        m_c.OctCode->setText(m_s.codeTable().at(index, CodeTable::Octal));
+        m_c.BinCode->setText(m_s.codeTable().at(index, CodeTable::Binary));
     }
     if (m_views.isShown(ViewSettings::KeyStroke))
-        m_c.KS->setText(m_s.codeTable.at(index, CodeTable::KeyStroke));
-    m_s.LastHoverIndex = index;
+        m_c.KS->setText(m_s.codeTable().at(index, CodeTable::KeyStroke));
+    m_s.setLastHoverIndex(index);
 }
 
 void FontMapCommands::CharButton_MouseDown(int index, Qt::MouseButton button, const QPoint &globalPos)
@@ -94,7 +94,8 @@ void FontMapCommands::followCharset(FontCharset from, FontCharset to)
     // A cell shows the character of its code in the new font, whatever map is loaded.
     for (int i = 0; i < FontMapGrid::kCells; ++i) {
         m_c.FMapContainer->setCaption(i, recodeText(m_c.FMapContainer->cell(i).caption, from, to));
-        m_s.codeTable.set(i, CodeTable::KeyStroke, recodeLabel(m_s.codeTable.at(i, CodeTable::KeyStroke), from, to));
+        CodeTable &table = m_s.codeTable();
+        table.set(i, CodeTable::KeyStroke, recodeLabel(table.at(i, CodeTable::KeyStroke), from, to));
     }
     m_c.TextZoom->setText(recodeText(m_c.TextZoom->text(), from, to));
     m_c.KS->setText(recodeLabel(m_c.KS->text(), from, to));

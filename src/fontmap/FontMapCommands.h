@@ -9,7 +9,7 @@
 class FontMapColors;
 class ViewSettings;
 struct FontMapControls;
-struct FontMapState;
+class FontMapState;
 
 // The FontMap at work: its captions and code table, hover and click, and the font and
 // character set it shows, which follow the TextBoard's.

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "fontmap/rules/Charset.h"
+
 #include <QObject>
 
 class ActionCollection;
-class RichTextBox;
-struct TextBoardControls;
-struct TextBoardState;
+class TextBoardDocument;
+class TextBoardEdit;
+class TextBoardState;
+struct FindBarControls;
 
 // Find on the TextBoard: the find frame below it (opening, closing, its layout and tab
 // order), the find box and its buttons, and the forward search, which runs on the rich-text
@@ -17,8 +20,11 @@ class FindCommands final : public QObject
 
 public:
     // Runs EditFind (the "Find" button) and EditFindAgain.
-    FindCommands(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                 RichTextBox &textBoardRTF, QObject *parent = nullptr);
+    FindCommands(TextBoardDocument &document, TextBoardEdit &view, const FindBarControls &bar, TextBoardState &state,
+                 ActionCollection &commands, QObject *parent = nullptr);
+
+    // The find frame is open under the TextBoard.
+    bool isFrameShown() const;
 
     // Mode 1 opens the frame (the TextBoard gives up its height, the find box takes the
     // TextBoard's selection and the focus); any other mode closes it. A frame already in
@@ -38,6 +44,13 @@ public:
     // "Clear" and "Find Next" are enabled while the find box holds text.
     void FindString_Change();
 
+    // A character clicked on the FontMap goes in place of the find box's selection, within
+    // the box's limit, when the box had the focus last; false when it did not.
+    bool typeCharacter(const QString &character);
+    // The find box's text and the last string searched keep their 8-bit codes in the new
+    // charset.
+    void followCharset(FontCharset from, FontCharset to);
+
 Q_SIGNALS:
     // The frame opened or closed: the window's tab order takes its controls in or out.
     void frameShown(bool shown);
@@ -53,8 +66,9 @@ private:
     double frameAllowance() const;  // the frame's height and the 2-pixel gap, in twips
     int findOptions() const;
 
-    TextBoardControls &m_c;
+    TextBoardDocument &m_document;
+    TextBoardEdit &m_view;
+    const FindBarControls &m_bar;
     TextBoardState &m_s;
     ActionCollection &m_commands;
-    RichTextBox &m_rtf;
 };

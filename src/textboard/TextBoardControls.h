@@ -12,27 +12,29 @@ class QWidget;
 class TextBoardEdit;
 class ToolBar;
 
-// The main window's TextBoard region: the text file buttons, the TextBoard's CoolBar with its
-// counters, the TextBoard and the find bar. The TextBoard's parts work on these and on
-// nothing else of the window.
-struct TextBoardControls
+// The TextBoard's CoolBar and the tool bars in its bands.
+struct TextBoardBars
 {
-    ToolBar *LoadSaveTB = nullptr;
-
     CoolBar *CoolBarTB = nullptr;
     ToolBar *TBOperationsTB = nullptr;
     ToolBar *TextEditTB = nullptr;
     ToolBar *FontFormatTB = nullptr;
     ToolBar *TextAlignTB = nullptr;
+};
+
+// The character count, the percentage filled and the fill meter, in the CoolBar.
+struct TextBoardCounterControls
+{
     QWidget *TBCountersContainer = nullptr;
     QLabel *NoOfChars = nullptr;
     QLabel *PercFilled = nullptr;
     QLabel *ProgressBack = nullptr;
     QLabel *ProgressFore = nullptr;
+};
 
-    TextBoardEdit *TextBoard = nullptr;
-
-    // The find bar.
+// The find bar under the TextBoard.
+struct FindBarControls
+{
     QFrame *FindFrame = nullptr;
     QLabel *FindStrLabel = nullptr;
     QLineEdit *FindString = nullptr;
@@ -40,4 +42,13 @@ struct TextBoardControls
     QPushButton *FindNextButton = nullptr;
     QPushButton *ClearFindButton = nullptr;
     QPushButton *CloseFindButton = nullptr;
+};
+
+// The main window's TextBoard region: the text file buttons, the TextBoard's CoolBar with its
+// counters, the TextBoard and the find bar. Each of the TextBoard's parts takes the view and
+// the group of these it works on.
+struct TextBoardControls : TextBoardBars, TextBoardCounterControls, FindBarControls
+{
+    ToolBar *LoadSaveTB = nullptr;
+    TextBoardEdit *TextBoard = nullptr;
 };

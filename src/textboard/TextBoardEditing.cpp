@@ -18,10 +18,8 @@
 #include "widgets/Twips.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <utility>
 
@@ -42,25 +40,28 @@ QString text(const char *s)
 
 } // namespace
 
-TextBoardEditing::TextBoardEditing(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                                   Clipboard &clipboard, FindCommands &find, TextBoardFont &font, QObject *parent)
+TextBoardEditing::TextBoardEditing(TextBoardEdit &view, const TextBoardCounterControls &counters, ToolBar &editBar,
+                                   TextBoardState &state, ActionCollection &commands, Clipboard &clipboard,
+                                   FindCommands &find, TextBoardFont &font, QObject *parent)
     : QObject(parent)
-    , m_c(controls)
+    , m_view(view)
+    , m_counters(counters)
+    , m_editBar(editBar)
     , m_s(state)
     , m_commands(commands)
     , m_clipboard(clipboard)
     , m_find(find)
     , m_font(font)
 {
-    connect(m_c.TextBoard, &TextBoardEdit::Change, this, &TextBoardEditing::TextBoard_Change);
-    connect(m_c.TextBoard, &TextBoardEdit::keyReleased, this, &TextBoardEditing::TextBoard_KeyUp);
-    connect(m_c.TextBoard, &TextBoardEdit::mouseReleased, this, &TextBoardEditing::TextBoard_MouseUp);
+    connect(&m_view, &TextBoardEdit::Change, this, &TextBoardEditing::TextBoard_Change);
+    connect(&m_view, &TextBoardEdit::keyReleased, this, &TextBoardEditing::TextBoard_KeyUp);
+    connect(&m_view, &TextBoardEdit::mouseReleased, this, &TextBoardEditing::TextBoard_MouseUp);
     m_commands.onTriggered(QStringLiteral("EditCut"), this, &TextBoardEditing::EditCut_Click);
     m_commands.onTriggered(QStringLiteral("EditCopy"), this, &TextBoardEditing::EditCopy_Click);
     m_commands.onTriggered(QStringLiteral("EditPaste"), this, &TextBoardEditing::EditPaste_Click);
     m_commands.onTriggered(QStringLiteral("EditDelete"), this, &TextBoardEditing::EditDelete_Click);
     m_commands.onTriggered(QStringLiteral("EditSelectAll"), this, &TextBoardEditing::EditSelectAll_Click);
-    m_c.TextBoard->installEventFilter(this);
+    m_view.installEventFilter(this);
 
     // The board starts empty: nothing to save, find, cut or copy.
     setTextCommandsEnabled(false);
@@ -69,15 +70,14 @@ TextBoardEditing::TextBoardEditing(TextBoardControls &controls, TextBoardState &
 
 void TextBoardEditing::TextBoard_Change()
 {
-    const int length = m_c.TextBoard->length();
-    m_c.NoOfChars->setText(formatCharCount(length));
-    m_c.PercFilled->setText(formatPercentFilled(length, m_s.TBMaxLength));
+    const int length = m_view.length();
+    m_counters.NoOfChars->setText(formatCharCount(length));
+    m_counters.PercFilled->setText(formatPercentFilled(length, m_s.TBMaxLength()));
     UpdateProgress();
-    m_s.TBChanged = true;
 
     const bool hasText = length > 0;
     setTextCommandsEnabled(hasText);
-    if (!hasText && !m_c.FindFrame->isHidden())
+    if (!hasText && m_find.isFrameShown())
         m_find.CloseFindButton_Click();
 }
 
@@ -93,49 +93,47 @@ void TextBoardEditing::TextBoard_MouseUp()
 
 void TextBoardEditing::UpdateProgress()
 {
-    const int count = m_c.TextBoard->length();
-    if (const auto width = FillMeter::width(count, m_s.ProgressFullWidth, m_s.TBMaxLength)) {
-        Twips::setWidth(m_c.ProgressFore, *width);
-        m_c.ProgressFore->show();
+    const int count = m_view.length();
+    if (const auto width = FillMeter::width(count, m_s.ProgressFullWidth(), m_s.TBMaxLength())) {
+        Twips::setWidth(m_counters.ProgressFore, *width);
+        m_counters.ProgressFore->show();
     } else {
-        m_c.ProgressFore->hide();
+        m_counters.ProgressFore->hide();
     }
-    setBackColor(m_c.ProgressFore, FillMeter::color(count, m_s.TBMaxLength));
+    setBackColor(m_counters.ProgressFore, FillMeter::color(count, m_s.TBMaxLength()));
 }
 
 void TextBoardEditing::UpdateEditCommands()
 {
-    const TextBoardEdit *board = m_c.TextBoard;
-    m_commands.setEnabled(QStringLiteral("EditSelectAll"), board->length() > 0);
-    const bool selected = board->SelLength() > 0;
-    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Cut"), selected);
-    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Copy"), selected);
+    m_commands.setEnabled(QStringLiteral("EditSelectAll"), m_view.length() > 0);
+    const bool selected = m_view.SelLength() > 0;
+    m_editBar.setButtonEnabled(QStringLiteral("Cut"), selected);
+    m_editBar.setButtonEnabled(QStringLiteral("Copy"), selected);
     m_commands.setEnabled(QStringLiteral("EditDelete"), selected);
-    m_c.TextEditTB->setButtonEnabled(QStringLiteral("Paste"), m_clipboard.hasText());
+    m_editBar.setButtonEnabled(QStringLiteral("Paste"), m_clipboard.hasText());
 }
 
 void TextBoardEditing::EditCut_Click()
 {
     // With nothing selected there is nothing to cut, and the clipboard keeps what it holds.
-    if (m_c.TextBoard->SelLength() > 0) {
+    if (m_view.SelLength() > 0) {
         copySelection();
-        m_c.TextBoard->setSelText(QString());
+        m_view.setSelText(QString());
     }
     UpdateEditCommands();
 }
 
 void TextBoardEditing::EditCopy_Click()
 {
-    if (m_c.TextBoard->SelLength() > 0)
+    if (m_view.SelLength() > 0)
         copySelection();
     UpdateEditCommands();
 }
 
 void TextBoardEditing::EditPaste_Click()
 {
-    const TextBoardEdit *board = m_c.TextBoard;
     const QString &appName = globals().gAppName;
-    if (PasteRoom::boardIsFull(board->length(), board->SelLength(), m_s.TBMaxLength)) {
+    if (PasteRoom::boardIsFull(m_view.length(), m_view.SelLength(), m_s.TBMaxLength())) {
         QrvlMsg(cr(4) + QStringLiteral("Paste operation cannot be completed successfully.") + cr()
                     + QStringLiteral("The TextBoard is already filled to it's capacity."),
                 QStringLiteral("OK"), appName + QStringLiteral(" Paste Error"), false, 1);
@@ -149,7 +147,7 @@ void TextBoardEditing::EditPaste_Click()
     }
 
     const QString pasted = fromClipboardText(m_clipboard.text(), boardCharset());
-    const int room = PasteRoom::room(board->length(), board->SelLength(), m_s.TBMaxLength);
+    const int room = PasteRoom::room(m_view.length(), m_view.SelLength(), m_s.TBMaxLength());
     if (room >= pasted.size()) {
         pasteText(pasted);
         return;
@@ -166,35 +164,28 @@ void TextBoardEditing::EditPaste_Click()
 
 void TextBoardEditing::EditDelete_Click()
 {
-    m_c.TextBoard->setSelText(QString());
+    m_view.setSelText(QString());
     UpdateEditCommands();
 }
 
 void TextBoardEditing::EditSelectAll_Click()
 {
-    TextBoardEdit *board = m_c.TextBoard;
-    board->setSelStart(0);
-    board->setSelLength(board->length());
+    m_view.setSelStart(0);
+    m_view.setSelLength(m_view.length());
 }
 
 void TextBoardEditing::typeCharacter(const QString &character)
 {
-    if (m_s.FindHasFocus) {
-        m_c.FindString->setFocus(Qt::OtherFocusReason);
-        // The find box takes the character in place of its selection, within its own limit.
-        if (m_c.FindString->text().size() - m_c.FindString->selectedText().size() + character.size()
-            <= m_c.FindString->maxLength())
-            m_c.FindString->insert(character);
-    } else {
-        m_c.TextBoard->setFocus(Qt::OtherFocusReason);
-        m_c.TextBoard->setSelText(character);
-    }
+    if (m_find.typeCharacter(character))
+        return;
+    m_view.setFocus(Qt::OtherFocusReason);
+    m_view.setSelText(character);
 }
 
 bool TextBoardEditing::eventFilter(QObject *watched, QEvent *event)
 {
     const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-    if (watched != m_c.TextBoard || !keyEvent || !isEditShortcut(static_cast<QKeyEvent *>(event)))
+    if (watched != &m_view || !keyEvent || !isEditShortcut(static_cast<QKeyEvent *>(event)))
         return QObject::eventFilter(watched, event);
     // The box would take the Edit menu's shortcuts for its own cut, copy and paste, which
     // know nothing of the paste limit and its messages. It neither claims them (so the
@@ -219,13 +210,13 @@ void TextBoardEditing::setTextCommandsEnabled(bool enabled)
 void TextBoardEditing::copySelection()
 {
     m_clipboard.clear();
-    m_clipboard.setText(toClipboardText(m_c.TextBoard->SelText(), boardCharset()));
+    m_clipboard.setText(toClipboardText(m_view.SelText(), boardCharset()));
 }
 
 void TextBoardEditing::pasteText(const QString &pasted)
 {
     // The box refuses what it cannot hold; that is a failed paste, and the text stays.
-    if (!m_c.TextBoard->setSelText(pasted)) {
+    if (!m_view.setSelText(pasted)) {
         QrvlMsg(cr(2) + QStringLiteral("Paste operation cannot be completed successfully") + cr()
                     + QStringLiteral("because of memory constraints.") + cr(2)
                     + QStringLiteral("You may try to reduce the size of the") + cr()

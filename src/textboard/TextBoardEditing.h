@@ -8,9 +8,11 @@ class ActionCollection;
 class Clipboard;
 class FindCommands;
 class QKeyEvent;
+class TextBoardEdit;
 class TextBoardFont;
-struct TextBoardControls;
-struct TextBoardState;
+class TextBoardState;
+class ToolBar;
+struct TextBoardCounterControls;
 
 // Editing on the TextBoard: the counters and the fill meter that follow every change,
 // the enabled states of the commands that need text or a selection, and the Edit
@@ -21,12 +23,13 @@ class TextBoardEditing final : public QObject
     Q_DISABLE_COPY_MOVE(TextBoardEditing)
 
 public:
-    // Runs EditCut, EditCopy, EditPaste, EditDelete and EditSelectAll.
-    TextBoardEditing(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                     Clipboard &clipboard, FindCommands &find, TextBoardFont &font, QObject *parent = nullptr);
+    // Runs EditCut, EditCopy, EditPaste, EditDelete and EditSelectAll; `editBar` is TextEditTB.
+    TextBoardEditing(TextBoardEdit &view, const TextBoardCounterControls &counters, ToolBar &editBar,
+                     TextBoardState &state, ActionCollection &commands, Clipboard &clipboard, FindCommands &find,
+                     TextBoardFont &font, QObject *parent = nullptr);
 
-    // Every change of the text: counters, fill meter, the changed flag and the commands
-    // that need text (an emptied board also closes an open find frame).
+    // Every change of the text: counters, fill meter and the commands that need text (an
+    // emptied board also closes an open find frame).
     void TextBoard_Change();
     void TextBoard_KeyUp();
     void TextBoard_MouseUp();
@@ -56,7 +59,9 @@ private:
     void pasteText(const QString &text);
     bool isEditShortcut(const QKeyEvent *event) const;
 
-    TextBoardControls &m_c;
+    TextBoardEdit &m_view;
+    const TextBoardCounterControls &m_counters;
+    ToolBar &m_editBar;
     TextBoardState &m_s;
     ActionCollection &m_commands;
     Clipboard &m_clipboard;

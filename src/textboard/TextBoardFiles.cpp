@@ -12,7 +12,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
 #include "textboard/RichTextBox.h"
-#include "textboard/TextBoardControls.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "textboard/rules/BoardText.h"
@@ -24,7 +24,6 @@
 #include "widgets/ToolBar.h"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -52,20 +51,19 @@ QString folderOf(const QString &path, const QString &fileTitle)
 
 } // namespace
 
-TextBoardFiles::TextBoardFiles(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                               const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
+TextBoardFiles::TextBoardFiles(TextBoardDocument &document, TextBoardEdit &view, TextBoardState &state,
+                               ActionCollection &commands, const Services &services, CommonDialogProperties &cmnDlg,
                                const Parts &parts, QObject *parent)
     : QObject(parent)
-    , m_c(controls)
+    , m_document(document)
+    , m_view(view)
     , m_s(state)
     , m_services(services)
     , m_cmnDlg(cmnDlg)
-    , m_rtf(textBoardRTF)
     , m_format(parts.format)
     , m_font(parts.font)
     , m_fontChoice(parts.fontChoice)
     , m_toggles(parts.toggles)
-    , m_window(parts.window)
 {
     commands.onTriggered(QStringLiteral("FileLoad"), this, &TextBoardFiles::FileLoad_Click);
     commands.onTriggered(QStringLiteral("FileSave"), this, &TextBoardFiles::FileSave_Click);
@@ -88,10 +86,10 @@ void TextBoardFiles::FileLoad_Click()
 
 bool TextBoardFiles::CheckLoadedFile(const QString &path)
 {
-    if (path != m_s.TBLoadedPath)
+    if (path != m_document.TBLoadedPath())
         return true;
     const GlobalDeclarations &g = globals();
-    if (m_s.TBChanged) {
+    if (m_document.TBChanged()) {
         QrvlMsg(messageText({QString(), path, QString(), QStringLiteral("Text from this file was loaded"),
                        QStringLiteral("but has since been changed."), QString(),
                        QStringLiteral("Do you want to reload the file?"), QString(), QString()}),
@@ -105,10 +103,10 @@ bool TextBoardFiles::CheckLoadedFile(const QString &path)
 
 bool TextBoardFiles::confirmLosingText()
 {
-    if (m_c.TextBoard->length() == 0)
+    if (m_document.length() == 0)
         return true;
     const GlobalDeclarations &g = globals();
-    if (m_s.TBChanged) {
+    if (m_document.TBChanged()) {
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
                        QStringLiteral("You will lose these changes by loading another file now."), QString(),
                        QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
@@ -133,7 +131,7 @@ bool TextBoardFiles::chooseFileToLoad()
     d.CancelError = true;
     d.Filter = fileFilter();
     d.Flags = CdlFlags::FileMustExist | CdlFlags::PathMustExist | CdlFlags::HideReadOnly;
-    d.InitDir = m_s.TBLoadFolder;
+    d.InitDir = m_document.TBLoadFolder();
     d.DialogTitle = QStringLiteral("Select a File to Load Text From");
     d.FileName.clear();
     if (m_services.dialog->ShowOpen(d) != DialogResult::Confirmed)
@@ -141,8 +139,7 @@ bool TextBoardFiles::chooseFileToLoad()
     const QString path = d.FileName;
     if (!CheckLoadedFile(path))
         return false;
-    m_s.TBOpenPath = path;
-    m_s.TBOpenName = fileTitleOf(path);
+    m_document.setOpenFile(path, fileTitleOf(path));
     return true;
 }
 
@@ -154,12 +151,11 @@ void TextBoardFiles::LoadTBFile(const QString &path)
         return;
 
     // From here on a stopped load leaves the board empty and no file loaded.
-    m_c.TextBoard->setText(QString());
-    m_rtf.setText(QString());
-    m_s.TBLoadedPath.clear();
-    m_s.TBLoadedName.clear();
+    m_document.clear();
+    m_document.setLoadedFile(QString(), QString());
 
-    const FileType type = fileTypeOf(m_s.TBOpenPath);
+    RichTextBox &rtf = m_document.TextBoardRTF();
+    const FileType type = fileTypeOf(m_document.TBOpenPath());
     bool fontFound = false;
     if (!loadIntoTwin(type, fontFound))
         return;
@@ -169,10 +165,10 @@ void TextBoardFiles::LoadTBFile(const QString &path)
     }
     // The characters of a symbol font's text are its codes, which the board shows in its
     // own font's charset.
-    m_rtf.setSelStart(0);
-    const FontCharset fileCharset = m_rtf.SelCharset().value_or(FontCharset::Ansi);
+    rtf.setSelStart(0);
+    const FontCharset fileCharset = rtf.SelCharset().value_or(FontCharset::Ansi);
     // The board's own line breaks are CR LF; a file may have lone CRs or LFs, each one break.
-    QString text = BoardText::withBoardBreaks(m_rtf.Text());
+    QString text = BoardText::withBoardBreaks(rtf.Text());
     bool partial = false;
     if (!keepWithinLimit(text, partial))
         return;
@@ -183,38 +179,40 @@ void TextBoardFiles::LoadTBFile(const QString &path)
         CopyRTFFormatToTB();
 
     text = recodeText(text, fileCharset, m_font.charset());
-    m_c.TextBoard->setText(text);
-    m_s.TBChanged = false;
-    if (m_c.TextBoard->Text() != text) {
+    m_view.setText(text);
+    m_document.setModified(false);
+    if (m_document.Text() != text) {
         showLoadFailure();
         return;
     }
-    Q_EMIT fileUsed(m_s.TBOpenPath);
-    m_fontChoice.setChosenName(m_c.TextBoard->font().family());
-    m_s.TBLoadedPath = m_s.TBOpenPath;
-    m_s.TBLoadedName = m_s.TBOpenName;
-    m_s.TBLoadFolder = folderOf(m_s.TBOpenPath, m_s.TBOpenName);
-    setCaption(m_s.TBOpenName, partial);
+    const QString opened = m_document.TBOpenPath();
+    const QString name = m_document.TBOpenName();
+    Q_EMIT fileUsed(opened);
+    m_fontChoice.setChosenName(m_view.font().family());
+    m_document.setLoadedFile(opened, name);
+    m_document.setTBLoadFolder(folderOf(opened, name));
+    setCaption(name, partial);
 }
 
 bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
 {
-    const QString &path = m_s.TBOpenPath;
+    const QString &path = m_document.TBOpenPath();
+    RichTextBox &rtf = m_document.TextBoardRTF();
     switch (type) {
     case FileType::Txt:
-        if (!m_rtf.LoadFile(path, RichTextBox::FileKind::PlainText, m_font.charset())) {
+        if (!rtf.LoadFile(path, RichTextBox::FileKind::PlainText, m_font.charset())) {
             showInvalidFile();
             return false;
         }
         return true;
     case FileType::Quf: {
-        if (!m_rtf.LoadFile(path, RichTextBox::FileKind::Rtf)) {
+        if (!rtf.LoadFile(path, RichTextBox::FileKind::Rtf)) {
             showInvalidFile();
             return false;
         }
-        m_s.FontChangedOnLoad = false;
-        m_rtf.setSelStart(0);
-        const QString name = m_rtf.SelFontName().value_or(QString());
+        m_s.setFontChangedOnLoad(false);
+        rtf.setSelStart(0);
+        const QString name = rtf.SelFontName().value_or(QString());
         fontFound = m_fontChoice.FontInCombo(name);
         if (fontFound) {
             m_fontChoice.showFontIndex();
@@ -227,7 +225,7 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
                 kYN, messageTitle(" File Font Error"), false, 2);
         if (!globals().gMsgResult)
             return false;
-        m_s.FontChangedOnLoad = true;
+        m_s.setFontChangedOnLoad(true);
         return true;
     }
     case FileType::Other:
@@ -244,14 +242,15 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
 
 bool TextBoardFiles::twinFormatIsUniform()
 {
-    m_rtf.setSelStart(0);
-    m_rtf.setSelLength(m_rtf.Text().size());
-    return m_rtf.SelFontSize() && m_rtf.SelColor() && m_rtf.SelFontName();
+    RichTextBox &rtf = m_document.TextBoardRTF();
+    rtf.setSelStart(0);
+    rtf.setSelLength(rtf.Text().size());
+    return rtf.SelFontSize() && rtf.SelColor() && rtf.SelFontName();
 }
 
 bool TextBoardFiles::keepWithinLimit(QString &text, bool &partial)
 {
-    if (text.size() <= m_s.TBMaxLength)
+    if (text.size() <= m_s.TBMaxLength())
         return true;
     QrvlMsg(messageText({QString(), QStringLiteral("Size of the file you are trying to load exceeds the"),
                    QStringLiteral("maximum limit (61,440 characters) of the TextBoard."),
@@ -263,7 +262,7 @@ bool TextBoardFiles::keepWithinLimit(QString &text, bool &partial)
         return false;
     // A cut between the CR and the LF of a line break would leave half a break, which the
     // board reads as a whole one, one character over its limit.
-    qsizetype keep = m_s.TBMaxLength;
+    qsizetype keep = m_s.TBMaxLength();
     if (text.at(keep - 1) == QLatin1Char('\r') && text.at(keep) == QLatin1Char('\n'))
         --keep;
     text.truncate(keep);
@@ -285,11 +284,12 @@ void TextBoardFiles::RestoreTBDefaults()
 
 bool TextBoardFiles::CopyRTFFormatToTB()
 {
-    m_rtf.setSelStart(0);
-    m_rtf.setSelLength(m_rtf.Text().size());
+    RichTextBox &rtf = m_document.TextBoardRTF();
+    rtf.setSelStart(0);
+    rtf.setSelLength(rtf.Text().size());
 
     // The loader has checked that name, size and colour are the same throughout.
-    ColorValue color = m_rtf.SelColor().value_or(QBColor(0));
+    ColorValue color = rtf.SelColor().value_or(QBColor(0));
     if (!m_format.SetTBFontColor(color)) {
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("Font color of the file you are trying to load does"),
                        QStringLiteral("not match the 16 predefined ") + appName() + QStringLiteral(" font colors."),
@@ -299,7 +299,7 @@ bool TextBoardFiles::CopyRTFFormatToTB()
         color = QBColor(0);
         m_font.setColor(0, QBColorName(0));
     }
-    int size = FontSizeRules::roundHalfEven(m_rtf.SelFontSize().value_or(FontSizeRules::kMin));
+    int size = FontSizeRules::roundHalfEven(rtf.SelFontSize().value_or(FontSizeRules::kMin));
     if (size < FontSizeRules::kMin) {
         showSizeCorrection(true);
         size = FontSizeRules::kMin;
@@ -309,11 +309,11 @@ bool TextBoardFiles::CopyRTFFormatToTB()
     }
     m_format.ApplyTBFont();
 
-    const auto bold = m_rtf.SelBold();
-    const auto italic = m_rtf.SelItalic();
-    const auto underline = m_rtf.SelUnderline();
-    const auto strikethrough = m_rtf.SelStrikeThru();
-    const auto alignment = m_rtf.SelAlignment();
+    const auto bold = rtf.SelBold();
+    const auto italic = rtf.SelItalic();
+    const auto underline = rtf.SelUnderline();
+    const auto strikethrough = rtf.SelStrikeThru();
+    const auto alignment = rtf.SelAlignment();
     if (!bold || !italic || !underline || !strikethrough || !alignment) {
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("The file you selected could not be loaded"),
                        QStringLiteral("successfully due to unknown reasons."), QString(),
@@ -324,20 +324,14 @@ bool TextBoardFiles::CopyRTFFormatToTB()
     }
 
     // The board shows whole sizes only, the size the slider is set to below.
-    QFont font = m_c.TextBoard->font();
+    QFont font = m_view.font();
     font.setPointSize(size);
-    m_c.TextBoard->setFont(font);
-    const std::array<std::pair<const char *, bool>, 4> styles = {
-        {{"Bold", *bold}, {"Italic", *italic}, {"Underline", *underline}, {"Strikethrough", *strikethrough}}};
+    m_view.setFont(font);
     m_format.SetTBBold(*bold ? 1 : 0);
     m_format.SetTBItalic(*italic ? 1 : 0);
     m_format.SetTBUnderline(*underline ? 1 : 0);
     m_format.SetTBStrikethru(*strikethrough ? 1 : 0);
-    for (int i = 0; i < 4; ++i) {
-        const auto style = TextBoardFont::Style(i);
-        m_font.setStyle(style, m_format.textBoardStyle(style));
-        m_c.FontFormatTB->setValue(QString::fromLatin1(styles[i].first), m_font.style(style) ? 1 : 0);
-    }
+    m_format.keepBoardStyles();
     m_format.SetTBForeColor(color);
     m_format.SetTBAlignment(*alignment);
     // SetTBBold and its neighbours have given the Zoom view the same styles; the size
@@ -361,21 +355,22 @@ void TextBoardFiles::showSizeCorrection(bool tooSmall)
 
 void TextBoardFiles::CopyTBFormatToRTF(bool whole)
 {
-    const TextBoardEdit *board = m_c.TextBoard;
-    m_rtf.setText(whole ? board->Text() : board->SelText());
-    m_rtf.setSelStart(0);
-    m_rtf.setSelLength(m_rtf.Text().size());
+    RichTextBox &rtf = m_document.TextBoardRTF();
+    const TextBoardEdit *board = &m_view;
+    rtf.setText(whole ? board->Text() : board->SelText());
+    rtf.setSelStart(0);
+    rtf.setSelLength(rtf.Text().size());
     const QFont font = board->font();
-    m_rtf.setSelFontName(font.family());
-    m_rtf.setSelCharset(m_font.charset());
-    m_rtf.setSelFontSize(font.pointSizeF());
-    m_rtf.setSelBold(m_format.textBoardStyle(TextBoardFormat::Bold));
-    m_rtf.setSelItalic(m_format.textBoardStyle(TextBoardFormat::Italic));
-    m_rtf.setSelUnderline(m_format.textBoardStyle(TextBoardFormat::Underline));
-    m_rtf.setSelStrikeThru(m_format.textBoardStyle(TextBoardFormat::Strikeout));
-    const QColor color = resolveColor(foreColor(m_c.TextBoard));
-    m_rtf.setSelColor(rgbColor(color.red(), color.green(), color.blue()));
-    m_rtf.setSelAlignment(board->Alignment());
+    rtf.setSelFontName(font.family());
+    rtf.setSelCharset(m_font.charset());
+    rtf.setSelFontSize(font.pointSizeF());
+    rtf.setSelBold(m_format.textBoardStyle(TextBoardFormat::Bold));
+    rtf.setSelItalic(m_format.textBoardStyle(TextBoardFormat::Italic));
+    rtf.setSelUnderline(m_format.textBoardStyle(TextBoardFormat::Underline));
+    rtf.setSelStrikeThru(m_format.textBoardStyle(TextBoardFormat::Strikeout));
+    const QColor color = resolveColor(foreColor(&m_view));
+    rtf.setSelColor(rgbColor(color.red(), color.green(), color.blue()));
+    rtf.setSelAlignment(board->Alignment());
 }
 
 void TextBoardFiles::FileSave_Click()
@@ -383,18 +378,18 @@ void TextBoardFiles::FileSave_Click()
     CommonDialogProperties &d = m_cmnDlg;
     d.CancelError = true;
     d.Filter = fileFilter();
-    d.FilterIndex = m_s.TBLoadedPath.toUpper().endsWith(QLatin1String("TXT")) ? 2 : 1;
-    d.FileName = m_s.TBLoadedPath;
+    d.FilterIndex = m_document.TBLoadedPath().toUpper().endsWith(QLatin1String("TXT")) ? 2 : 1;
+    d.FileName = m_document.TBLoadedPath();
     d.Flags = CdlFlags::OverwritePrompt | CdlFlags::HideReadOnly;
-    d.InitDir = m_s.TBSaveFolder;
+    d.InitDir = m_document.TBSaveFolder();
     d.DialogTitle = QStringLiteral("Save Text in File");
     if (m_services.dialog->ShowSave(d) != DialogResult::Confirmed)
         return;
     const QString path = d.FileName;
     const QString fileTitle = fileTitleOf(path);
 
-    const bool fontChangedBefore = m_s.FontChangedOnLoad;
-    if (m_s.FontChangedOnLoad && path == m_s.TBLoadedPath) {
+    const bool fontChangedBefore = m_s.FontChangedOnLoad();
+    if (m_s.FontChangedOnLoad() && path == m_document.TBLoadedPath()) {
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("The font settings of this file"),
                        QStringLiteral("was changed while loading it."), QStringLiteral("Saving this file will overwrite"),
                        QStringLiteral("it's original font settings."), QString(), QStringLiteral("Save File?")}),
@@ -402,30 +397,30 @@ void TextBoardFiles::FileSave_Click()
         if (!globals().gMsgResult)
             return;
     } else {
-        m_s.FontChangedOnLoad = false;
+        m_s.setFontChangedOnLoad(false);
     }
 
+    RichTextBox &rtf = m_document.TextBoardRTF();
     bool saved = false;
     if (fileTitle.toUpper().endsWith(QLatin1String("TXT"))) {
-        m_rtf.setText(m_c.TextBoard->Text());
-        saved = m_rtf.SaveFile(path, RichTextBox::FileKind::PlainText, m_font.charset());
+        rtf.setText(m_document.Text());
+        saved = rtf.SaveFile(path, RichTextBox::FileKind::PlainText, m_font.charset());
     } else {
         CopyTBFormatToRTF(true);
-        saved = m_rtf.SaveFile(path, RichTextBox::FileKind::Rtf);
+        saved = rtf.SaveFile(path, RichTextBox::FileKind::Rtf);
     }
     if (!saved) {
         // Nothing was written over the old file; the board still holds unsaved text.
-        m_s.FontChangedOnLoad = fontChangedBefore;
+        m_s.setFontChangedOnLoad(fontChangedBefore);
         showSaveFailure(path);
         return;
     }
 
     Q_EMIT fileUsed(path);
-    m_s.TBLoadedPath = path;
-    m_s.TBLoadedName = fileTitle;
-    m_s.TBSaveFolder = folderOf(path, fileTitle);
+    m_document.setLoadedFile(path, fileTitle);
+    m_document.setTBSaveFolder(folderOf(path, fileTitle));
     setCaption(fileTitle);
-    m_s.TBChanged = false;
+    m_document.setModified(false);
 }
 
 void TextBoardFiles::setCaption(const QString &fileTitle, bool partial)
@@ -433,7 +428,7 @@ void TextBoardFiles::setCaption(const QString &fileTitle, bool partial)
     QString caption = appName() + QStringLiteral(" :  ") + fileTitle;
     if (partial)
         caption += QStringLiteral(" (PARTIALLY LOADED!)");
-    m_window.setWindowTitle(caption);
+    Q_EMIT captionChanged(caption);
 }
 
 void TextBoardFiles::showInvalidFile()

@@ -5,15 +5,14 @@
 
 class ActionCollection;
 class FontChoice;
-class QWidget;
-class RichTextBox;
+class TextBoardDocument;
+class TextBoardEdit;
 class TextBoardFont;
 class TextBoardFormat;
+class TextBoardState;
 class Toggles;
 struct CommonDialogProperties;
 struct Services;
-struct TextBoardControls;
-struct TextBoardState;
 
 // The TextBoard's files: plain text (*.TXT) and uniform format files (*.QUF, RTF with one
 // format over the whole text), loaded and saved through the rich-text twin TextBoardRTF.
@@ -26,21 +25,19 @@ class TextBoardFiles final : public QObject
     Q_DISABLE_COPY_MOVE(TextBoardFiles)
 
 public:
-    // The TextBoard's format, the font list and the toggles the loader follows; `window` is
-    // the main window, whose caption names the loaded file.
+    // The TextBoard's format, the font list and the toggles the loader follows.
     struct Parts
     {
         TextBoardFormat &format;
         TextBoardFont &font;
         FontChoice &fontChoice;
         Toggles &toggles;
-        QWidget &window;
     };
 
     // Runs File > Load and File > Save.
-    TextBoardFiles(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                   const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
-                   const Parts &parts, QObject *parent = nullptr);
+    TextBoardFiles(TextBoardDocument &document, TextBoardEdit &view, TextBoardState &state, ActionCollection &commands,
+                   const Services &services, CommonDialogProperties &cmnDlg, const Parts &parts,
+                   QObject *parent = nullptr);
 
     // The open dialog's load (File > Load and the "Load" button).
     void FileLoad_Click();
@@ -67,6 +64,8 @@ public:
 Q_SIGNALS:
     // A text file was loaded or saved: it goes to the top of the recent-file list.
     void fileUsed(const QString &path);
+    // The main window's caption names the file loaded or saved.
+    void captionChanged(const QString &caption);
 
 private:
     enum class FileType { Txt, Quf, Other };
@@ -83,14 +82,13 @@ private:
     void showSaveFailure(const QString &path);
     void showSizeCorrection(bool tooSmall);
 
-    TextBoardControls &m_c;
+    TextBoardDocument &m_document;
+    TextBoardEdit &m_view;
     TextBoardState &m_s;
     const Services &m_services;
     CommonDialogProperties &m_cmnDlg;
-    RichTextBox &m_rtf;
     TextBoardFormat &m_format;
     TextBoardFont &m_font;
     FontChoice &m_fontChoice;
     Toggles &m_toggles;
-    QWidget &m_window;
 };

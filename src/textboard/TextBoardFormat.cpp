@@ -11,7 +11,6 @@
 #include "platform/Services.h"
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
-#include "textboard/rules/TextBoardState.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/CoolBar.h"
@@ -19,7 +18,6 @@
 #include "widgets/ToolBar.h"
 
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <array>
@@ -61,22 +59,23 @@ constexpr std::array<AlignmentControl, 3> kAlignments = {{
 
 const QString kColorKey = QStringLiteral("Color");
 
-void recodeTextBoard(TextBoardEdit *box, FontCharset from, FontCharset to)
+void recodeTextBoard(TextBoardEdit &box, FontCharset from, FontCharset to)
 {
     // The bytes of the text do not change, so this is no edit of the user's: no change event,
     // and caret, selection and scroll position stay. The undo history, whose steps hold the
     // characters of the old charset, starts afresh.
-    box->recode(recodeText(box->Text(), from, to));
+    box.recode(recodeText(box.Text(), from, to));
 }
 
 } // namespace
 
-TextBoardFormat::TextBoardFormat(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                                 TextBoardFont &font, FontChoice &choice, const Services &services,
-                                 CommonDialogProperties &cmnDlg, QObject *parent)
+TextBoardFormat::TextBoardFormat(TextBoardEdit &view, const TextBoardBars &bars, QLineEdit &findBox,
+                                 ActionCollection &commands, TextBoardFont &font, FontChoice &choice,
+                                 const Services &services, CommonDialogProperties &cmnDlg, QObject *parent)
     : QObject(parent)
-    , m_c(controls)
-    , m_s(state)
+    , m_view(view)
+    , m_bars(bars)
+    , m_findBox(findBox)
     , m_commands(commands)
     , m_font(font)
     , m_choice(choice)
@@ -111,10 +110,10 @@ void TextBoardFormat::ApplyTBFont()
     m_plainWeight = plain.weight();
     m_plainSlant = plain.style();
     Q_EMIT mapFontChanged(plain, charset);
-    m_c.TextBoard->setFont(plain);
+    m_view.setFont(plain);
 
     // A style that reads back on although every style was just switched off is the font's own.
-    ToolBar *tb = m_c.FontFormatTB;
+    ToolBar *tb = m_bars.FontFormatTB;
     for (Style s : kStyles) {
         const bool forced = textBoardStyle(s);
         tb->setValue(styleButtons()[s], forced ? 1 : 0);
@@ -127,39 +126,32 @@ void TextBoardFormat::ApplyTBFont()
             tb->setValue(key, stored);
     }
     for (Style s : kStyles)
-        showStyle(m_c.TextBoard, s, tb->value(styleButtons()[s]) != 0);
-    Q_EMIT boardFontChanged(m_c.TextBoard->font());
+        showStyle(&m_view, s, tb->value(styleButtons()[s]) != 0);
+    Q_EMIT boardFontChanged(m_view.font());
 
-    const qreal findSize = m_c.FindString->font().pointSizeF();
-    m_c.FindString->setFont(m_services.fonts->font(name, findSize > 0 ? findSize : FontSizeRules::kMin));
+    const qreal findSize = m_findBox.font().pointSizeF();
+    m_findBox.setFont(m_services.fonts->font(name, findSize > 0 ? findSize : FontSizeRules::kMin));
 }
 
 void TextBoardFormat::followCharset(FontCharset from, FontCharset to)
 {
-    recodeTextBoard(m_c.TextBoard, from, to);
-    {
-        const QSignalBlocker block(m_c.FindString);
-        const int caret = m_c.FindString->cursorPosition();
-        m_c.FindString->setText(recodeText(m_c.FindString->text(), from, to));
-        m_c.FindString->setCursorPosition(caret);
-    }
-    m_s.LastFindString = recodeText(m_s.LastFindString, from, to);
+    recodeTextBoard(m_view, from, to);
 }
 
 void TextBoardFormat::followSize(int size)
 {
-    QFont board = m_c.TextBoard->font();
+    QFont board = m_view.font();
     board.setPointSize(size);
-    m_c.TextBoard->setFont(board);
+    m_view.setFont(board);
     Q_EMIT boardFontChanged(board);
-    QFont find = m_c.FindString->font();
-    find.setPointSize(FontSizeRules::findBoxSize(m_c.TextBoard->font().pointSize()));
-    m_c.FindString->setFont(find);
+    QFont find = m_findBox.font();
+    find.setPointSize(FontSizeRules::findBoxSize(m_view.font().pointSize()));
+    m_findBox.setFont(find);
 }
 
 bool TextBoardFormat::textBoardStyle(Style style) const
 {
-    const QFont f = m_c.TextBoard->font();
+    const QFont f = m_view.font();
     switch (style) {
     case Bold: return f.weight() >= 600; // semibold and heavier, as a face counts as bold
     case Italic: return f.style() != QFont::StyleNormal;
@@ -191,8 +183,8 @@ void TextBoardFormat::takeSettings(const Settings &settings)
     m_font.setSize(settings.TBFontSize);
     for (Style s : kStyles)
         m_font.setStyle(s, settings.TBFontStyle[s] != 0);
-    m_c.TextBoard->setAlignment(settings.TBAlignment);
-    m_font.setAlignment(m_c.TextBoard->Alignment());
+    m_view.setAlignment(settings.TBAlignment);
+    m_font.setAlignment(m_view.Alignment());
     m_font.setColor(settings.TBFontColorIndex, settings.TBFontColorName);
 }
 
@@ -201,16 +193,16 @@ void TextBoardFormat::ApplyTBSettings()
     for (Style s : kStyles)
         setStyle(s, m_font.style(s) ? 1 : 0);
     SetTBAlignment(m_font.alignment());
-    setForeColor(m_c.TextBoard, QBColor(m_font.colorIndex()));
-    m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_font.colorIndex() + 1));
-    m_c.CoolBarTB->update();
+    setForeColor(&m_view, QBColor(m_font.colorIndex()));
+    m_bars.FontFormatTB->setButtonImage(kColorKey, QString::number(m_font.colorIndex() + 1));
+    m_bars.CoolBarTB->update();
 }
 
 void TextBoardFormat::setStyle(Style style, int value)
 {
     m_font.setStyle(style, value == 1);
-    showStyle(m_c.TextBoard, style, value == 1);
-    Q_EMIT boardFontChanged(m_c.TextBoard->font());
+    showStyle(&m_view, style, value == 1);
+    Q_EMIT boardFontChanged(m_view.font());
 }
 
 void TextBoardFormat::SetTBBold(int value)
@@ -236,12 +228,12 @@ void TextBoardFormat::SetTBStrikethru(int value)
 void TextBoardFormat::SetTBAlignment(int code)
 {
     for (const AlignmentControl &a : kAlignments)
-        m_c.TextAlignTB->setValue(QString::fromLatin1(a.button), 0);
-    m_c.TextBoard->setAlignment(code);
-    m_font.setAlignment(m_c.TextBoard->Alignment());
+        m_bars.TextAlignTB->setValue(QString::fromLatin1(a.button), 0);
+    m_view.setAlignment(code);
+    m_font.setAlignment(m_view.Alignment());
     for (const AlignmentControl &a : kAlignments) {
         if (a.code == code)
-            m_c.TextAlignTB->setValue(QString::fromLatin1(a.button), 1);
+            m_bars.TextAlignTB->setValue(QString::fromLatin1(a.button), 1);
     }
 }
 
@@ -260,17 +252,25 @@ bool TextBoardFormat::SetTBFontColor(ColorValue color)
 void TextBoardFormat::SetTBForeColor(ColorValue color)
 {
     SetTBFontColor(color);
-    setForeColor(m_c.TextBoard, color);
+    setForeColor(&m_view, color);
     m_font.setColor(m_font.colorIndex(), QBColorName(m_font.colorIndex()));
-    m_c.FontFormatTB->setButtonImage(kColorKey, QString::number(m_font.colorIndex() + 1));
+    m_bars.FontFormatTB->setButtonImage(kColorKey, QString::number(m_font.colorIndex() + 1));
     showColorToolTip();
 }
 
 void TextBoardFormat::showColorToolTip()
 {
     if (globals().gToolTips)
-        m_c.FontFormatTB->setButtonToolTip(kColorKey, m_c.FontFormatTB->tag(kColorKey) + m_font.colorName()
+        m_bars.FontFormatTB->setButtonToolTip(kColorKey, m_bars.FontFormatTB->tag(kColorKey) + m_font.colorName()
                                                           + QLatin1Char(')'));
+}
+
+void TextBoardFormat::keepBoardStyles()
+{
+    for (Style s : kStyles) {
+        m_font.setStyle(s, textBoardStyle(s));
+        m_bars.FontFormatTB->setValue(styleButtons()[s], m_font.style(s) ? 1 : 0);
+    }
 }
 
 void TextBoardFormat::FormatFont_Click()
@@ -286,14 +286,14 @@ void TextBoardFormat::FormatFont_Click()
     d.FontItalic = textBoardStyle(Italic);
     d.FontUnderline = textBoardStyle(Underline);
     d.FontStrikethru = textBoardStyle(Strikeout);
-    d.Color = foreColor(m_c.TextBoard);
+    d.Color = foreColor(&m_view);
     if (m_services.dialog->ShowFont(d) != DialogResult::Confirmed)
         return;
 
     if (d.FontName != m_font.name())
         m_choice.SelectFontInCombo(d.FontName);
     ApplyTBFont();
-    if (d.Color != foreColor(m_c.TextBoard))
+    if (d.Color != foreColor(&m_view))
         SetTBForeColor(d.Color);
     if (d.FontSize != m_font.size())
         m_font.setSize(std::clamp(FontSizeRules::roundHalfEven(d.FontSize), FontSizeRules::kMin, FontSizeRules::kMax));
@@ -301,9 +301,9 @@ void TextBoardFormat::FormatFont_Click()
     for (Style s : kStyles) {
         if (chosen[s] == textBoardStyle(s))
             continue;
-        m_c.FontFormatTB->setValue(styleButtons()[s], chosen[s] ? 1 : 0);
+        m_bars.FontFormatTB->setValue(styleButtons()[s], chosen[s] ? 1 : 0);
         setStyle(s, chosen[s] ? 1 : 0);
     }
-    m_c.TextBoard->setFocus(Qt::OtherFocusReason);
+    m_view.setFocus(Qt::OtherFocusReason);
 }
 

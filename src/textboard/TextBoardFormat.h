@@ -9,11 +9,12 @@
 
 class ActionCollection;
 class FontChoice;
-struct Settings;
+class QLineEdit;
+class TextBoardEdit;
 struct CommonDialogProperties;
 struct Services;
-struct TextBoardControls;
-struct TextBoardState;
+struct Settings;
+struct TextBoardBars;
 
 // The TextBoard's single format (font, size, styles, colour, alignment), kept in TextBoardFont,
 // and everything on the TextBoard's side that shows it: the TextBoard, the find box, the
@@ -31,9 +32,10 @@ public:
     static constexpr Style Underline = TextBoardFont::Underline;
     static constexpr Style Strikeout = TextBoardFont::Strikeout;
 
-    // `cmnDlg` is the main window's common dialog, shared with its other commands; `choice`
-    // is the font list, which Format > Font selects in.
-    TextBoardFormat(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
+    // `bars` hold the style, colour and alignment buttons; the find box shows the board's
+    // font. `cmnDlg` is the main window's common dialog, shared with its other commands;
+    // `choice` is the font list, which Format > Font selects in.
+    TextBoardFormat(TextBoardEdit &view, const TextBoardBars &bars, QLineEdit &findBox, ActionCollection &commands,
                     TextBoardFont &font, FontChoice &choice, const Services &services, CommonDialogProperties &cmnDlg,
                     QObject *parent = nullptr);
 
@@ -65,6 +67,9 @@ public:
 
     // The TextBoard's style as it reads back: on when switched on or forced by the font.
     bool textBoardStyle(Style style) const;
+    // Each style flag becomes the style as the board reads it back, its button pressed to
+    // match.
+    void keepBoardStyles();
 
     void FormatFont_Click();
 
@@ -81,8 +86,9 @@ private:
     void followSize(int size);
     void showColorToolTip();
 
-    TextBoardControls &m_c;
-    TextBoardState &m_s;
+    TextBoardEdit &m_view;
+    const TextBoardBars &m_bars;
+    QLineEdit &m_findBox;
     ActionCollection &m_commands;
     TextBoardFont &m_font;
     FontChoice &m_choice;

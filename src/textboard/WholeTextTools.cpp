@@ -6,38 +6,31 @@
 #include "platform/Clipboard.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
-#include "textboard/FindCommands.h"
 #include "textboard/RichTextBox.h"
-#include "textboard/TextBoardControls.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardEditing.h"
 #include "textboard/TextBoardFiles.h"
 #include "textboard/rules/ClipboardText.h"
 #include "textboard/rules/TextBoardFont.h"
-#include "textboard/rules/TextBoardState.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/Message.h"
 
-#include <QFrame>
 #include <QPrinter>
 #include <QStringList>
-#include <QWidget>
 
-WholeTextTools::WholeTextTools(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                               const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
-                               const Parts &parts, QObject *parent)
+WholeTextTools::WholeTextTools(TextBoardDocument &document, TextBoardEdit &view, ActionCollection &commands,
+                               const Services &services, CommonDialogProperties &cmnDlg, const Parts &parts,
+                               QObject *parent)
     : QObject(parent)
-    , m_c(controls)
-    , m_s(state)
+    , m_document(document)
+    , m_view(view)
     , m_services(services)
     , m_cmnDlg(cmnDlg)
-    , m_rtf(textBoardRTF)
     , m_files(parts.files)
-    , m_find(parts.find)
     , m_editing(parts.editing)
     , m_font(parts.font)
     , m_toggles(parts.toggles)
-    , m_window(parts.window)
 {
     commands.onTriggered(QStringLiteral("ToolsCopy"), this, &WholeTextTools::ToolsCopy_Click);
     commands.onTriggered(QStringLiteral("ToolsCut"), this, &WholeTextTools::ToolsCut_Click);
@@ -51,9 +44,9 @@ void WholeTextTools::CopyTBToClipboard()
     clipboard.clear();
     // The plain text travels as the Edit menu's copy sends it: the text's 8-bit codes with
     // the desktop's line breaks.
-    const QString plain = toClipboardText(m_c.TextBoard->Text(), m_font.charset());
+    const QString plain = toClipboardText(m_document.Text(), m_font.charset());
     m_files.CopyTBFormatToRTF(true);
-    clipboard.setTextWithRtf(plain, m_rtf.TextRTF());
+    clipboard.setTextWithRtf(plain, m_document.TextBoardRTF().TextRTF());
 }
 
 void WholeTextTools::confirmClipboard(const char *boxTitle, const char *done)
@@ -73,15 +66,14 @@ void WholeTextTools::ToolsCopy_Click()
 void WholeTextTools::ToolsCut_Click()
 {
     CopyTBToClipboard();
-    m_c.TextBoard->setText(QString());
-    m_rtf.setText(QString());
+    m_document.clear();
     confirmClipboard(" Cut Successful", "TextBoard contents have been cut to Windows Clipboard.");
 }
 
 bool WholeTextTools::confirmUnload()
 {
     const GlobalDeclarations &g = globals();
-    if (m_s.TBChanged) {
+    if (m_document.TBChanged()) {
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("Text on the TextBoard has been changed."),
                        QStringLiteral("You will lose these changes by unloading the TextBoard now."), QString(),
                        QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
@@ -104,15 +96,12 @@ void WholeTextTools::ToolsClear_Click()
 {
     if (!confirmUnload())
         return;
-    m_c.TextBoard->setText(QString());
-    m_rtf.setText(QString());
-    m_s.TBLoadedPath.clear();
-    m_s.TBLoadedName.clear();
-    m_window.setWindowTitle(ProductInfo::caption());
+    m_document.clear();
+    m_document.setLoadedFile(QString(), QString());
+    Q_EMIT captionChanged(ProductInfo::caption());
     if (m_toggles.isOn(Toggles::RestoreAfterUnload))
         m_files.RestoreTBDefaults();
-    if (!m_c.FindFrame->isHidden())
-        m_find.CloseFindButton_Click();
+    // The emptied board has closed the find frame already.
     m_editing.UpdateEditCommands();
 }
 
@@ -126,14 +115,14 @@ void WholeTextTools::PrintTextBoard()
     CommonDialogProperties &d = m_cmnDlg;
     d.CancelError = true;
     d.Flags = CdlFlags::ReturnDC;
-    if (m_c.TextBoard->SelLength() > 0)
+    if (m_view.SelLength() > 0)
         d.Flags |= CdlFlags::PrintSelection;
     d.hDC.reset();
     if (m_services.dialog->ShowPrinter(d) != DialogResult::Confirmed || !d.hDC)
         return;
     // The whole text is printed, whatever the dialog's range says.
     m_files.CopyTBFormatToRTF(true);
-    if (m_rtf.SelPrint(*d.hDC))
+    if (m_document.TextBoardRTF().SelPrint(*d.hDC))
         return;
     QrvlMsg(messageText({QString(), QString(), QStringLiteral("The TextBoard contents could not be printed."), QString(),
                    QStringLiteral("Please check the printer and try again.")}),

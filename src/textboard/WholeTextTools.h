@@ -3,17 +3,14 @@
 #include <QObject>
 
 class ActionCollection;
-class FindCommands;
-class QWidget;
-class RichTextBox;
+class TextBoardDocument;
+class TextBoardEdit;
 class TextBoardEditing;
 class TextBoardFiles;
 class TextBoardFont;
 class Toggles;
 struct CommonDialogProperties;
 struct Services;
-struct TextBoardControls;
-struct TextBoardState;
 
 // The Tools menu's commands on the TextBoard's whole text (and their TBOperationsTB
 // buttons): copy or cut it to the clipboard as plain text and RTF at once, unload it, and
@@ -24,22 +21,19 @@ class WholeTextTools final : public QObject
     Q_DISABLE_COPY_MOVE(WholeTextTools)
 
 public:
-    // The TextBoard's other parts these commands use; `window` is the main window, whose
-    // caption the unload resets.
+    // The TextBoard's other parts these commands use.
     struct Parts
     {
         TextBoardFiles &files;
-        FindCommands &find;
         TextBoardEditing &editing;
         TextBoardFont &font;
         Toggles &toggles;
-        QWidget &window;
     };
 
     // Runs ToolsCopy, ToolsCut, ToolsClear and ToolsPrint.
-    WholeTextTools(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                   const Services &services, CommonDialogProperties &cmnDlg, RichTextBox &textBoardRTF,
-                   const Parts &parts, QObject *parent = nullptr);
+    WholeTextTools(TextBoardDocument &document, TextBoardEdit &view, ActionCollection &commands,
+                   const Services &services, CommonDialogProperties &cmnDlg, const Parts &parts,
+                   QObject *parent = nullptr);
 
     // The whole text on the clipboard: plain text, and RTF in the TextBoard's format.
     void CopyTBToClipboard();
@@ -56,19 +50,20 @@ public:
     // file when no printer is installed). Cancel prints nothing.
     void PrintTextBoard();
 
+Q_SIGNALS:
+    // The unload gives the main window its caption without a file name.
+    void captionChanged(const QString &caption);
+
 private:
     void confirmClipboard(const char *title, const char *done);
     bool confirmUnload();
 
-    TextBoardControls &m_c;
-    TextBoardState &m_s;
+    TextBoardDocument &m_document;
+    TextBoardEdit &m_view;
     const Services &m_services;
     CommonDialogProperties &m_cmnDlg;
-    RichTextBox &m_rtf;
     TextBoardFiles &m_files;
-    FindCommands &m_find;
     TextBoardEditing &m_editing;
     TextBoardFont &m_font;
     Toggles &m_toggles;
-    QWidget &m_window;
 };

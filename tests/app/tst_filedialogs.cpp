@@ -11,6 +11,7 @@
 #include "core/SettingsLayout.h"
 #include "fontmap/CustomMap.h"
 #include "platform/CommonDialogQt.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "tools/OptionsControls.h"
 #include "tools/OptionsDialog.h"
@@ -168,7 +169,7 @@ void TestFileDialogs::firstRunFolders()
     QVERIFY(start(MainWindowFixture::Store::Empty));
     for (const char *name : {"LFLoadPath", "LFSavePath", "LMLoadPath", "LMSavePath"})
         QCOMPARE(storedText(m_f->registry, "Last", name), expected);
-    QCOMPARE(m_f->state().TBSaveFolder, expected);
+    QCOMPARE(m_f->window().textBoardDocument().TBSaveFolder(), expected);
 }
 
 void TestFileDialogs::enterOnAFreshAccountSavesNoFolderName()
@@ -187,7 +188,7 @@ void TestFileDialogs::enterOnAFreshAccountSavesNoFolderName()
     QCOMPARE(offered.folder, homeFolder());
     QCOMPARE(offered.name, QString());
     QVERIFY(!QFileInfo::exists(TestEnvironment::documentsDir()));
-    QVERIFY(m_f->state().TBLoadedPath.isEmpty());
+    QVERIFY(m_f->window().textBoardDocument().TBLoadedPath().isEmpty());
 }
 
 void TestFileDialogs::dialogsStartInAFolderThatExists_data()
@@ -222,7 +223,7 @@ void TestFileDialogs::dialogsStartInAFolderThatExists()
     QVERIFY(start(MainWindowFixture::Store::AsItIs));
     m_f->controls().TextBoard->setText(QStringLiteral("Some text"));
     if (!offeredFile.isEmpty())
-        m_f->state().TBLoadedPath = gone + QLatin1Char('/') + offeredFile;
+        m_f->window().textBoardDocument().setLoadedFile(gone + QLatin1Char('/') + offeredFile, offeredFile);
 
     Offered offered;
     auto guard = recordFileDialog(offered);
@@ -256,20 +257,20 @@ void TestFileDialogs::typedNameWithoutExtensionLoadsBack()
 {
     QVERIFY(start());
     m_f->controls().TextBoard->setText(QStringLiteral("Kept for later"));
-    m_f->state().TBSaveFolder = m_dir->path();
+    m_f->window().textBoardDocument().setTBSaveFolder(m_dir->path());
     Offered offered;
     {
         auto guard = recordFileDialog(offered, typeAndEnter(QStringLiteral("note1")));
         m_f->window().runCommand(QStringLiteral("FileSave"));
     }
     QVERIFY(offered.shown);
-    QCOMPARE(m_f->state().TBLoadedName, QStringLiteral("note1.QUF"));
+    QCOMPARE(m_f->window().textBoardDocument().TBLoadedName(), QStringLiteral("note1.QUF"));
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("note1.QUF"))));
 
     // The file is offered by the load dialog and loads back.
     m_f->controls().TextBoard->setText(QString());
-    m_f->state().TBLoadedPath.clear();
-    m_f->state().TBLoadFolder = m_dir->path();
+    m_f->window().textBoardDocument().setLoadedFile(QString(), QString());
+    m_f->window().textBoardDocument().setTBLoadFolder(m_dir->path());
     MessageDriver driver;
     auto guard = recordFileDialog(offered, typeAndEnter(QStringLiteral("note1.QUF")));
     m_f->window().runCommand(QStringLiteral("FileLoad"));

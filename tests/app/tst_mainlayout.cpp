@@ -114,7 +114,7 @@ void setStoredSizeIndex(MainWindowFixture &f, int step)
 void setStep(MainWindowFixture &f, int step)
 {
     f.controls().sldSetFMapSize->setValue(step);
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
 }
 
 bool enabled(MainWindowFixture &f, const char *command)
@@ -177,7 +177,7 @@ void TestMainLayout::sizeLimitsByScreen()
     QFETCH(int, maxSizeIndex);
     MainWindowFixture f(width, 1024, Store::Seeded, Fonts::Fake);
     QVERIFY(f.start());
-    QCOMPARE(f.state().MaxSizeIndex, maxSizeIndex);
+    QCOMPARE(f.state().fontMap.MaxSizeIndex(), maxSizeIndex);
     const bool sizing = width > 800;
     QCOMPARE(!f.controls().SplitBar->isHidden(), sizing);
     QCOMPARE(f.controls().pbxSetFMapSize->isEnabled(), sizing);
@@ -206,7 +206,7 @@ void TestMainLayout::stepLaysOutWindow()
     QCOMPARE(Twips::width(c.FMapContainer), 761 * kPx);
 
     c.sldSetFMapSize->setValue(6);
-    QCOMPARE(f.state().SizeIndex, 6);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 6);
     QCOMPARE(c.lblSetFMapSizeNumber->text(), QStringLiteral("6"));
     const double grow = 5 * 28 * kPx;
     QCOMPARE(f.window().formWidth(), 780 * kPx + grow);
@@ -247,15 +247,15 @@ void TestMainLayout::growThenShrinkRestoresLayout()
     QFETCH(int, step);
     MainWindowFixture f(width, 1024, Store::Seeded, Fonts::Fake);
     QVERIFY(f.start());
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
     const Layout before = layoutOf(f);
     for (int i = 0; i < 3; ++i)
         f.window().commands().trigger(QStringLiteral("FMLarger"));
-    QCOMPARE(f.state().SizeIndex, step + 3);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step + 3);
     QVERIFY(!(layoutOf(f) == before));
     for (int i = 0; i < 3; ++i)
         f.window().commands().trigger(QStringLiteral("FMSmaller"));
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
     const Layout after = layoutOf(f);
     QCOMPARE(moved(before, after), QStringList());
     QVERIFY(after.cells == before.cells);
@@ -308,8 +308,8 @@ void TestMainLayout::savedStepOutsideScreen()
     if (told)
         QCOMPARE(driver.last().title, QStringLiteral("Quorvil FontMap Size Error"));
     QuorvilControls &c = f.controls();
-    QCOMPARE(f.state().SizeIndex, step);
-    QCOMPARE(f.state().MaxSizeIndex, 9);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
+    QCOMPARE(f.state().fontMap.MaxSizeIndex(), 9);
     QCOMPARE(f.state().LastScreenWidth, 1024);
     QCOMPARE(c.sldSetFMapSize->value(), step);
     QCOMPARE(c.lblSetFMapSizeNumber->text(), QString::number(step));
@@ -326,10 +326,10 @@ void TestMainLayout::narrowerScreenShrinksMapAtNextResize()
     QVERIFY(f.start());
     setStep(f, 15);
     f.display.setScreen(1024, 768);
-    QCOMPARE(f.state().MaxSizeIndex, 9);
+    QCOMPARE(f.state().fontMap.MaxSizeIndex(), 9);
     f.window().resize(f.window().size() - QSize(10, 10));
     QCOMPARE(f.state().LastScreenWidth, 1024);
-    QCOMPARE(f.state().SizeIndex, 9);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 9);
     QuorvilControls &c = f.controls();
     QCOMPARE(c.sldSetFMapSize->value(), 9);
     QCOMPARE(c.lblSetFMapSizeNumber->text(), QStringLiteral("9"));
@@ -347,7 +347,7 @@ void TestMainLayout::sizeCommandAfterScreenChange()
     setStep(f, 15);
     f.display.setScreen(1024, 768);
     f.window().commands().trigger(QStringLiteral("FMSmaller"));
-    QCOMPARE(f.state().SizeIndex, 8);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 8);
     QCOMPARE(f.state().LastScreenWidth, 1024);
     QuorvilControls &c = f.controls();
     QCOMPARE(c.FMapContainer->cell(0).twips.width(), 420 + 7 * kPx);
@@ -375,7 +375,7 @@ void TestMainLayout::narrowerScreenThanLastTime()
     QVERIFY(f.start());
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil FontMap Size Error"));
-    QCOMPARE(f.state().SizeIndex, 9);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 9);
     const Layout narrower = layoutOf(f);
 
     // The window ends laid out for step 9 as a start at that step on this screen lays it out.
@@ -416,7 +416,7 @@ void TestMainLayout::savedWindowHeight()
     setStored(f, "Last", "FormHeight", int(savedHeight * kPx));
     setStored(f, "Last", "FormWidth", int(900 * kPx));
     QVERIFY(f.start());
-    QCOMPARE(f.state().SizeIndex, 4);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 4);
     QuorvilControls &c = f.controls();
     const double mapHeight = Twips::height(c.FMapContainer);
     QCOMPARE(mapHeight, Twips::height(c.clbFontMap) + (8 * 31 - 4) * kPx);
@@ -571,7 +571,7 @@ void TestMainLayout::splitBarDoubleClickPair()
 {
     MainWindowFixture f(1280, 1024, Store::Seeded, Fonts::Fake);
     QVERIFY(f.start());
-    const int step = f.state().SizeIndex;
+    const int step = f.state().fontMap.SizeIndex();
     QuorvilControls &c = f.controls();
     const Layout designed = layoutOf(f);
     doubleClickSplitBar(f);
@@ -591,7 +591,7 @@ void TestMainLayout::splitBarDoubleClickOnShortScreen()
     // above the bar. A double-click there leaves everything as it is, however often.
     MainWindowFixture f(1280, 600, Store::Seeded, Fonts::Fake);
     QVERIFY(f.start());
-    QCOMPARE(f.state().SizeIndex, 8);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 8);
     const Layout before = layoutOf(f);
     doubleClickSplitBar(f);
     doubleClickSplitBar(f);
@@ -670,12 +670,12 @@ void TestMainLayout::sizeCommandsAtEnds()
     QVERIFY(!enabled(f, "FMLarger"));
     QVERIFY(enabled(f, "FMSmaller"));
     f.window().runCommand(QStringLiteral("FMLarger"));
-    QCOMPARE(f.state().SizeIndex, 9);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 9);
     setStep(f, 1);
     QVERIFY(enabled(f, "FMLarger"));
     QVERIFY(!enabled(f, "FMSmaller"));
     f.window().runCommand(QStringLiteral("FMSmaller"));
-    QCOMPARE(f.state().SizeIndex, 1);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 1);
 }
 
 void TestMainLayout::sizeEdit_data()
@@ -700,11 +700,11 @@ void TestMainLayout::sizeEdit()
     MainWindowFixture f(1024, 768, Store::Seeded, Fonts::Fake);
     QVERIFY(f.start());
     QuorvilControls &c = f.controls();
-    QCOMPARE(f.state().SizeIndex, 4);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 4);
     editInPlace(c.lblSetFMapSizeNumber, c.tbxSetFMapSizeNumber, typed, Qt::Key(key));
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
     QCOMPARE(c.sldSetFMapSize->value(), step);
     QCOMPARE(c.lblSetFMapSizeNumber->text(), QString::number(step));
     QCOMPARE(f.window().formWidth(), (780 + 28 * (step - 1)) * kPx);
@@ -719,10 +719,10 @@ void TestMainLayout::sliderDragShowsStepOnly()
     c.sldSetFMapSize->setSliderDown(true);
     c.sldSetFMapSize->setSliderPosition(7);
     QCOMPARE(c.lblSetFMapSizeNumber->text(), QStringLiteral("7"));
-    QCOMPARE(f.state().SizeIndex, 4);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 4);
     QCOMPARE(moved(before, layoutOf(f)), QStringList());
     c.sldSetFMapSize->setSliderDown(false);
-    QCOMPARE(f.state().SizeIndex, 7);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 7);
     QCOMPARE(f.window().formWidth(), (780 + 28 * 6) * kPx);
 }
 

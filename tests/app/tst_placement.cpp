@@ -69,7 +69,7 @@ void TestPlacement::unusablePlacement()
     MessageDriver driver;
     driver.ok(); // the FontMap size message, for a step the screen cannot hold
     QVERIFY(f.start());
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
 
     Quorvil &w = f.window();
     const QSizeF standard = LayoutRules::standardWindowSize(step - 1, kPx, kPx);

@@ -8,6 +8,7 @@
 #include "core/RegistryFunctions.h"
 #include "core/SettingsLayout.h"
 #include "platform/FontSubstitute.h"
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
@@ -435,8 +436,8 @@ void TestSettings::sizeTooLargeForScreen()
                             "Quorvil will adjust it to suit the current screen size."));
     // The map was built at the largest step the screen holds; the first resize found the
     // screen width anew.
-    QCOMPARE(f.state().SizeIndex, 9);
-    QCOMPARE(f.state().MaxSizeIndex, 9);
+    QCOMPARE(f.state().fontMap.SizeIndex(), 9);
+    QCOMPARE(f.state().fontMap.MaxSizeIndex(), 9);
     QCOMPARE(f.state().LastScreenWidth, 1024);
 }
 
@@ -446,7 +447,7 @@ void TestSettings::exitWritesLastSettings()
     QVERIFY(f.start());
     f.state().FileMRUList(1) = RecentFile{QStringLiteral("/home/ann/"), QStringLiteral("a.txt")};
     f.state().FileMRUList.count = 2;
-    f.state().TBLoadFolder = QStringLiteral("/home/ann/letters");
+    f.window().textBoardDocument().setTBLoadFolder(QStringLiteral("/home/ann/letters"));
     f.window().move(33, 44);
     f.window().close();
 
@@ -500,7 +501,7 @@ void TestSettings::secondStartAsksNothing()
     QCOMPARE(driver.count(), 0);
     QCOMPARE(g.window().pos(), QPoint(50, 60));
     QVERIFY(g.window().commands().isChecked(QStringLiteral("DisplayEW")));
-    QCOMPARE(g.state().SizeIndex, 4);
+    QCOMPARE(g.state().fontMap.SizeIndex(), 4);
 }
 
 void TestSettings::startAndExitReadTheStoreOnce()

@@ -7,6 +7,7 @@
 #include "core/FileNames.h"
 #include "core/GlobalDeclarations.h"
 #include "fontmap/rules/QcmFormat.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "widgets/Message.h"
 
@@ -120,7 +121,7 @@ void TestStartup::exitWarning()
     QVERIFY(g.start());
     g.window().commands().setChecked(QStringLiteral("DisplayEW"), true);
     g.controls().TextBoard->setText(QStringLiteral("x"));
-    g.state().TBChanged = false; // asked even right after a save
+    g.window().textBoardDocument().setModified(false); // asked even right after a save
 
     driver.no(true);
     QVERIFY(!g.window().close());
@@ -213,9 +214,9 @@ void TestStartup::screenDropsBelow800()
     if (withText)
         f.controls().TextBoard->setText(QStringLiteral("kept"));
     // A change the exit saves: the map one step larger than the stored step.
-    const int step = f.state().SizeIndex + 1;
+    const int step = f.state().fontMap.SizeIndex() + 1;
     f.window().commands().trigger(QStringLiteral("FMLarger"));
-    QCOMPARE(f.state().SizeIndex, step);
+    QCOMPARE(f.state().fontMap.SizeIndex(), step);
     MessageDriver driver;
     if (withText)
         answerYes ? driver.yes() : driver.no();
@@ -281,16 +282,16 @@ void TestStartup::extensionDispatch()
     QDir::setCurrent(here);
     QVERIFY(started);
     if (loads == QLatin1String("text")) {
-        QCOMPARE(f.state().TBOpenPath, path);
-        QCOMPARE(f.state().TBOpenName, file);
+        QCOMPARE(f.window().textBoardDocument().TBOpenPath(), path);
+        QCOMPARE(f.window().textBoardDocument().TBOpenName(), file);
         // The loader then runs (its own tests cover it): an empty .Quf is refused by it, and a
         // completed load keeps the folder without its trailing separator.
-        QVERIFY(f.state().TBLoadFolder.startsWith(dir.path()));
+        QVERIFY(f.window().textBoardDocument().TBLoadFolder().startsWith(dir.path()));
         for (const MessageDriver::Seen &box : driver.seen())
             QVERIFY(box.title != QStringLiteral("Quorvil Startup File Load Error"));
     } else if (loads == QLatin1String("map")) {
-        QCOMPARE(f.state().CFMOpenPath, path);
-        QCOMPARE(f.state().CFMOpenName, file);
+        QCOMPARE(f.state().fontMap.CFMOpenPath(), path);
+        QCOMPARE(f.state().fontMap.CFMOpenName(), file);
         QCOMPARE(f.window().customMap().path(), path);
         QCOMPARE(driver.count(), 0);
     } else {
@@ -299,8 +300,8 @@ void TestStartup::extensionDispatch()
         QCOMPARE(driver.last().text, QStringLiteral("\r\r\rFiles with extension '") + loads
                                          + QStringLiteral("' are not valid Quorvil files.\r\r"
                                                           "Only valid extensions are TXT, QUF and QCM."));
-        QVERIFY(f.state().TBOpenPath.isEmpty());
-        QVERIFY(f.state().CFMOpenPath.isEmpty());
+        QVERIFY(f.window().textBoardDocument().TBOpenPath().isEmpty());
+        QVERIFY(f.state().fontMap.CFMOpenPath().isEmpty());
     }
 }
 
@@ -332,7 +333,7 @@ void TestStartup::commandLineChecks()
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil Startup File Load Error"));
     QCOMPARE(driver.last().text, text);
-    QVERIFY(f.state().TBOpenPath.isEmpty());
+    QVERIFY(f.window().textBoardDocument().TBOpenPath().isEmpty());
 }
 
 void TestStartup::commandLineNameBytes()
@@ -354,7 +355,7 @@ void TestStartup::commandLineNameBytes()
         QVERIFY(f.start(arguments.mid(1)));
         QCOMPARE(driver.count(), 0);
         if (file == text) {
-            QCOMPARE(f.state().TBLoadedPath, arguments.at(1));
+            QCOMPARE(f.window().textBoardDocument().TBLoadedPath(), arguments.at(1));
             QCOMPARE(f.controls().TextBoard->Text(), QStringLiteral("café"));
         } else {
             QCOMPARE(f.window().customMap().path(), arguments.at(1));

@@ -10,6 +10,7 @@
 #include "fontmap/rules/FontMapState.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/QcmFile.h"
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/CoolBar.h"
 #include "widgets/MainMenu.h"
@@ -80,7 +81,7 @@ QStringList codeTable(MainWindowFixture &f)
     QStringList list;
     for (int i = 0; i < CodeTable::kCells; ++i) {
         for (int column = 0; column < CodeTable::kColumns; ++column)
-            list.append(f.state().codeTable.at(i, column));
+            list.append(f.state().fontMap.codeTable().at(i, column));
     }
     return list;
 }
@@ -164,7 +165,7 @@ void TestCustomMapCommands::loadFromDialog()
     MainWindowFixture f;
     QVERIFY(f.start());
     QVERIFY(!mapControlsShown(f));
-    const QString loadFolder = f.state().CFMLoadFolder;
+    const QString loadFolder = f.state().fontMap.CFMLoadFolder();
     const QString path = writeMap(*m_dir, QStringLiteral("Greek.QCM"));
     MessageDriver driver;
     loadThroughDialog(f, path);
@@ -184,7 +185,7 @@ void TestCustomMapCommands::loadFromDialog()
     QCOMPARE(cells.at(3), QStringLiteral("\u20AC"));
     QCOMPARE(cells.at(34), QStringLiteral("\""));
     QCOMPARE(cells.at(223), QStringLiteral("\u00FF"));
-    const CodeTable &table = f.state().codeTable;
+    const CodeTable &table = f.state().fontMap.codeTable();
     QCOMPARE(table.at(3, CodeTable::KeyStroke), QStringLiteral("Ctrl+1"));
     QCOMPARE(table.at(10, CodeTable::KeyStroke), QStringLiteral("Ctrl+2"));
     QCOMPARE(table.at(34, CodeTable::KeyStroke), QStringLiteral("\""));
@@ -197,7 +198,7 @@ void TestCustomMapCommands::loadFromDialog()
     QCOMPARE(f.controls().lblCFMName->text(), QStringLiteral("Greek"));
     QVERIFY(f.controls().menu->item(QStringLiteral("FileSep2"))->isVisible());
     QCOMPARE(f.controls().menu->item(QStringLiteral("CFMRU(1)"))->text(), QStringLiteral("&1 Greek.QCM"));
-    QCOMPARE(f.state().CFMLoadFolder, m_dir->path());
+    QCOMPARE(f.state().fontMap.CFMLoadFolder(), m_dir->path());
     QVERIFY(isOpenHere(path));
 }
 
@@ -306,7 +307,7 @@ void TestCustomMapCommands::failedLoadKeepsTheMap()
         e.close();
     });
     f.window().commands().trigger(QStringLiteral("FileCFMEdit"));
-    QCOMPARE(f.state().CFMOpenPath, good);
+    QCOMPARE(f.state().fontMap.CFMOpenPath(), good);
     QCOMPARE(editor.shown(), 1);
     QCOMPARE(edited, good);
 }
@@ -326,7 +327,7 @@ void TestCustomMapCommands::unloadRestoresTheStandardMap()
     QCOMPARE(codeTable(f), standardTable);
     QVERIFY(!f.window().customMap().isLoaded());
     QVERIFY(f.window().customMap().path().isEmpty());
-    QVERIFY(f.state().CFMOpenPath.isEmpty());
+    QVERIFY(f.state().fontMap.CFMOpenPath().isEmpty());
     QVERIFY(!mapControlsShown(f));
     QVERIFY(!isOpenHere(path));
     // The map stays among the recent ones.
@@ -392,7 +393,7 @@ void TestCustomMapCommands::recentMaps()
     f.window().commands().trigger(QStringLiteral("CFMRU(3)"));
     QCOMPARE(driver.count(), 0);
     QCOMPARE(f.window().customMap().name(), QStringLiteral("Tom & Jerry.qcm"));
-    QCOMPARE(f.state().CFMLoadFolder, m_dir->path());
+    QCOMPARE(f.state().fontMap.CFMLoadFolder(), m_dir->path());
     paths.move(2, 0);
     QCOMPARE(recentMapPaths(f), paths);
 
@@ -433,11 +434,11 @@ void TestCustomMapCommands::recentTextFiles()
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Load Error"));
     QCOMPARE(driver.last().text, QStringLiteral("\r\rFolder\r\r") + goneFolder + QStringLiteral("\r\rdoes not exist."));
-    QVERIFY(f.state().TBLoadedPath.isEmpty());
+    QVERIFY(f.window().textBoardDocument().TBLoadedPath().isEmpty());
 
     f.window().commands().trigger(QStringLiteral("FileMRU(1)"));
     QCOMPARE(driver.count(), 1);
-    QCOMPARE(f.state().TBLoadedPath, kept);
+    QCOMPARE(f.window().textBoardDocument().TBLoadedPath(), kept);
     QCOMPARE(f.controls().menu->item(QStringLiteral("FileMRU(1)"))->text(), QStringLiteral("&1 kept.txt"));
 
     // The file on the TextBoard already: its own question comes before any check.
@@ -459,14 +460,14 @@ void TestCustomMapCommands::symbolFontCaptions()
     CommonDialogProperties cmnDlg;
     CustomMapLoader loader(grid, state, map, slot, dialog, cmnDlg);
     const QString path = writeMap(*m_dir, QStringLiteral("Symbols.qcm"));
-    state.CFMOpenPath = path;
-    state.CFMOpenName = QStringLiteral("Symbols.qcm");
+    state.setCFMOpenPath(path);
+    state.setCFMOpenName(QStringLiteral("Symbols.qcm"));
     loader.LoadCFMap(path);
     QCOMPARE(map.path(), path);
     QCOMPARE(grid.cell(0).caption, QString(QChar(0xF041)));
-    QCOMPARE(state.codeTable.at(0, CodeTable::KeyStroke), QString(QChar(0xF041)));
+    QCOMPARE(state.codeTable().at(0, CodeTable::KeyStroke), QString(QChar(0xF041)));
     QCOMPARE(grid.cell(3).caption, QString(QChar(0xF080)));
-    QCOMPARE(state.codeTable.at(3, CodeTable::KeyStroke), QStringLiteral("Ctrl+1"));
+    QCOMPARE(state.codeTable().at(3, CodeTable::KeyStroke), QStringLiteral("Ctrl+1"));
 }
 
 QUORVIL_TEST_MAIN(TestCustomMapCommands)

@@ -123,7 +123,7 @@ void TestCustomMapNewEdit::editOpensTheLoadedMapInTheTextBoardFont()
         QCOMPARE(e.windowTitle(), QStringLiteral("Quorvil Custom FontMap Editor :  Greek.QCM"));
         QCOMPARE(e.mapPath(), file);
         QCOMPARE(child<QComboBox>(e, "cmbFontName")->currentText(), font.name());
-        QCOMPARE(child<QComboBox>(e, "cmbFontName")->currentIndex() + 1, m_f->state().FontIndex);
+        QCOMPARE(child<QComboBox>(e, "cmbFontName")->currentIndex() + 1, m_f->state().fontMap.FontIndex());
         QCOMPARE(child<QSlider>(e, "sldFontSize")->value(), font.size());
         QCOMPARE(child<FontMapGrid>(e, "imgCMMFMapHolder")->cell(1).caption, QStringLiteral("B"));
         QVERIFY(e.isModal());
@@ -153,7 +153,7 @@ void TestCustomMapNewEdit::editSaveMapCloseReloads()
     QCOMPARE(readAll(file), QcmFormat::serialize(mapOf({{0, 'A'}, {5, ' '}, {6, '!'}})));
     QCOMPARE(m_f->controls().FMapContainer->cell(5).caption, QStringLiteral(" "));
     QCOMPARE(m_f->controls().FMapContainer->cell(6).caption, QStringLiteral("!"));
-    QCOMPARE(m_f->state().codeTable.at(6, CodeTable::Decimal), QStringLiteral("33"));
+    QCOMPARE(m_f->state().fontMap.codeTable().at(6, CodeTable::Decimal), QStringLiteral("33"));
     QCOMPARE(m_f->window().customMap().path(), file);
     QVERIFY(m_f->window().commands().isEnabled(QStringLiteral("FileCFMEdit")));
 }
@@ -227,7 +227,7 @@ void TestCustomMapNewEdit::editOfAMapThatWentBadShowsNoEditor()
 void TestCustomMapNewEdit::newMapIsSavedButNotLoaded()
 {
     const QStringList before = captions();
-    m_f->state().CFMSaveFolder = m_dir->path();
+    m_f->state().fontMap.setCFMSaveFolder(m_dir->path());
     const QString folder = path(QStringLiteral("maps"));
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + QStringLiteral("/New.QCM");
@@ -249,7 +249,7 @@ void TestCustomMapNewEdit::newMapIsSavedButNotLoaded()
     QVERIFY(!globals().gCFMapSaved);
     QVERIFY(!m_f->window().customMap().isLoaded());
     QCOMPARE(captions(), before);
-    QCOMPARE(m_f->state().CFMSaveFolder, folder);
+    QCOMPARE(m_f->state().fontMap.CFMSaveFolder(), folder);
 }
 
 QUORVIL_TEST_MAIN(TestCustomMapNewEdit)

@@ -151,18 +151,18 @@ void TestFontChoice::savedFontSelected()
     QCOMPARE(driver.count(), 0);
     QComboBox *combo = f.controls().FontNameCombo;
     QCOMPARE(combo->currentText(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().FontIndex, combo->currentIndex() + 1);
-    QCOMPARE(f.window().fontChoice().GetLastFontIndex(), f.state().FontIndex);
+    QCOMPARE(f.state().fontMap.FontIndex(), combo->currentIndex() + 1);
+    QCOMPARE(f.window().fontChoice().GetLastFontIndex(), f.state().fontMap.FontIndex());
     QCOMPARE(f.controls().TextBoard->font().family(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(f.controls().FMapContainer->cellFont().family(), QStringLiteral("DejaVu Serif"));
 
     FontChoice &choice = f.window().fontChoice();
     QVERIFY(choice.FontInCombo(QStringLiteral("Liberation Mono")));
-    QCOMPARE(combo->itemText(f.state().FontIndex - 1), QStringLiteral("Liberation Mono"));
+    QCOMPARE(combo->itemText(f.state().fontMap.FontIndex() - 1), QStringLiteral("Liberation Mono"));
     QCOMPARE(combo->currentText(), QStringLiteral("DejaVu Serif")); // found, not selected
-    const int index = f.state().FontIndex;
+    const int index = f.state().fontMap.FontIndex();
     QVERIFY(!choice.FontInCombo(QStringLiteral("liberation mono"))); // exact names only
-    QCOMPARE(f.state().FontIndex, index);
+    QCOMPARE(f.state().fontMap.FontIndex(), index);
 }
 
 void TestFontChoice::missingSavedFont_data()
@@ -203,14 +203,14 @@ void TestFontChoice::missingSavedFont()
     QComboBox *combo = f.controls().FontNameCombo;
     const QString first = combo->itemText(0);
     QCOMPARE(combo->currentIndex(), 0);
-    QCOMPARE(f.state().FontIndex, 1);
-    QCOMPARE(f.state().TBFontName, QStringLiteral("No Such Font"));
+    QCOMPARE(f.state().fontMap.FontIndex(), 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("No Such Font"));
     QCOMPARE(f.window().fontChoice().GetLastFontIndex(), 0);
     QCOMPARE(f.controls().TextBoard->font().family(), first);
     // The saved name differs from every item, so choosing even the first one applies it.
     f.controls().FontFormatTB->setValue(QStringLiteral("Italic"), 1);
     chooseFont(f, first);
-    QCOMPARE(f.state().TBFontName, first);
+    QCOMPARE(f.state().fontMap.TBFontName(), first);
     QCOMPARE(f.controls().FontFormatTB->value(QStringLiteral("Italic")), 0);
 }
 
@@ -228,8 +228,8 @@ void TestFontChoice::choosingTheCurrentFontDoesNothing()
     QCOMPARE(tb->value(QStringLiteral("Underline")), 1);
     chooseFont(f, QStringLiteral("DejaVu Serif"));
     QCOMPARE(tb->value(QStringLiteral("Underline")), 0);
-    QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().FontIndex, f.controls().FontNameCombo->currentIndex() + 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.state().fontMap.FontIndex(), f.controls().FontNameCombo->currentIndex() + 1);
     QCOMPARE(f.controls().TextBoard->font().family(), QStringLiteral("DejaVu Serif"));
 }
 
@@ -271,8 +271,8 @@ void TestFontChoice::initialLetterJump()
     QTest::keyClick(combo, key.at(0).toLatin1());
 
     QCOMPARE(combo->currentText(), expected);
-    QCOMPARE(f.state().TBFontName, expected);
-    QCOMPARE(f.state().FontIndex, combo->currentIndex() + 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), expected);
+    QCOMPARE(f.state().fontMap.FontIndex(), combo->currentIndex() + 1);
     QCOMPARE(f.controls().TextBoard->font().family(), expected);
     const bool applied = expected != start;
     QCOMPARE(tb->value(QStringLiteral("Underline")), applied ? 0 : 1);
@@ -387,7 +387,7 @@ void TestFontChoice::enumerationStopsAtTheCountLimit()
     Services services;
     services.fonts = &catalog;
     TextBoardFont font;
-    FontChoice choice(c, state, services, font);
+    FontChoice choice(c, state.fontMap, services, font);
     globals() = GlobalDeclarations{};
 
     choice.LoadFonts(c.FontList);

@@ -271,7 +271,7 @@ void TestFontMapColors::oneColourLeavesNoHalfSwappedCell()
     commands.add(QStringLiteral("FMBColor"));
     FontMapColorCommands routine(c, {&sample0, &sample1}, state, mapColors, commands);
     mapColors.setColors({QBColor(15), 0, 47, QStringLiteral("#48")}, {QBColor(1), 0, 38, QStringLiteral("#39")});
-    state.LastHoverIndex = 7;
+    state.setLastHoverIndex(7);
     cells.setForeColor(7, QBColor(1));
     cells.setBackColor(7, QBColor(15));
 

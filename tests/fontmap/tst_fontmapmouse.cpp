@@ -89,7 +89,7 @@ void TestFontMapMouse::hoverFillsViews()
     QCOMPARE(QStringList({c.TextZoom->text(), c.AscCode->text(), c.HexCode->text(), c.OctCode->text(),
                           c.BinCode->text(), c.KS->text()}),
              shown);
-    QCOMPARE(m_f->state().LastHoverIndex, code - 32);
+    QCOMPARE(m_f->state().fontMap.LastHoverIndex(), code - 32);
 }
 
 void TestFontMapMouse::highlightMovesAndRestores()
@@ -116,7 +116,7 @@ void TestFontMapMouse::highlightMovesAndRestores()
     grid()->setBackColor(41, QBColor(1));
     hover(100);
     QCOMPARE(grid()->cell(100).backColor, QBColor(1));
-    QCOMPARE(m_f->state().LastHoverIndex, 100);
+    QCOMPARE(m_f->state().fontMap.LastHoverIndex(), 100);
 }
 
 void TestFontMapMouse::viewSwitchedOffIsLeftAlone()
@@ -150,7 +150,7 @@ void TestFontMapMouse::clickReplacesSelection()
 
 void TestFontMapMouse::clickIntoFindBox()
 {
-    m_f->state().FindHasFocus = true;
+    m_f->state().textBoard.setFindHasFocus(true);
     press(0x21 - 32);
     press(0x3F - 32);
     QCOMPARE(m_f->controls().FindString->text(), QStringLiteral("!?"));

@@ -120,7 +120,7 @@ void TestFind::findNext()
     MessageDriver driver;
     driver.ok();
     c().FindNextButton->click();
-    QCOMPARE(m_f->state().LastFindString, find);
+    QCOMPARE(m_f->state().textBoard.LastFindString(), find);
     if (hit < 0) {
         QCOMPARE(driver.count(), 1);
         QCOMPARE(driver.last().title, QStringLiteral("Quorvil Find Error"));
@@ -178,20 +178,21 @@ void TestFind::openingTakesTheSelection()
     QCOMPARE(c().FindString->text(), QStringLiteral("this"));
     QCOMPARE(c().FindString->selectedText(), QStringLiteral("this"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(c().FindString));
-    QVERIFY(m_f->state().FindHasFocus);
+    QVERIFY(m_f->state().textBoard.FindHasFocus());
 }
 
 void TestFind::frameLayoutOpensAndCloses()
 {
     board()->setText(QStringLiteral("x"));
     const double height = Twips::height(board());
-    const double allowance = Twips::height(c().FindFrame) + 2 * m_f->state().TwipsPerPixelY;
+    const double allowance = Twips::height(c().FindFrame) + 2 * m_f->state().textBoard.TwipsPerPixelY();
     QList<QWidget *> findControls = {c().FindString, c().FindOpt[0], c().FindOpt[1], c().FindNextButton,
                                      c().CloseFindButton};
 
     m_f->window().runCommand(QStringLiteral("EditFind"));
     QCOMPARE(Twips::height(board()), height - allowance);
-    QCOMPARE(Twips::top(c().FindFrame), Twips::top(board()) + height - allowance + 2 * m_f->state().TwipsPerPixelY);
+    QCOMPARE(Twips::top(c().FindFrame),
+             Twips::top(board()) + height - allowance + 2 * m_f->state().textBoard.TwipsPerPixelY());
     for (QWidget *w : findControls)
         QCOMPARE(w->focusPolicy(), Qt::StrongFocus);
 
@@ -245,7 +246,7 @@ void TestFind::findBoxButtonsAndEnter()
     // Enter in the empty box presses a disabled button: nothing is searched.
     QTest::keyClick(c().FindString, Qt::Key_Enter);
     QCOMPARE(driver.count(), 0);
-    QCOMPARE(m_f->state().LastFindString, QStringLiteral("two"));
+    QCOMPARE(m_f->state().textBoard.LastFindString(), QStringLiteral("two"));
 }
 
 void TestFind::findHasFocusFollowsTheBox()
@@ -255,9 +256,9 @@ void TestFind::findHasFocusFollowsTheBox()
     board()->setText(QStringLiteral("x"));
     m_f->window().runCommand(QStringLiteral("EditFind"));
     c().FindString->setFocus();
-    QTRY_VERIFY(m_f->state().FindHasFocus);
+    QTRY_VERIFY(m_f->state().textBoard.FindHasFocus());
     board()->setFocus();
-    QTRY_VERIFY(!m_f->state().FindHasFocus);
+    QTRY_VERIFY(!m_f->state().textBoard.FindHasFocus());
 }
 
 void TestFind::emptyingTheBoardClosesTheFrame()

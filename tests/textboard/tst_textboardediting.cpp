@@ -5,6 +5,7 @@
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
 
+#include "textboard/TextBoardDocument.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/ColorResolve.h"
 #include "widgets/MainMenu.h"
@@ -157,10 +158,10 @@ void TestTextBoardEditing::fillMeter()
 
 void TestTextBoardEditing::changeMarksTextChanged()
 {
-    QVERIFY(!m_f->state().TBChanged);
+    QVERIFY(!m_f->window().textBoardDocument().TBChanged());
     QTest::keyClick(board(), Qt::Key_X);
     QCOMPARE(board()->Text(), QStringLiteral("x"));
-    QVERIFY(m_f->state().TBChanged);
+    QVERIFY(m_f->window().textBoardDocument().TBChanged());
 }
 
 void TestTextBoardEditing::fullBoardOfOneRun()

@@ -11,6 +11,7 @@
 #include "core/QBColors.h"
 #include "fontmap/rules/Charset.h"
 #include "textboard/RichTextBox.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
@@ -120,6 +121,7 @@ private:
     QuorvilControls &c() { return m_f->controls(); }
     ActionCollection &commands() { return m_f->window().commands(); }
     MainState &s() { return m_f->state(); }
+    TextBoardDocument &doc() { return m_f->window().textBoardDocument(); }
     TextBoardEdit *board() { return c().TextBoard; }
     TextBoardFormat &format() { return m_f->window().textBoardFormat(); }
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -218,18 +220,18 @@ void TestTextBoardFiles::txtRoundTripAllCodes()
     QCOMPARE(driver.count(), 0);
     QCOMPARE(board()->length(), bytes.size());
     QCOMPARE(caption(), QStringLiteral("Quorvil :  codes.txt"));
-    QCOMPARE(s().TBLoadedPath, path(QStringLiteral("codes.txt")));
-    QCOMPARE(s().TBLoadedName, QStringLiteral("codes.txt"));
-    QCOMPARE(s().TBLoadFolder, m_dir->path());
-    QVERIFY(!s().TBChanged);
+    QCOMPARE(doc().TBLoadedPath(), path(QStringLiteral("codes.txt")));
+    QCOMPARE(doc().TBLoadedName(), QStringLiteral("codes.txt"));
+    QCOMPARE(doc().TBLoadFolder(), m_dir->path());
+    QVERIFY(!doc().TBChanged());
     QCOMPARE(c().menu->item(QStringLiteral("FileMRU(1)"))->text(), QStringLiteral("&1 codes.txt"));
     QVERIFY(c().menu->item(QStringLiteral("FileSep3"))->isVisible());
 
     save(path(QStringLiteral("copy.TXT")));
     QCOMPARE(driver.count(), 0);
     QCOMPARE(readAll(path(QStringLiteral("copy.TXT"))), bytes);
-    QCOMPARE(s().TBLoadedPath, path(QStringLiteral("copy.TXT")));
-    QCOMPARE(s().TBSaveFolder, m_dir->path());
+    QCOMPARE(doc().TBLoadedPath(), path(QStringLiteral("copy.TXT")));
+    QCOMPARE(doc().TBSaveFolder(), m_dir->path());
     QCOMPARE(caption(), QStringLiteral("Quorvil :  copy.TXT"));
     QCOMPARE(c().menu->item(QStringLiteral("FileMRU(1)"))->text(), QStringLiteral("&1 copy.TXT"));
     QCOMPARE(c().menu->item(QStringLiteral("FileMRU(2)"))->text(), QStringLiteral("&2 codes.txt"));
@@ -275,7 +277,7 @@ void TestTextBoardFiles::qufRoundTripEveryFormat()
     // Back to another format and an empty board; the load must bring everything back.
     board()->setText(QString());
     setFormat(BoardFormat{start, 14, {}, 4, 0});
-    s().TBLoadedPath.clear();
+    doc().setLoadedFile(QString(), QString());
     load(file);
     QCOMPARE(driver.count(), 0);
     QCOMPARE(board()->Text(), text);
@@ -291,7 +293,7 @@ void TestTextBoardFiles::qufRoundTripEveryFormat()
     QCOMPARE(read.alignment, written.alignment);
     QCOMPARE(c().FontSizeNumber->text(), QString::number(size));
     QCOMPARE(board()->font().family(), font);
-    QCOMPARE(s().TBFontName, font);
+    QCOMPARE(s().fontMap.TBFontName(), font);
     QCOMPARE(c().FontFormatTB->value(QStringLiteral("Bold")), written.styles[0]);
     QCOMPARE(c().FontFormatTB->value(QStringLiteral("Strikethrough")), written.styles[3]);
 
@@ -316,7 +318,7 @@ void TestTextBoardFiles::savedAfterLoadHasTheLoadedTextAndFormat()
     save(path(QStringLiteral("loaded.quf")));
     board()->setText(QString());
     setFormat(BoardFormat{start, 14, {}, 4, 0});
-    s().TBLoadedPath.clear();
+    doc().setLoadedFile(QString(), QString());
     MessageDriver driver;
     load(path(QStringLiteral("loaded.quf")));
     QCOMPARE(board()->Text(), text);
@@ -369,20 +371,20 @@ void TestTextBoardFiles::saveKindFollowsTheName()
         QCOMPARE(bytes, QByteArray("Some text\r\nand more"));
     else
         QVERIFY(bytes.startsWith("{\\rtf"));
-    QVERIFY(!s().TBChanged);
-    QCOMPARE(s().TBLoadedName, name);
+    QVERIFY(!doc().TBChanged());
+    QCOMPARE(doc().TBLoadedName(), name);
 }
 
 void TestTextBoardFiles::dialogsAskAsDesigned()
 {
-    s().TBLoadFolder = QStringLiteral("/load/here");
-    s().TBSaveFolder = QStringLiteral("/save/here");
+    doc().setTBLoadFolder(QStringLiteral("/load/here"));
+    doc().setTBSaveFolder(QStringLiteral("/save/here"));
     MessageDriver driver;
     driver.yes(); // the Load button below, with changed text on the board
     m_f->dialog.cancel();
     m_f->window().runCommand(QStringLiteral("FileLoad"));
     board()->setText(QStringLiteral("x"));
-    s().TBLoadedPath = QStringLiteral("/some/Notes.Txt");
+    doc().setLoadedFile(QStringLiteral("/some/Notes.Txt"), QStringLiteral("Notes.Txt"));
     m_f->dialog.cancel();
     m_f->window().runCommand(QStringLiteral("FileSave"));
     QCOMPARE(m_f->dialog.count(), 2);
@@ -406,7 +408,7 @@ void TestTextBoardFiles::dialogsAskAsDesigned()
 
     // A cancelled save changes nothing.
     QCOMPARE(board()->Text(), QStringLiteral("x"));
-    QVERIFY(s().TBChanged);
+    QVERIFY(doc().TBChanged());
 
     // The toolbar's buttons run the same commands.
     m_f->dialog.cancel();
@@ -446,7 +448,7 @@ void TestTextBoardFiles::extensionDispatch()
     QVERIFY(twin.SaveFile(path(name), kind == QLatin1String("quf") ? RichTextBox::FileKind::Rtf
                                                                      : RichTextBox::FileKind::PlainText));
     board()->setText(QStringLiteral("old"));
-    s().TBChanged = false;
+    doc().setModified(false);
 
     MessageDriver driver;
     driver.ok();
@@ -455,7 +457,7 @@ void TestTextBoardFiles::extensionDispatch()
         QCOMPARE(driver.count(), 0);
         const bool rich = kind == QLatin1String("quf") && name.endsWith(QLatin1String("Quf"));
         QCOMPARE(board()->Text(), rich ? QStringLiteral("Hello") : QString::fromLatin1(readAll(path(name))));
-        QCOMPARE(s().TBLoadedName, name);
+        QCOMPARE(doc().TBLoadedName(), name);
         return;
     }
     QCOMPARE(driver.count(), 1);
@@ -466,7 +468,7 @@ void TestTextBoardFiles::extensionDispatch()
                                                 "Please select only the above file types for loading."));
     QCOMPARE(driver.last().buttons, QStringList{QStringLiteral("Ok")});
     QVERIFY(board()->Text().isEmpty());
-    QVERIFY(s().TBLoadedPath.isEmpty());
+    QVERIFY(doc().TBLoadedPath().isEmpty());
 }
 
 void TestTextBoardFiles::refusedFileLeavesBoardEmpty_data()
@@ -506,8 +508,8 @@ void TestTextBoardFiles::refusedFileLeavesBoardEmpty()
         QVERIFY(QFile::copy(dataFile(source.toLatin1().constData()), file));
     }
     board()->setText(QStringLiteral("was here"));
-    s().TBChanged = false;
-    s().TBLoadedPath = QStringLiteral("/earlier.txt");
+    doc().setModified(false);
+    doc().setLoadedFile(QStringLiteral("/earlier.txt"), QStringLiteral("earlier.txt"));
 
     MessageDriver driver;
     driver.ok();
@@ -518,8 +520,8 @@ void TestTextBoardFiles::refusedFileLeavesBoardEmpty()
     QCOMPARE(driver.last().text, QStringLiteral("\r\rThe file you selected could not be loaded successfully\r"
                                                 "It does not seem to be a valid .QUF or .TXT file."));
     QVERIFY(board()->Text().isEmpty());
-    QVERIFY(s().TBLoadedPath.isEmpty());
-    QVERIFY(s().TBLoadedName.isEmpty());
+    QVERIFY(doc().TBLoadedPath().isEmpty());
+    QVERIFY(doc().TBLoadedName().isEmpty());
     QVERIFY(!caption().contains(name));
 }
 
@@ -581,7 +583,7 @@ void TestTextBoardFiles::formatCorrections()
     QCOMPARE(foreColor(board()), QBColor(colorIndex));
     QCOMPARE(c().FontFormatTB->buttonImage(QStringLiteral("Color")), QString::number(colorIndex + 1));
     QVERIFY(!board()->Text().isEmpty());
-    QCOMPARE(s().TBLoadedPath, file);
+    QCOMPARE(doc().TBLoadedPath(), file);
 }
 
 void TestTextBoardFiles::mixedStyleLoadsTextWithMessage()
@@ -601,7 +603,7 @@ void TestTextBoardFiles::mixedStyleLoadsTextWithMessage()
                                                 "with all details of this problem."));
     // The text still loads, without the rest of the format.
     QCOMPARE(board()->Text(), QStringLiteral("Half bold text"));
-    QCOMPARE(s().TBLoadedPath, file);
+    QCOMPARE(doc().TBLoadedPath(), file);
     QVERIFY(!format().textBoardStyle(TextBoardFormat::Bold));
 }
 
@@ -631,11 +633,11 @@ void TestTextBoardFiles::missingFont()
     QCOMPARE(driver.last().focused, QStringLiteral("Button2"));
     if (!loadIt) {
         QVERIFY(board()->Text().isEmpty());
-        QVERIFY(s().TBLoadedPath.isEmpty());
+        QVERIFY(doc().TBLoadedPath().isEmpty());
         return;
     }
     QCOMPARE(board()->Text(), QStringLiteral("Missing font"));
-    QVERIFY(s().FontChangedOnLoad);
+    QVERIFY(s().textBoard.FontChangedOnLoad());
     // The current format stays: not the file's bold, maroon, centred 20 points.
     const BoardFormat after = boardFormat();
     QCOMPARE(after.font, before.font);
@@ -659,11 +661,11 @@ void TestTextBoardFiles::missingFont()
     save(file);
     QCOMPARE(driver.count(), 2);
     QVERIFY(readAll(file) != original);
-    QVERIFY(s().FontChangedOnLoad);
+    QVERIFY(s().textBoard.FontChangedOnLoad());
     // Under another name there is nothing to warn about, and the flag goes.
     save(path(QStringLiteral("elsewhere.quf")));
     QCOMPARE(driver.count(), 2);
-    QVERIFY(!s().FontChangedOnLoad);
+    QVERIFY(!s().textBoard.FontChangedOnLoad());
 }
 
 void TestTextBoardFiles::partialLoad_data()
@@ -702,12 +704,12 @@ void TestTextBoardFiles::partialLoad()
                                                 "\u2022 Press No to cancel load."));
     QCOMPARE(board()->length(), kept);
     if (!answer) {
-        QVERIFY(s().TBLoadedPath.isEmpty());
+        QVERIFY(doc().TBLoadedPath().isEmpty());
         return;
     }
     QCOMPARE(board()->Text(), QString::fromLatin1(content.left(kept)));
     QCOMPARE(caption(), QStringLiteral("Quorvil :  long.txt (PARTIALLY LOADED!)"));
-    QCOMPARE(s().TBLoadedPath, path(QStringLiteral("long.txt")));
+    QCOMPARE(doc().TBLoadedPath(), path(QStringLiteral("long.txt")));
 }
 
 void TestTextBoardFiles::alreadyLoadedFile()
@@ -723,8 +725,8 @@ void TestTextBoardFiles::alreadyLoadedFile()
     QCOMPARE(driver.last().text, QStringLiteral("\r\r\r") + file + QStringLiteral("\r\rText from this file is already loaded."));
     QCOMPARE(driver.last().buttons, QStringList{QStringLiteral("Ok")});
     QCOMPARE(board()->Text(), QStringLiteral("same text"));
-    QCOMPARE(s().TBLoadedPath, file);
-    QVERIFY(!s().TBChanged);
+    QCOMPARE(doc().TBLoadedPath(), file);
+    QVERIFY(!doc().TBChanged());
 }
 
 void TestTextBoardFiles::changedTextAsksBeforeLoading_data()
@@ -745,7 +747,7 @@ void TestTextBoardFiles::changedTextAsksBeforeLoading()
     load(file);
     board()->setSelStart(board()->length());
     board()->setSelText(QStringLiteral(" plus"));
-    QVERIFY(s().TBChanged);
+    QVERIFY(doc().TBChanged());
 
     const int dialogs = m_f->dialog.count();
     MessageDriver driver;
@@ -774,7 +776,7 @@ void TestTextBoardFiles::changedTextAsksBeforeLoading()
                                                                            "Do you want to reload the file?\r\r"));
     QCOMPARE(driver.last().focused, QStringLiteral("Button2"));
     QCOMPARE(board()->Text(), reload ? QStringLiteral("original") : QStringLiteral("original plus"));
-    QCOMPARE(s().TBChanged, !reload);
+    QCOMPARE(doc().TBChanged(), !reload);
 }
 
 void TestTextBoardFiles::overwriteWarning()
@@ -816,7 +818,7 @@ void TestTextBoardFiles::binaryFileAsText()
     load(path(QStringLiteral("program.txt")));
     QVERIFY(board()->length() > 0);
     QVERIFY(board()->length() <= kLimit);
-    QCOMPARE(s().TBLoadedPath, path(QStringLiteral("program.txt")));
+    QCOMPARE(doc().TBLoadedPath(), path(QStringLiteral("program.txt")));
 }
 
 void TestTextBoardFiles::lineBreaksOfOtherSystems()
@@ -840,8 +842,8 @@ void TestTextBoardFiles::nameBytesThatAreNotUtf8()
     load(name);
     QCOMPARE(driver.count(), 0);
     QCOMPARE(board()->Text(), QStringLiteral("café au lait"));
-    QCOMPARE(s().TBLoadedPath, name);
-    QCOMPARE(s().TBLoadFolder, m_dir->path());
+    QCOMPARE(doc().TBLoadedPath(), name);
+    QCOMPARE(doc().TBLoadFolder(), m_dir->path());
 
     // Saving under that name cannot go through Qt, which would write it under another
     // name beside it: the save fails as a save does, and nothing else is written.
@@ -851,7 +853,7 @@ void TestTextBoardFiles::nameBytesThatAreNotUtf8()
     save(name);
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Save Error"));
-    QVERIFY(s().TBChanged);
+    QVERIFY(doc().TBChanged());
     QCOMPARE(nativeEntries(folder), QByteArrayList{"caf\xe9.txt"});
     QCOMPARE(readNativeFile(latin1), QByteArray("caf\xe9 au lait"));
 }
@@ -883,9 +885,9 @@ void TestTextBoardFiles::failedSaveChangesNothing()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Save Error"));
     QVERIFY(driver.last().text.contains(path(target)));
     QCOMPARE(board()->Text(), QStringLiteral("loaded and edited"));
-    QVERIFY(s().TBChanged);
-    QCOMPARE(s().TBLoadedPath, loaded);
-    QCOMPARE(s().TBLoadedName, QStringLiteral("loaded.txt"));
+    QVERIFY(doc().TBChanged());
+    QCOMPARE(doc().TBLoadedPath(), loaded);
+    QCOMPARE(doc().TBLoadedName(), QStringLiteral("loaded.txt"));
     QCOMPARE(caption(), title);
     QCOMPARE(readAll(path(QStringLiteral("plain-file"))), QByteArray("I am a file"));
     QVERIFY(QFileInfo(path(QStringLiteral("a-folder.quf"))).isDir());
@@ -913,7 +915,7 @@ void TestTextBoardFiles::readOnlyFolderKeepsOldFile()
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil File Save Error"));
     QCOMPARE(readAll(file), QByteArray("old content"));
     QCOMPARE(board()->Text(), QStringLiteral("new content"));
-    QVERIFY(s().TBChanged);
+    QVERIFY(doc().TBChanged());
 }
 
 QUORVIL_TEST_MAIN(TestTextBoardFiles)

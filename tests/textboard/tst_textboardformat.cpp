@@ -8,6 +8,7 @@
 #include "core/Registry.h"
 #include "core/SettingsLayout.h"
 #include "fontmap/FontMapGrid.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
@@ -88,8 +89,8 @@ struct FormatSnapshot
         FormatSnapshot s;
         QuorvilControls &c = f.controls();
         s.font = c.FontNameCombo->currentText();
-        s.tbFontName = f.state().TBFontName;
-        s.fontIndex = f.state().FontIndex;
+        s.tbFontName = f.state().fontMap.TBFontName();
+        s.fontIndex = f.state().fontMap.FontIndex();
         s.size = c.FontSizeSlider->value();
         s.stored = f.window().textBoardFont().styleFlags();
         for (const QString &key : kStyleKeys) {
@@ -391,8 +392,8 @@ void TestTextBoardFormat::formatFontAppliesTheChoice()
     QCOMPARE(shown.properties.Color, QBColor(0));
 
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("Liberation Serif"));
-    QCOMPARE(f.state().TBFontName, QStringLiteral("Liberation Serif"));
-    QCOMPARE(f.state().FontIndex, c.FontNameCombo->currentIndex() + 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(f.state().fontMap.FontIndex(), c.FontNameCombo->currentIndex() + 1);
     QCOMPARE(c.TextBoard->font().family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(c.FMapContainer->cellFont().family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(c.FontSizeSlider->value(), 20); // 20.5 rounds to the even number
@@ -482,13 +483,13 @@ void TestTextBoardFormat::selectFontInCombo()
     QuorvilControls &c = f.controls();
     f.window().fontChoice().SelectFontInCombo(QStringLiteral("DejaVu Serif"));
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().FontIndex, c.FontNameCombo->currentIndex() + 1);
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.state().fontMap.FontIndex(), c.FontNameCombo->currentIndex() + 1);
 
     c.FontNameCombo->setCurrentIndex(0); // moved away without a choice
     f.window().fontChoice().SelectFontInCombo(QStringLiteral("No Such Font"));
     QCOMPARE(c.FontNameCombo->currentText(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.state().TBFontName, QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.state().fontMap.TBFontName(), QStringLiteral("DejaVu Serif"));
 }
 
 void TestTextBoardFormat::symbolFontKeepsEveryCode()
@@ -501,7 +502,7 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     c.TextBoard->setText(QStringLiteral("AB\r\n\u00e9\u20ac"));
     c.TextBoard->setSelStart(1);
     c.TextBoard->setSelLength(3);
-    f.state().TBChanged = false;
+    f.window().textBoardDocument().setModified(false);
     c.FindString->setText(QStringLiteral("B"));
 
     chooseFont(f, kSymbol);
@@ -509,9 +510,9 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     QCOMPARE(grid->charset(), FontCharset::Symbol);
     for (int i = 0; i < FontMapGrid::kCells; ++i)
         QCOMPARE(grid->cell(i).caption, QString(QChar(char16_t(0xF020 + i))));
-    QCOMPARE(f.state().codeTable.at('A' - 32, CodeTable::KeyStroke), QString(QChar(char16_t(0xF041))));
-    QCOMPARE(f.state().codeTable.at(0, CodeTable::KeyStroke), QStringLiteral("Space Bar"));
-    QCOMPARE(f.state().codeTable.at(0x80 - 32, CodeTable::KeyStroke), QStringLiteral("Alt+0128"));
+    QCOMPARE(f.state().fontMap.codeTable().at('A' - 32, CodeTable::KeyStroke), QString(QChar(char16_t(0xF041))));
+    QCOMPARE(f.state().fontMap.codeTable().at(0, CodeTable::KeyStroke), QStringLiteral("Space Bar"));
+    QCOMPARE(f.state().fontMap.codeTable().at(0x80 - 32, CodeTable::KeyStroke), QStringLiteral("Alt+0128"));
     // The cells draw the symbol font's own glyphs, and nothing from another font.
     QCOMPARE(QFontInfo(grid->cellFont()).family(), kSymbol);
     const QRawFont raw = QRawFont::fromFont(grid->cellFont());
@@ -521,7 +522,7 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     QCOMPARE(c.TextBoard->Text(), QStringLiteral("\uF041\uF042\r\n\uF0E9\uF080"));
     QCOMPARE(c.TextBoard->SelStart(), 1);
     QCOMPARE(c.TextBoard->SelLength(), 3);
-    QVERIFY(!f.state().TBChanged);
+    QVERIFY(!f.window().textBoardDocument().TBChanged());
     QCOMPARE(c.FindString->text(), QStringLiteral("\uF042"));
 
     chooseFont(f, kPlain);
@@ -529,7 +530,7 @@ void TestTextBoardFormat::symbolFontKeepsEveryCode()
     QCOMPARE(grid->charset(), FontCharset::Ansi);
     QCOMPARE(grid->cell('A' - 32).caption, QStringLiteral("A"));
     QCOMPARE(grid->cell(0x80 - 32).caption, QStringLiteral("\u20ac"));
-    QCOMPARE(f.state().codeTable.at('A' - 32, CodeTable::KeyStroke), QStringLiteral("A"));
+    QCOMPARE(f.state().fontMap.codeTable().at('A' - 32, CodeTable::KeyStroke), QStringLiteral("A"));
     QCOMPARE(c.TextBoard->Text(), QStringLiteral("AB\r\n\u00e9\u20ac"));
     QCOMPARE(c.FindString->text(), QStringLiteral("B"));
 }

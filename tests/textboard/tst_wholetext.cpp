@@ -8,6 +8,7 @@
 
 #include "core/QBColors.h"
 #include "textboard/RichTextBox.h"
+#include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
 #include "textboard/TextBoardFormat.h"
 #include "widgets/ActionCollection.h"
@@ -53,6 +54,7 @@ private:
     QuorvilControls &c() { return m_f->controls(); }
     ActionCollection &commands() { return m_f->window().commands(); }
     MainState &s() { return m_f->state(); }
+    TextBoardDocument &doc() { return m_f->window().textBoardDocument(); }
     TextBoardEdit *board() { return c().TextBoard; }
     TextBoardFormat &format() { return m_f->window().textBoardFormat(); }
     void setBoardText(const QString &text, bool changed);
@@ -76,7 +78,7 @@ void TestWholeText::cleanup()
 void TestWholeText::setBoardText(const QString &text, bool changed)
 {
     board()->setText(text);
-    s().TBChanged = changed;
+    doc().setModified(changed);
 }
 
 void TestWholeText::copyPutsBothFormats()
@@ -101,7 +103,7 @@ void TestWholeText::copyPutsBothFormats()
     QCOMPARE(pasted.SelAlignment(), std::optional<int>(2));
     // The copy leaves the board alone.
     QCOMPARE(board()->Text(), kText);
-    QVERIFY(!s().TBChanged);
+    QVERIFY(!doc().TBChanged());
 }
 
 void TestWholeText::copyConfirmation()
@@ -129,7 +131,7 @@ void TestWholeText::copyConfirmation()
 void TestWholeText::cutEmptiesTheBoard()
 {
     setBoardText(kText, false);
-    s().TBLoadedPath = QStringLiteral("/docs/kept.txt");
+    doc().setLoadedFile(QStringLiteral("/docs/kept.txt"), QStringLiteral("kept.txt"));
     m_f->window().setWindowTitle(QStringLiteral("Quorvil :  kept.txt"));
     m_f->window().runCommand(QStringLiteral("EditFind"));
     QVERIFY(!c().FindFrame->isHidden());
@@ -150,7 +152,7 @@ void TestWholeText::cutEmptiesTheBoard()
     RichTextBox pasted;
     QVERIFY(pasted.setTextRTF(m_f->clipboard.rtf()));
     QCOMPARE(pasted.Text(), kText);
-    QCOMPARE(s().TBLoadedPath, QStringLiteral("/docs/kept.txt"));
+    QCOMPARE(doc().TBLoadedPath(), QStringLiteral("/docs/kept.txt"));
     QCOMPARE(m_f->window().windowTitle(), QStringLiteral("Quorvil :  kept.txt"));
 }
 
@@ -174,10 +176,11 @@ void TestWholeText::unloadWarnings()
     QFETCH(bool, answer);
     QFETCH(QString, title);
     setBoardText(kText, changed);
-    s().TBLoadedPath = QStringLiteral("/docs/a.txt");
-    s().TBLoadedName = QStringLiteral("a.txt");
+    doc().setLoadedFile(QStringLiteral("/docs/a.txt"), QStringLiteral("a.txt"));
     m_f->window().setWindowTitle(QStringLiteral("Quorvil :  a.txt"));
     commands().setChecked(QStringLiteral("DisplayOW"), displayOW);
+    m_f->window().runCommand(QStringLiteral("EditFind"));
+    QVERIFY(!c().FindFrame->isHidden());
 
     MessageDriver driver;
     driver.answer(answer ? MessageDriver::Action::Button1 : MessageDriver::Action::Button2);
@@ -198,13 +201,17 @@ void TestWholeText::unloadWarnings()
     }
     if (!answer) {
         QCOMPARE(board()->Text(), kText);
-        QCOMPARE(s().TBLoadedPath, QStringLiteral("/docs/a.txt"));
+        QCOMPARE(doc().TBLoadedPath(), QStringLiteral("/docs/a.txt"));
         QCOMPARE(m_f->window().windowTitle(), QStringLiteral("Quorvil :  a.txt"));
+        QVERIFY(!c().FindFrame->isHidden());
         return;
     }
     QVERIFY(board()->Text().isEmpty());
-    QVERIFY(s().TBLoadedPath.isEmpty());
-    QVERIFY(s().TBLoadedName.isEmpty());
+    // Nothing is left to find in.
+    QVERIFY(c().FindFrame->isHidden());
+    QVERIFY(!commands().isChecked(QStringLiteral("EditFind")));
+    QVERIFY(doc().TBLoadedPath().isEmpty());
+    QVERIFY(doc().TBLoadedName().isEmpty());
     QCOMPARE(m_f->window().windowTitle(), QStringLiteral("Quorvil Version 3.0.0 RC2"));
 }
 

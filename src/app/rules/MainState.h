@@ -9,9 +9,13 @@
 // The main window's state: the FontMap's and the TextBoard's own parts, and the window's
 // layout metrics, start-up flags and recent-file lists. The state that other windows read
 // or change has objects of its own, with changed signals: TextBoardFont, FontMapColors,
-// ViewSettings, Toggles and CurrentCustomMap.
-struct MainState : FontMapState, TextBoardState
+// ViewSettings, Toggles and CurrentCustomMap; the TextBoard's text, changed flag and files
+// are its TextBoardDocument's.
+struct MainState
 {
+    FontMapState fontMap;
+    TextBoardState textBoard;
+
     // Layout metrics recorded at start-up.
     double TwipsPerPixelX = 15;
     double VCDesignLeft = 0;
