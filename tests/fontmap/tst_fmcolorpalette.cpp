@@ -18,6 +18,7 @@
 #include <QTabBar>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -150,11 +151,15 @@ private Q_SLOTS:
     void missingCustomColor();
     void colorScheme();
     void systemColorsFollowDesktop();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestFMColorPalette::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestFMColorPalette::design()

@@ -388,7 +388,7 @@ void TestFontChoice::enumerationStopsAtTheCountLimit()
     services.fonts = &catalog;
     TextBoardFont font;
     FontChoice choice(c, state, services, font);
-    globals() = GlobalDeclarations{};
+    const GlobalDeclarations fresh;
 
     choice.LoadFonts(c.FontList);
 

@@ -16,6 +16,7 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     const QStringList args = QApplication::arguments();
     GlobalDeclarations &g = globals();
     if (args.value(1) == QLatin1String("picker")) {

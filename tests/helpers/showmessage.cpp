@@ -10,6 +10,7 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     const QStringList args = QApplication::arguments();
     const QString buttons = args.value(1, QStringLiteral("YN"));
     const bool box = args.value(2) == QLatin1String("box");

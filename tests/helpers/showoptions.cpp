@@ -23,6 +23,7 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     globals().gAppName = QStringLiteral("Quorvil");
 
     MemoryRegistry store;

@@ -20,6 +20,7 @@ int main(int argc, char **argv)
     preparePlatform();
     addPrivateFontFile(QStringLiteral(QUORVIL_TEST_FONTS "/quorvil-symbol-test.ttf"));
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     globals().gAppName = ProductInfo::appName();
     ProductionServices production;

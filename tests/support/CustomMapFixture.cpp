@@ -12,7 +12,6 @@
 
 CustomMapFixture::CustomMapFixture()
 {
-    globals() = GlobalDeclarations{};
     globals().gAppName = ProductInfo::appName();
     registry.createKey(SettingsLayout::keyPath(QStringLiteral("CFMEditor")));
     fontEntries = enumerateFonts(fonts);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GlobalDeclarations.h"
 #include "fontmap/CustomMap.h"
 #include "platform/FcFontCatalog.h"
 #include "platform/FtCodePage.h"
@@ -18,6 +19,9 @@
 // store in memory that holds the editor's key, scripted common dialogs and its own file slot.
 class CustomMapFixture final
 {
+    // A fresh program state, current while the fixture lives; the editor ends before it.
+    GlobalDeclarations m_program;
+
 public:
     CustomMapFixture();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GlobalDeclarations.h"
 #include "fontmap/rules/FontListEntry.h"
 #include "platform/Services.h"
 #include "platform/fakes/FakeDisplay.h"
@@ -14,6 +15,9 @@
 // list as the main window enumerated it (the program-wide font table filled likewise).
 class ToolsFixture final
 {
+    // A fresh program state, current while the fixture lives.
+    GlobalDeclarations m_program;
+
 public:
     // Over the installed fonts, with any the test program added.
     ToolsFixture();

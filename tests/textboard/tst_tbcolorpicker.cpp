@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -65,11 +66,15 @@ private Q_SLOTS:
     void outOfRangeIndex_data();
     void outOfRangeIndex();
     void colorScheme();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestTBColorPicker::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestTBColorPicker::design()

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <optional>
+
 class TestMessage : public QObject
 {
     Q_OBJECT
@@ -23,11 +25,15 @@ private Q_SLOTS:
     void answers();
     void twoBoxesStartReset();
     void colorScheme();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestMessage::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestMessage::designGeometry()
