@@ -2,7 +2,7 @@
 
 #include "app/CheckFilePath.h"
 #include "app/rules/MainState.h"
-#include "core/GlobalDeclarations.h"
+#include "widgets/Message.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
@@ -23,10 +23,11 @@ QString newestFolder(const RecentFileList<Max> &list)
 } // namespace
 
 RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
-                                 Loaders loaders)
+                                 const FontMapColors &schemeColors, Loaders loaders)
     : m_menu(menu)
     , m_s(state)
     , m_checks(checks)
+    , m_schemeColors(schemeColors)
     , m_loaders(std::move(loaders))
 {
     for (int i = 1; i <= m_s.FileMRUList.kMax; ++i)
@@ -79,7 +80,7 @@ void RecentFilesMenu::FileMRU_Click(int index)
     const QString path = entry.path();
     if (!m_loaders.checkLoadedFile(path))
         return;
-    if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" File Load Error")))
+    if (!CheckFilePath(m_checks, path, messageTitle(" File Load Error"), m_schemeColors))
         return;
     m_s.TBLoadFolder = entry.folder;
     m_s.TBOpenPath = path;
@@ -91,7 +92,7 @@ void RecentFilesMenu::CFMRU_Click(int index)
 {
     const RecentFile entry = m_s.CFMRUList(index);
     const QString path = entry.path();
-    if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" Custom Map Load Error")))
+    if (!CheckFilePath(m_checks, path, messageTitle(" Custom Map Load Error"), m_schemeColors))
         return;
     m_s.CFMLoadFolder = entry.folder;
     m_s.CFMOpenPath = path;

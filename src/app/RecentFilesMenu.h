@@ -9,6 +9,7 @@
 
 class ActionCollection;
 class FileChecks;
+class FontMapColors;
 class MainMenu;
 class QMenu;
 struct MainState;
@@ -32,7 +33,7 @@ public:
     };
 
     RecentFilesMenu(MainMenu &menu, MainState &state, ActionCollection &commands, FileChecks &checks,
-                    Loaders loaders);
+                    const FontMapColors &schemeColors, Loaders loaders);
 
     // After a text file was loaded or saved, or a custom map loaded: the path goes to rank 1,
     // the list's load folder becomes its folder (without the trailing separator) and the menu
@@ -56,5 +57,6 @@ private:
     MainMenu &m_menu;
     MainState &m_s;
     FileChecks &m_checks;
+    const FontMapColors &m_schemeColors;
     Loaders m_loaders;
 };

@@ -22,7 +22,7 @@ QString shownFolder(const QString &folder)
 
 } // namespace
 
-void ReportStoreProblem(const StoreProblem &problem)
+void ReportStoreProblem(const StoreProblem &problem, const FontMapColors &schemeColors)
 {
     if (problem.kind == StoreProblem::Kind::None)
         return;
@@ -54,5 +54,5 @@ void ReportStoreProblem(const StoreProblem &problem)
         break;
     }
     const QString app = globals().gAppName;
-    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), app + QStringLiteral(" Settings File Error"), false, 1);
+    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), app + QStringLiteral(" Settings File Error"), false, 1, schemeColors);
 }

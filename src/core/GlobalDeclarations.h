@@ -5,8 +5,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class FontMapColors;
-
 // The program-wide variables that several windows read and write directly, reached through
 // globals(); nothing else in the program is global mutable state. The program's main
 // constructs one for its run, a test one for each case; the newest one alive is current, so
@@ -34,9 +32,6 @@ struct GlobalDeclarations final
     // Toggles that every window follows.
     bool gToolTips = true;
     bool gColorScheme = true;
-    // The FontMap's colours, which the message box and the colour dialogs take when
-    // gColorScheme is on; set by the main window while it exists.
-    const FontMapColors *gFontMapColors = nullptr;
 
     // Colour exchange between a caller and a colour dialog.
     int gColorIndex = 0;

@@ -32,12 +32,13 @@ QString withoutOuterBlanks(const QString &s)
 } // namespace
 
 FindCommands::FindCommands(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                           RichTextBox &textBoardRTF, QObject *parent)
+                           RichTextBox &textBoardRTF, const FontMapColors &schemeColors, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
     , m_commands(commands)
     , m_rtf(textBoardRTF)
+    , m_schemeColors(schemeColors)
 {
     // The "Find" button and Edit > Find are one command: its check mark is the open frame.
     connect(m_commands.action(QStringLiteral("EditFind")), &QAction::triggered, this,
@@ -125,7 +126,7 @@ void FindCommands::FindInTextBoard()
     const int hit = m_rtf.Find(m_s.LastFindString, start, end, findOptions());
     if (hit <= -1) {
         QrvlMsg(QStringLiteral("\r\r\r") + withoutOuterBlanks(m_s.LastFindString) + QStringLiteral("\r\r") + message,
-                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Find Error"), false, 1);
+                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Find Error"), false, 1, m_schemeColors);
     } else {
         board->setSelStart(hit);
         board->setSelLength(m_rtf.SelLength());

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ActionCollection;
+class FontMapColors;
 class RichTextBox;
 struct TextBoardControls;
 struct TextBoardState;
@@ -18,7 +19,7 @@ class FindCommands final : public QObject
 public:
     // Runs EditFind (the "Find" button) and EditFindAgain.
     FindCommands(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                 RichTextBox &textBoardRTF, QObject *parent = nullptr);
+                 RichTextBox &textBoardRTF, const FontMapColors &schemeColors, QObject *parent = nullptr);
 
     // Mode 1 opens the frame (the TextBoard gives up its height, the find box takes the
     // TextBoard's selection and the focus); any other mode closes it. A frame already in
@@ -57,4 +58,5 @@ private:
     TextBoardState &m_s;
     ActionCollection &m_commands;
     RichTextBox &m_rtf;
+    const FontMapColors &m_schemeColors;
 };

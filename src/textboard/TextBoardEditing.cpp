@@ -43,7 +43,8 @@ QString text(const char *s)
 } // namespace
 
 TextBoardEditing::TextBoardEditing(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                                   Clipboard &clipboard, FindCommands &find, TextBoardFont &font, QObject *parent)
+                                   Clipboard &clipboard, FindCommands &find, TextBoardFont &font,
+                                   const FontMapColors &schemeColors, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
@@ -51,6 +52,7 @@ TextBoardEditing::TextBoardEditing(TextBoardControls &controls, TextBoardState &
     , m_clipboard(clipboard)
     , m_find(find)
     , m_font(font)
+    , m_schemeColors(schemeColors)
 {
     connect(m_c.TextBoard, &TextBoardEdit::Change, this, &TextBoardEditing::TextBoard_Change);
     connect(m_c.TextBoard, &TextBoardEdit::keyReleased, this, &TextBoardEditing::TextBoard_KeyUp);
@@ -138,7 +140,7 @@ void TextBoardEditing::EditPaste_Click()
     if (PasteRoom::boardIsFull(board->length(), board->SelLength(), m_s.TBMaxLength)) {
         QrvlMsg(cr(4) + QStringLiteral("Paste operation cannot be completed successfully.") + cr()
                     + QStringLiteral("The TextBoard is already filled to it's capacity."),
-                QStringLiteral("OK"), appName + QStringLiteral(" Paste Error"), false, 1);
+                QStringLiteral("OK"), appName + QStringLiteral(" Paste Error"), false, 1, m_schemeColors);
         return;
     }
     // The Paste state may be older than the clipboard's content: with no text there,
@@ -159,7 +161,7 @@ void TextBoardEditing::EditPaste_Click()
                 + QStringLiteral("A partial paste upto the limit of the TextBoard is possible.") + cr(2)
                 + QStringLiteral("Continue Paste?") + cr() + QStringLiteral("• Press Yes to paste partial string.")
                 + cr() + QStringLiteral("• Press No to cancel paste."),
-            QStringLiteral("YN"), appName + QStringLiteral(" TextBoard Limit Warning"), false, 1);
+            QStringLiteral("YN"), appName + QStringLiteral(" TextBoard Limit Warning"), false, 1, m_schemeColors);
     if (globals().gMsgResult)
         pasteText(PasteRoom::partialText(pasted, room));
 }
@@ -230,7 +232,7 @@ void TextBoardEditing::pasteText(const QString &pasted)
                     + QStringLiteral("because of memory constraints.") + cr(2)
                     + QStringLiteral("You may try to reduce the size of the") + cr()
                     + QStringLiteral("string on Windows Clipboard and try again."),
-                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Paste Error"), false, 1);
+                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Paste Error"), false, 1, m_schemeColors);
         return;
     }
     UpdateEditCommands();

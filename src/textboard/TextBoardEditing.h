@@ -7,6 +7,7 @@
 class ActionCollection;
 class Clipboard;
 class FindCommands;
+class FontMapColors;
 class QKeyEvent;
 class TextBoardFont;
 struct TextBoardControls;
@@ -23,7 +24,8 @@ class TextBoardEditing final : public QObject
 public:
     // Runs EditCut, EditCopy, EditPaste, EditDelete and EditSelectAll.
     TextBoardEditing(TextBoardControls &controls, TextBoardState &state, ActionCollection &commands,
-                     Clipboard &clipboard, FindCommands &find, TextBoardFont &font, QObject *parent = nullptr);
+                     Clipboard &clipboard, FindCommands &find, TextBoardFont &font, const FontMapColors &schemeColors,
+                     QObject *parent = nullptr);
 
     // Every change of the text: counters, fill meter, the changed flag and the commands
     // that need text (an emptied board also closes an open find frame).
@@ -62,4 +64,5 @@ private:
     Clipboard &m_clipboard;
     FindCommands &m_find;
     TextBoardFont &m_font;
+    const FontMapColors &m_schemeColors;
 };

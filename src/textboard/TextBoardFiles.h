@@ -5,6 +5,7 @@
 
 class ActionCollection;
 class FontChoice;
+class FontMapColors;
 class QWidget;
 class RichTextBox;
 class TextBoardFont;
@@ -35,6 +36,8 @@ public:
         FontChoice &fontChoice;
         Toggles &toggles;
         QWidget &window;
+        // The main window's FontMap colours, which its messages take under the colour scheme.
+        const FontMapColors &schemeColors;
     };
 
     // Runs File > Load and File > Save.
@@ -93,4 +96,5 @@ private:
     FontChoice &m_fontChoice;
     Toggles &m_toggles;
     QWidget &m_window;
+    const FontMapColors &m_schemeColors;
 };

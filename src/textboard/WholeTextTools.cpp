@@ -38,6 +38,7 @@ WholeTextTools::WholeTextTools(TextBoardControls &controls, TextBoardState &stat
     , m_font(parts.font)
     , m_toggles(parts.toggles)
     , m_window(parts.window)
+    , m_schemeColors(parts.schemeColors)
 {
     commands.onTriggered(QStringLiteral("ToolsCopy"), this, &WholeTextTools::ToolsCopy_Click);
     commands.onTriggered(QStringLiteral("ToolsCut"), this, &WholeTextTools::ToolsCut_Click);
@@ -60,7 +61,7 @@ void WholeTextTools::confirmClipboard(const char *boxTitle, const char *done)
 {
     if (!m_toggles.isOn(Toggles::CopyConfirmation))
         return;
-    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1);
+    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1, m_schemeColors);
     m_toggles.set(Toggles::CopyConfirmation, !globals().gMsgDontDisplay);
 }
 
@@ -86,7 +87,7 @@ bool WholeTextTools::confirmUnload()
                        QStringLiteral("You will lose these changes by unloading the TextBoard now."), QString(),
                        QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                        QStringLiteral("• Press No to cancel operation.")}),
-                QStringLiteral("YN"), messageTitle(" TextBoard Save Warning"), false, 1);
+                QStringLiteral("YN"), messageTitle(" TextBoard Save Warning"), false, 1, m_schemeColors);
         return g.gMsgResult;
     }
     if (!m_toggles.isOn(Toggles::OverwriteWarning))
@@ -95,7 +96,7 @@ bool WholeTextTools::confirmUnload()
                    QStringLiteral("You will lose this text by unloading the TextBoard now."), QString(),
                    QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                    QStringLiteral("• Press No to cancel operation.")}),
-            QStringLiteral("YN"), messageTitle(" TextBoard Unload Warning"), true, 1);
+            QStringLiteral("YN"), messageTitle(" TextBoard Unload Warning"), true, 1, m_schemeColors);
     m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -137,5 +138,5 @@ void WholeTextTools::PrintTextBoard()
         return;
     QrvlMsg(messageText({QString(), QString(), QStringLiteral("The TextBoard contents could not be printed."), QString(),
                    QStringLiteral("Please check the printer and try again.")}),
-            QStringLiteral("OK"), messageTitle(" Print Error"), false, 1);
+            QStringLiteral("OK"), messageTitle(" Print Error"), false, 1, m_schemeColors);
 }

@@ -4,6 +4,7 @@
 
 class ActionCollection;
 class FindCommands;
+class FontMapColors;
 class QWidget;
 class RichTextBox;
 class TextBoardEditing;
@@ -34,6 +35,8 @@ public:
         TextBoardFont &font;
         Toggles &toggles;
         QWidget &window;
+        // The main window's FontMap colours, which its messages take under the colour scheme.
+        const FontMapColors &schemeColors;
     };
 
     // Runs ToolsCopy, ToolsCut, ToolsClear and ToolsPrint.
@@ -71,4 +74,5 @@ private:
     TextBoardFont &m_font;
     Toggles &m_toggles;
     QWidget &m_window;
+    const FontMapColors &m_schemeColors;
 };

@@ -6,6 +6,7 @@
 #include "fontmap/CustomMap.h"
 #include "fontmap/FontEnumeration.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/FontCatalog.h"
 #include "platform/ProductionServices.h"
 #include "platform/QcmFile.h"
@@ -40,7 +41,8 @@ int main(int argc, char **argv)
     }
 
     CustomMapFileSlot slot;
-    CustomMap editor(services, slot, entries, TestEnvironment::documentsDir());
+    const FontMapColors designed;
+    CustomMap editor(services, slot, entries, TestEnvironment::documentsDir(), designed);
     editor.SetupNewCFMap(index, family, 14);
     editor.show();
     QTimer::singleShot(200, [&] {

@@ -2,6 +2,7 @@
 
 #include "core/GlobalDeclarations.h"
 #include "fontmap/CustomMap.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/FcFontCatalog.h"
 #include "platform/FtCodePage.h"
 #include "platform/QcmFile.h"
@@ -48,6 +49,8 @@ public:
     FakeCommonDialog dialog;
     CustomMapFileSlot slot;
     FontListEntries fontEntries;
+    // The FontMap colours the main window hands in; here the designed ones.
+    FontMapColors fontMapColors;
 
     Services services();
 

@@ -2,6 +2,7 @@
 
 #include "core/GlobalDeclarations.h"
 #include "fontmap/rules/FontListEntry.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/Services.h"
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFontCatalog.h"
@@ -36,6 +37,8 @@ public:
 
     FakeDisplay display;
     MemoryRegistry registry;
+    // The FontMap colours the main window hands in; here the designed ones.
+    FontMapColors fontMapColors;
 
 private:
     void enumerate();
