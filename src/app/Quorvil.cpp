@@ -470,7 +470,7 @@ void Quorvil::showResolutionMessage()
         QStringLiteral("Please change your screen resolution and/or"),
         QStringLiteral("font size accordingly and try again."),
     }.join(cr());
-    QrvlMsg(text, QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Resource Initilalization Error"), false, 1, m_fmColors);
+    QrvlMsg(text, QStringLiteral("OK"), messageTitle(" Resource Initilalization Error"), false, 1, m_fmColors);
 }
 
 void Quorvil::Form_Activate()
@@ -502,7 +502,7 @@ void Quorvil::Form_Activate()
             const QString text = cr() + cr() + cr() + QStringLiteral("Files with extension '") + extension
                                  + QStringLiteral("' are not valid ") + g.gAppName + QStringLiteral(" files.")
                                  + cr() + cr() + QStringLiteral("Only valid extensions are TXT, QUF and QCM.");
-            QrvlMsg(text, QStringLiteral("OK"), g.gAppName + QStringLiteral(" Startup File Load Error"), false, 1, m_fmColors);
+            QrvlMsg(text, QStringLiteral("OK"), messageTitle(" Startup File Load Error"), false, 1, m_fmColors);
         }
     }
 }
@@ -529,7 +529,7 @@ bool Quorvil::Form_QueryUnload()
         showNormal();
     const GlobalDeclarations &g = globals();
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Discard text on the TextBoard and Exit?"), QStringLiteral("YN"),
-            g.gAppName + QStringLiteral(" Exit Warning"), true, 2, m_fmColors);
+            messageTitle(" Exit Warning"), true, 2, m_fmColors);
     m_toggles.set(Toggles::ExitWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -585,7 +585,7 @@ QString Quorvil::GetCommandLine()
         commandLinePath(m_arguments, m_s.InitMap, m_s.InitMapPath, QDir::currentPath());
     if (path.isEmpty())
         return path;
-    const QString title = globals().gAppName + QStringLiteral(" Startup File Load Error");
+    const QString title = messageTitle(" Startup File Load Error");
     return CheckFilePath(*m_services.fileChecks, path, title, m_fmColors) ? path : QString();
 }
 

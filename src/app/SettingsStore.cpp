@@ -111,7 +111,7 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
                             QStringLiteral("accommodated in the current screen size."), QString(),
                             app + QStringLiteral(" will adjust it to suit the current screen size.")}
                     .join(cr()),
-                QStringLiteral("OK"), app + QStringLiteral(" FontMap Size Error"), false, 1, m_schemeColors);
+                QStringLiteral("OK"), messageTitle(" FontMap Size Error"), false, 1, m_schemeColors);
         result.sizeTooLarge = true;
     }
 
@@ -125,7 +125,7 @@ void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, L
     reportProblem(m_registry.problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
-            QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1, m_schemeColors);
+            QStringLiteral("YN"), messageTitle(" Init Information"), false, 1, m_schemeColors);
     SetDefaultSettings(globals().gMsgResult ? QStringLiteral("Act") : QStringLiteral("Ask"), settings, screen, result);
 }
 
@@ -141,7 +141,7 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
                             QStringLiteral("(all settings will be reset to default values)      "),
                             QStringLiteral("\u2022 Press No to terminate loading.")}
                     .join(cr()),
-                QStringLiteral("YN"), app + QStringLiteral(" Registry Initialization Error"), false, 1, m_schemeColors);
+                QStringLiteral("YN"), messageTitle(" Registry Initialization Error"), false, 1, m_schemeColors);
         if (!g.gMsgResult) {
             result.abort = true;
             return;

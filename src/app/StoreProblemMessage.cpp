@@ -1,6 +1,5 @@
 #include "app/StoreProblemMessage.h"
 
-#include "core/GlobalDeclarations.h"
 #include "platform/RegeditFormat.h"
 #include "widgets/Message.h"
 
@@ -53,6 +52,5 @@ void ReportStoreProblem(const StoreProblem &problem, const FontMapColors &scheme
             lines << QStringLiteral("A copy of it was kept in the same folder as") << QFileInfo(problem.keptAs).fileName();
         break;
     }
-    const QString app = globals().gAppName;
-    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), app + QStringLiteral(" Settings File Error"), false, 1, schemeColors);
+    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), messageTitle(" Settings File Error"), false, 1, schemeColors);
 }

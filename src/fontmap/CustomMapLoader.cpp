@@ -10,11 +10,6 @@
 
 namespace {
 
-QString loadErrorTitle()
-{
-    return globals().gAppName + QStringLiteral(" Custom Map Load Error");
-}
-
 void showUnloadable(const QString &path, const FontMapColors &schemeColors)
 {
     const QString appName = globals().gAppName;
@@ -22,7 +17,7 @@ void showUnloadable(const QString &path, const FontMapColors &schemeColors)
     QrvlMsgOK({none, path, QStringLiteral("This ") + appName + QStringLiteral(" Custom Map is unloadable."), none,
                QStringLiteral("It has either become corrupt"), QStringLiteral("or has been manually edited."), none,
                appName + QStringLiteral(" cannot load this Map.")},
-              loadErrorTitle(), schemeColors);
+              messageTitle(" Custom Map Load Error"), schemeColors);
 }
 
 } // namespace
@@ -99,5 +94,5 @@ void CustomMapLoader::showAlreadyLoaded() const
 {
     const QString none;
     QrvlMsgOK({none, none, none, m_map.path(), none, QStringLiteral("This Custom Map is already loaded.")},
-              loadErrorTitle(), m_schemeColors);
+              messageTitle(" Custom Map Load Error"), m_schemeColors);
 }

@@ -69,7 +69,7 @@ bool FontChoice::InitFonts()
                          + cr + QStringLiteral("\u2022 Press Yes to load ") + g.gAppName
                          + QStringLiteral(" with a default font.") + cr
                          + QStringLiteral("\u2022 Press No to terminate loading.");
-    QrvlMsg(text, QStringLiteral("YN"), g.gAppName + QStringLiteral(" Font Initialization Error"), false, 1, m_schemeColors);
+    QrvlMsg(text, QStringLiteral("YN"), messageTitle(" Font Initialization Error"), false, 1, m_schemeColors);
     if (!g.gMsgResult)
         return false;
     // TBFontName keeps the saved name, so choosing any font in the box applies it.

@@ -1,6 +1,5 @@
 #include "textboard/FindCommands.h"
 
-#include "core/GlobalDeclarations.h"
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardEdit.h"
@@ -126,7 +125,7 @@ void FindCommands::FindInTextBoard()
     const int hit = m_rtf.Find(m_s.LastFindString, start, end, findOptions());
     if (hit <= -1) {
         QrvlMsg(QStringLiteral("\r\r\r") + withoutOuterBlanks(m_s.LastFindString) + QStringLiteral("\r\r") + message,
-                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Find Error"), false, 1, m_schemeColors);
+                QStringLiteral("OK"), messageTitle(" Find Error"), false, 1, m_schemeColors);
     } else {
         board->setSelStart(hit);
         board->setSelLength(m_rtf.SelLength());

@@ -136,11 +136,10 @@ void TextBoardEditing::EditCopy_Click()
 void TextBoardEditing::EditPaste_Click()
 {
     const TextBoardEdit *board = m_c.TextBoard;
-    const QString &appName = globals().gAppName;
     if (PasteRoom::boardIsFull(board->length(), board->SelLength(), m_s.TBMaxLength)) {
         QrvlMsg(cr(4) + QStringLiteral("Paste operation cannot be completed successfully.") + cr()
                     + QStringLiteral("The TextBoard is already filled to it's capacity."),
-                QStringLiteral("OK"), appName + QStringLiteral(" Paste Error"), false, 1, m_schemeColors);
+                QStringLiteral("OK"), messageTitle(" Paste Error"), false, 1, m_schemeColors);
         return;
     }
     // The Paste state may be older than the clipboard's content: with no text there,
@@ -161,7 +160,7 @@ void TextBoardEditing::EditPaste_Click()
                 + QStringLiteral("A partial paste upto the limit of the TextBoard is possible.") + cr(2)
                 + QStringLiteral("Continue Paste?") + cr() + QStringLiteral("• Press Yes to paste partial string.")
                 + cr() + QStringLiteral("• Press No to cancel paste."),
-            QStringLiteral("YN"), appName + QStringLiteral(" TextBoard Limit Warning"), false, 1, m_schemeColors);
+            QStringLiteral("YN"), messageTitle(" TextBoard Limit Warning"), false, 1, m_schemeColors);
     if (globals().gMsgResult)
         pasteText(PasteRoom::partialText(pasted, room));
 }
@@ -232,7 +231,7 @@ void TextBoardEditing::pasteText(const QString &pasted)
                     + QStringLiteral("because of memory constraints.") + cr(2)
                     + QStringLiteral("You may try to reduce the size of the") + cr()
                     + QStringLiteral("string on Windows Clipboard and try again."),
-                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Paste Error"), false, 1, m_schemeColors);
+                QStringLiteral("OK"), messageTitle(" Paste Error"), false, 1, m_schemeColors);
         return;
     }
     UpdateEditCommands();

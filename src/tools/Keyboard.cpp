@@ -283,7 +283,7 @@ void Keyboard::showInteractionError()
                                      QStringLiteral("the <Shift> key on your keyboard to view the"),
                                      QStringLiteral("uppercase letters of the currently selected font.")}
                              .join(QLatin1Char('\r'));
-    QrvlMsg(text, QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Interaction Error"), false, 1, m_schemeColors);
+    QrvlMsg(text, QStringLiteral("OK"), messageTitle(" Interaction Error"), false, 1, m_schemeColors);
 }
 
 void Keyboard::cmdSetFont_Click()

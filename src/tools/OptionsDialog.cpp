@@ -239,7 +239,7 @@ void OptionsDialog::cmdOK_Click()
                             app + QStringLiteral(" default settings."), QString(),
                             QStringLiteral("Press the 'Set' button after making changes.")}
                     .join(cr()),
-                QStringLiteral("OK"), app + QStringLiteral(" User input Error"), false, 1, m_schemeColors);
+                QStringLiteral("OK"), messageTitle(" User input Error"), false, 1, m_schemeColors);
         return;
     }
     SaveOptDefaults(values);
@@ -247,7 +247,7 @@ void OptionsDialog::cmdOK_Click()
                         QStringLiteral("Changes made in ") + app + QStringLiteral(" default settings"),
                         QStringLiteral("will take effect the next time ") + app + QStringLiteral(" starts.")}
                 .join(cr()),
-            QStringLiteral("OK"), app + QStringLiteral(" Default Settings Changed"), false, 1, m_schemeColors);
+            QStringLiteral("OK"), messageTitle(" Default Settings Changed"), false, 1, m_schemeColors);
     accept();
 }
 

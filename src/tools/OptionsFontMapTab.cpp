@@ -165,7 +165,7 @@ void OptionsFontMapTab::ocmdInitMap_Click()
     if (StartupMap::alreadySpecified(d.FileName, m_initMapPath)) {
         const QString cr(QLatin1Char('\r'));
         QrvlMsg(cr + cr + cr + m_c.olblInitMap->text() + cr + cr + QStringLiteral("This Custom Map is already specified."),
-                QStringLiteral("OK"), app + QStringLiteral(" Custom Map Selection Error"), false, 1, m_schemeColors);
+                QStringLiteral("OK"), messageTitle(" Custom Map Selection Error"), false, 1, m_schemeColors);
         return;
     }
     showInitMap(d.FileName);
