@@ -11,7 +11,8 @@ bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title
     const QString none;
     switch (checks.DriveState(drive)) {
     case 0:
-        QrvlMsgOK({none, none, none, none, QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist.")}, title, schemeColors);
+        QrvlMsgOK({none, none, none, none, QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist.")}, title,
+                  schemeColors);
         return false;
     case 1:
         QrvlMsgOK({none, none, none, none, QStringLiteral("There is no disk in Drive ") + drive}, title, schemeColors);

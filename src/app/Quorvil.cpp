@@ -145,7 +145,8 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
                                                    m_fmColors);
     m_tbFormat = std::make_unique<TextBoardFormat>(m_c, m_s, *m_commands, m_tbFont, *m_fontChoice, m_services,
                                                    m_cmnDlg);
-    m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, m_fmColors, this);
+    m_textColor =
+        std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, m_fmColors, this);
     m_tbFiles = std::make_unique<TextBoardFiles>(
         m_c, m_s, *m_commands, m_services, m_cmnDlg, *m_textBoardRTF,
         TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, *this, m_fmColors});

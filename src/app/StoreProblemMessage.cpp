@@ -52,5 +52,6 @@ void ReportStoreProblem(const StoreProblem &problem, const FontMapColors &scheme
             lines << QStringLiteral("A copy of it was kept in the same folder as") << QFileInfo(problem.keptAs).fileName();
         break;
     }
-    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), messageTitle(" Settings File Error"), false, 1, schemeColors);
+    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), messageTitle(" Settings File Error"), false, 1,
+            schemeColors);
 }

@@ -61,7 +61,8 @@ void WholeTextTools::confirmClipboard(const char *boxTitle, const char *done)
 {
     if (!m_toggles.isOn(Toggles::CopyConfirmation))
         return;
-    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1, m_schemeColors);
+    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1,
+            m_schemeColors);
     m_toggles.set(Toggles::CopyConfirmation, !globals().gMsgDontDisplay);
 }
 
