@@ -6,6 +6,7 @@
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CurrentCustomMap.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/FontMapState.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/QcmFile.h"
@@ -53,7 +54,8 @@ void BenchCustomMapLoad::LoadCFMap()
     CustomMapFileSlot slot;
     FakeCommonDialog dialog;
     CommonDialogProperties cmnDlg;
-    CustomMapLoader loader(grid, state, map, slot, dialog, cmnDlg);
+    const FontMapColors designed;
+    CustomMapLoader loader(grid, state, map, slot, dialog, cmnDlg, designed);
     int turn = 0;
     QBENCHMARK {
         const QString &path = paths[turn++ % 2];

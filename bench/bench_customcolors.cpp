@@ -6,6 +6,7 @@
 #include "core/SettingsAccess.h"
 #include "core/SettingsLayout.h"
 #include "fontmap/FMColorPalette.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/FileRegistry.h"
 #include "platform/fakes/FakeCommonDialog.h"
 #include "widgets/ColorGrid.h"
@@ -32,7 +33,8 @@ void BenchCustomColors::closeBoxSave()
         settings.write(v.key, v.name, v.value.isValid() ? v.value : QVariant(0));
 
     FakeCommonDialog dialog;
-    FMColorPalette palette(store, dialog);
+    const FontMapColors designed;
+    FMColorPalette palette(store, dialog, designed);
     globals().gPaletteRef = 2;
     globals().gColorIndex = 0;
     // Each round changes one colour, so that every save really has something new to write.

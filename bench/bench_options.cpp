@@ -36,6 +36,7 @@ private:
     FcFontCatalog m_fonts;
     FtCodePage m_codePage{m_fonts};
     FakeCommonDialog m_dialog;
+    const FontMapColors m_fontMapColors;
     Services m_services;
     std::unique_ptr<FMColorPalette> m_palette;
 };
@@ -55,16 +56,16 @@ void BenchOptions::initTestCase()
     m_services.fonts = &m_fonts;
     m_services.codePage = &m_codePage;
     m_services.dialog = &m_dialog;
-    m_palette = std::make_unique<FMColorPalette>(*m_store, m_dialog);
+    m_palette = std::make_unique<FMColorPalette>(*m_store, m_dialog, m_fontMapColors);
     globals().gAppName = QStringLiteral("Quorvil");
     // The font catalogue is read once per run of the program, before any dialog opens.
-    OptionsDialog warm(m_services, *m_palette);
+    OptionsDialog warm(m_services, *m_palette, m_fontMapColors);
 }
 
 void BenchOptions::open()
 {
     QBENCHMARK {
-        OptionsDialog options(m_services, *m_palette);
+        OptionsDialog options(m_services, *m_palette, m_fontMapColors);
         options.show();
         QCoreApplication::processEvents();
     }
@@ -72,7 +73,7 @@ void BenchOptions::open()
 
 void BenchOptions::set()
 {
-    OptionsDialog options(m_services, *m_palette);
+    OptionsDialog options(m_services, *m_palette, m_fontMapColors);
     QCheckBox *copyDialog = options.controls().ODisplayCD;
     QBENCHMARK {
         copyDialog->click();
@@ -83,7 +84,7 @@ void BenchOptions::set()
 // The dialog's own part of Set: the change test's values and the writes, into a store in memory.
 void BenchOptions::setWithoutTheDisk()
 {
-    OptionsDialog options(m_services, *m_palette);
+    OptionsDialog options(m_services, *m_palette, m_fontMapColors);
     QCheckBox *copyDialog = options.controls().ODisplayCD;
     MemoryRegistry memory;
     for (const QString &key : SettingsLayout::keys())

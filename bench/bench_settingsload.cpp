@@ -7,6 +7,7 @@
 #include "support/TestMain.h"
 
 #include "app/SettingsStore.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/RegeditFormat.h"
 
 #include <QDir>
@@ -75,12 +76,13 @@ void BenchSettingsLoad::settingsLoad()
     TestEnvironment::clearSettings();
     TestEnvironment::writeSettings(store);
     FakeUserName userName;
+    const FontMapColors designed;
     SettingsStore::Screen screen;
     screen.workArea = QRectF(0, 0, 1024 * 15, 768 * 15);
     QBENCHMARK {
         // A new store object each time, as at a real start: the file is read afresh.
         FileRegistry registry;
-        SettingsStore settingsStore(registry, userName);
+        SettingsStore settingsStore(registry, userName, designed);
         Settings settings;
         const SettingsStore::LoadResult result = settingsStore.LoadSettings(settings, screen);
         QVERIFY(!result.reset && !result.abort);

@@ -8,6 +8,7 @@
 #include "support/TestMain.h"
 
 #include "app/Quorvil.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/ProductionServices.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ int main(int argc, char **argv)
 {
     TestEnvironment::setUp(TestScreen{1280, 1024});
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     const int rounds = std::max(1, QApplication::arguments().value(1, QStringLiteral("15")).toInt());
 
     {

@@ -49,7 +49,7 @@ void BenchTools::openKeyboard()
 {
     const QString font = m_fonts->fontList().at(500).faceName();
     QBENCHMARK {
-        Keyboard kb(m_fonts->services(), m_fonts->fontList());
+        Keyboard kb(m_fonts->services(), m_fonts->fontList(), m_fonts->fontMapColors);
         kb.SetupKeyboard(501, font, 20);
         paintWhole(kb);
     }
@@ -59,7 +59,7 @@ void BenchTools::openFontBrowser()
 {
     const QString font = m_fonts->fontList().at(500).faceName();
     QBENCHMARK {
-        FontBrowser fb(m_fonts->services(), m_fonts->fontList());
+        FontBrowser fb(m_fonts->services(), m_fonts->fontList(), m_fonts->fontMapColors);
         fb.FontNameXchg(501, font);
         paintWhole(fb);
     }
@@ -79,7 +79,7 @@ void BenchTools::showFontSample()
     if (installed)
         installedFonts = std::make_unique<ToolsFixture>();
     ToolsFixture &fonts = installed ? *installedFonts : *m_fonts;
-    FontBrowser fb(fonts.services(), fonts.fontList());
+    FontBrowser fb(fonts.services(), fonts.fontList(), fonts.fontMapColors);
     fb.FontNameXchg(1, fonts.fontList().first().faceName());
     fb.show();
     QListWidget *list = fb.fontListView();
@@ -94,7 +94,7 @@ void BenchTools::showFontSample()
 
 void BenchTools::resizeStep()
 {
-    FontBrowser fb(m_fonts->services(), m_fonts->fontList());
+    FontBrowser fb(m_fonts->services(), m_fonts->fontList(), m_fonts->fontMapColors);
     fb.FontNameXchg(1, m_fonts->fontList().first().faceName());
     fb.show();
     int step = 0;

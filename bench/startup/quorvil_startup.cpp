@@ -4,6 +4,7 @@
 #include "StartupProbe.h"
 
 #include "app/Quorvil.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
     preparePlatform();
     StartupProbe::mark("fonts");
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     StartupProbe::mark("application");
     StartupProbe::FirstFrame probe;
     ProductionServices services;

@@ -4,17 +4,18 @@
 #include "platform/FileChecks.h"
 #include "widgets/Message.h"
 
-bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title)
+bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title, const FontMapColors &schemeColors)
 {
     const PathParts parts = splitPath(path);
     const QString drive = driveOf(path);
     const QString none;
     switch (checks.DriveState(drive)) {
     case 0:
-        QrvlMsgOK({none, none, none, none, QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist.")}, title);
+        QrvlMsgOK({none, none, none, none, QStringLiteral("Drive ") + drive + QStringLiteral(" does not exist.")}, title,
+                  schemeColors);
         return false;
     case 1:
-        QrvlMsgOK({none, none, none, none, QStringLiteral("There is no disk in Drive ") + drive}, title);
+        QrvlMsgOK({none, none, none, none, QStringLiteral("There is no disk in Drive ") + drive}, title, schemeColors);
         return false;
     default:
         break;
@@ -22,13 +23,13 @@ bool CheckFilePath(FileChecks &checks, const QString &path, const QString &title
     if (!checks.FolderExists(parts.folder)) {
         QrvlMsgOK(fitMessageLines({none, none, QStringLiteral("Folder"), none, parts.folder, none,
                                    QStringLiteral("does not exist.")}),
-                  title);
+                  title, schemeColors);
         return false;
     }
     if (!checks.FileExists(path)) {
         QrvlMsgOK(fitMessageLines({none, none, QStringLiteral("File '") + parts.name + QLatin1Char('\''), none,
                                    QStringLiteral("does not exist in"), none, parts.folder}),
-                  title);
+                  title, schemeColors);
         return false;
     }
     return true;

@@ -135,29 +135,31 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     Form_Initialize();
     m_commands = new ActionCollection(this);
     m_c = buildQuorvilControls(this, *m_commands);
-    m_settings = std::make_unique<SettingsStore>(*m_services.registry, *m_services.userName);
+    m_settings = std::make_unique<SettingsStore>(*m_services.registry, *m_services.userName, m_fmColors);
     m_fontMap = std::make_unique<FontMapCommands>(m_c, m_s.fontMap, m_fmColors, m_views);
     m_fmColorCommands =
         std::make_unique<FontMapColorCommands>(m_c, m_c.SampleText, m_s.fontMap, m_fmColors, *m_commands);
-    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s.fontMap, m_services, m_tbFont);
+    m_fontChoice = std::make_unique<FontChoice>(m_c, m_s.fontMap, m_services, m_tbFont, m_fmColors);
     TextBoardEdit &board = *m_c.TextBoard;
     m_document = std::make_unique<TextBoardDocument>(board);
-    m_find = std::make_unique<FindCommands>(*m_document, board, m_c, m_s.textBoard, *m_commands);
+    m_find = std::make_unique<FindCommands>(*m_document, board, m_c, m_s.textBoard, *m_commands, m_fmColors);
     m_editing = std::make_unique<TextBoardEditing>(board, m_c, *m_c.TextEditTB, m_s.textBoard, *m_commands,
-                                                   *m_services.clipboard, *m_find, m_tbFont);
+                                                   *m_services.clipboard, *m_find, m_tbFont, m_fmColors);
     m_tbFormat = std::make_unique<TextBoardFormat>(board, m_c, *m_c.FindString, *m_commands, m_tbFont, *m_fontChoice,
                                                    m_services, m_cmnDlg);
-    m_textColor = std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, this);
+    m_textColor =
+        std::make_unique<TextColorCommand>(*m_commands, m_tbFont, *m_tbFormat, m_c.CoolBarTB, m_fmColors, this);
     m_tbFiles = std::make_unique<TextBoardFiles>(
         *m_document, board, m_s.textBoard, *m_commands, m_services, m_cmnDlg,
-        TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles});
-    m_wholeText = std::make_unique<WholeTextTools>(*m_document, board, *m_commands, m_services, m_cmnDlg,
-                                                   WholeTextTools::Parts{*m_tbFiles, *m_editing, m_tbFont, m_toggles});
+        TextBoardFiles::Parts{*m_tbFormat, m_tbFont, *m_fontChoice, m_toggles, m_fmColors});
+    m_wholeText = std::make_unique<WholeTextTools>(
+        *m_document, board, *m_commands, m_services, m_cmnDlg,
+        WholeTextTools::Parts{*m_tbFiles, *m_editing, m_tbFont, m_toggles, m_fmColors});
     m_fullScreen = std::make_unique<FullScreenPreview>(board, m_tbFont, *m_services.display, this);
     m_help = std::make_unique<HelpCommands>(*m_services.shell, *m_services.fileChecks, this);
     m_lockPanels = std::make_unique<LockPanels>(*m_services.keyboardLocks, m_c.StatPanels);
     m_recentFiles = std::make_unique<RecentFilesMenu>(
-        *m_c.menu, m_s, *m_document, *m_commands, *m_services.fileChecks,
+        *m_c.menu, m_s, *m_document, *m_commands, *m_services.fileChecks, m_fmColors,
         RecentFilesMenu::Loaders{[this](const QString &path) { return m_tbFiles->CheckLoadedFile(path); },
                                  [this](const QString &path) { LoadTBFile(path); },
                                  [this](const QString &path) {
@@ -165,11 +167,11 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
                                      UpdateMapCtrls(1);
                                  }});
     m_cfmLoader = std::make_unique<CustomMapLoader>(*m_c.FMapContainer, m_s.fontMap, m_customMap, m_cfmSlot,
-                                                    *m_services.dialog, m_cmnDlg);
+                                                    *m_services.dialog, m_cmnDlg, m_fmColors);
     m_customMaps = std::make_unique<CustomMapCommands>(
         m_c, m_s.fontMap, *m_commands, m_customMap,
         CustomMapCommands::Parts{*m_cfmLoader, *m_fontMap, m_cfmSlot, m_s.CFMRUList});
-    m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, this);
+    m_tools = new ToolWindows(*m_commands, m_services, m_tbFont, *m_fontChoice, *m_tbFormat, m_fmColors, this);
     m_layout = std::make_unique<MainLayout>(*this, m_c, m_s, *m_commands, *m_services.display);
     m_sizing = std::make_unique<FontMapSizing>(*this, m_c, m_s, *m_commands, *m_services.display, *m_layout, m_views);
     m_mapViews = std::make_unique<FontMapViews>(m_c, m_views, *m_commands, *m_c.menu);
@@ -180,16 +182,9 @@ Quorvil::Quorvil(const Services &services, const QStringList &arguments, QWidget
     wireCommands();
     wireState();
     wireParts();
-
-    // The message box and the colour dialogs take the FontMap's colours.
-    globals().gFontMapColors = &m_fmColors;
 }
 
-Quorvil::~Quorvil()
-{
-    if (globals().gFontMapColors == &m_fmColors)
-        globals().gFontMapColors = nullptr;
-}
+Quorvil::~Quorvil() = default;
 
 void Quorvil::wireCommands()
 {
@@ -271,7 +266,7 @@ void Quorvil::wireParts()
         QString saveFolder = map.CFMSaveFolder();
         showCustomMapEditor(m_services, m_cfmSlot, m_fontChoice->fontListEntries(),
                             {path, map.CFMOpenName(), map.FontIndex(), m_tbFont.name(), double(m_tbFont.size())},
-                            saveFolder, this);
+                            saveFolder, m_fmColors, this);
         map.setCFMSaveFolder(saveFolder);
     });
     // The "Load" button's list of recent text files runs the File menu's items.
@@ -289,7 +284,7 @@ void Quorvil::ToolsOpt_Click()
     // The dialog sets the defaults for the next start; nothing of the running window changes.
     m_fmColorCommands->ensurePalette();
     if (FMColorPalette *palette = m_fmColorCommands->palette()) {
-        OptionsDialog options(m_services, *palette, this);
+        OptionsDialog options(m_services, *palette, m_fmColors, this);
         execModal(options);
     }
 }
@@ -486,7 +481,7 @@ void Quorvil::showResolutionMessage()
         QStringLiteral("Please change your screen resolution and/or"),
         QStringLiteral("font size accordingly and try again."),
     }.join(cr());
-    QrvlMsg(text, QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Resource Initilalization Error"), false, 1);
+    QrvlMsg(text, QStringLiteral("OK"), messageTitle(" Resource Initilalization Error"), false, 1, m_fmColors);
 }
 
 void Quorvil::Form_Activate()
@@ -517,7 +512,7 @@ void Quorvil::Form_Activate()
             const QString text = cr() + cr() + cr() + QStringLiteral("Files with extension '") + extension
                                  + QStringLiteral("' are not valid ") + g.gAppName + QStringLiteral(" files.")
                                  + cr() + cr() + QStringLiteral("Only valid extensions are TXT, QUF and QCM.");
-            QrvlMsg(text, QStringLiteral("OK"), g.gAppName + QStringLiteral(" Startup File Load Error"), false, 1);
+            QrvlMsg(text, QStringLiteral("OK"), messageTitle(" Startup File Load Error"), false, 1, m_fmColors);
         }
     }
 }
@@ -544,7 +539,7 @@ bool Quorvil::Form_QueryUnload()
         showNormal();
     const GlobalDeclarations &g = globals();
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Discard text on the TextBoard and Exit?"), QStringLiteral("YN"),
-            g.gAppName + QStringLiteral(" Exit Warning"), true, 2);
+            messageTitle(" Exit Warning"), true, 2, m_fmColors);
     m_toggles.set(Toggles::ExitWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -600,8 +595,8 @@ QString Quorvil::GetCommandLine()
         commandLinePath(m_arguments, m_s.InitMap, m_s.InitMapPath, QDir::currentPath());
     if (path.isEmpty())
         return path;
-    const QString title = globals().gAppName + QStringLiteral(" Startup File Load Error");
-    return CheckFilePath(*m_services.fileChecks, path, title) ? path : QString();
+    const QString title = messageTitle(" Startup File Load Error");
+    return CheckFilePath(*m_services.fileChecks, path, title, m_fmColors) ? path : QString();
 }
 
 void Quorvil::SetupToolbars()

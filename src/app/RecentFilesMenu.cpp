@@ -2,8 +2,8 @@
 
 #include "app/CheckFilePath.h"
 #include "app/rules/MainState.h"
-#include "core/GlobalDeclarations.h"
 #include "textboard/TextBoardDocument.h"
+#include "widgets/Message.h"
 #include "widgets/ActionCollection.h"
 #include "widgets/MainMenu.h"
 
@@ -24,11 +24,13 @@ QString newestFolder(const RecentFileList<Max> &list)
 } // namespace
 
 RecentFilesMenu::RecentFilesMenu(MainMenu &menu, MainState &state, TextBoardDocument &document,
-                                 ActionCollection &commands, FileChecks &checks, Loaders loaders)
+                                 ActionCollection &commands, FileChecks &checks, const FontMapColors &schemeColors,
+                                 Loaders loaders)
     : m_menu(menu)
     , m_s(state)
     , m_document(document)
     , m_checks(checks)
+    , m_schemeColors(schemeColors)
     , m_loaders(std::move(loaders))
 {
     for (int i = 1; i <= m_s.FileMRUList.kMax; ++i)
@@ -81,7 +83,7 @@ void RecentFilesMenu::FileMRU_Click(int index)
     const QString path = entry.path();
     if (!m_loaders.checkLoadedFile(path))
         return;
-    if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" File Load Error")))
+    if (!CheckFilePath(m_checks, path, messageTitle(" File Load Error"), m_schemeColors))
         return;
     m_document.setTBLoadFolder(entry.folder);
     m_document.setOpenFile(path, entry.name);
@@ -92,7 +94,7 @@ void RecentFilesMenu::CFMRU_Click(int index)
 {
     const RecentFile entry = m_s.CFMRUList(index);
     const QString path = entry.path();
-    if (!CheckFilePath(m_checks, path, globals().gAppName + QStringLiteral(" Custom Map Load Error")))
+    if (!CheckFilePath(m_checks, path, messageTitle(" Custom Map Load Error"), m_schemeColors))
         return;
     m_s.fontMap.setCFMLoadFolder(entry.folder);
     m_s.fontMap.setCFMOpenPath(path);

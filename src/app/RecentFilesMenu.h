@@ -9,6 +9,7 @@
 
 class ActionCollection;
 class FileChecks;
+class FontMapColors;
 class MainMenu;
 class QMenu;
 class TextBoardDocument;
@@ -33,7 +34,7 @@ public:
     };
 
     RecentFilesMenu(MainMenu &menu, MainState &state, TextBoardDocument &document, ActionCollection &commands,
-                    FileChecks &checks, Loaders loaders);
+                    FileChecks &checks, const FontMapColors &schemeColors, Loaders loaders);
 
     // After a text file was loaded or saved, or a custom map loaded: the path goes to rank 1,
     // the list's load folder becomes its folder (without the trailing separator) and the menu
@@ -58,5 +59,6 @@ private:
     MainState &m_s;
     TextBoardDocument &m_document;
     FileChecks &m_checks;
+    const FontMapColors &m_schemeColors;
     Loaders m_loaders;
 };

@@ -46,10 +46,11 @@ void appendKey(QList<SettingWrite> &writes, const Settings &settings, const QStr
 
 } // namespace
 
-SettingsStore::SettingsStore(Registry &registry, UserName &userName)
+SettingsStore::SettingsStore(Registry &registry, UserName &userName, const FontMapColors &schemeColors)
     : m_registry(registry)
     , m_settings(registry)
     , m_userName(userName)
+    , m_schemeColors(schemeColors)
 {
     m_registry.setSaveFailureHandler([this](const StoreProblem &problem) { tellSaveFailure(problem); });
 }
@@ -62,7 +63,7 @@ SettingsStore::~SettingsStore()
 void SettingsStore::reportProblem(const StoreProblem &problem)
 {
     m_toldUnreadable = m_toldUnreadable || problem.kind == StoreProblem::Kind::Unreadable;
-    ReportStoreProblem(problem);
+    ReportStoreProblem(problem, m_schemeColors);
 }
 
 void SettingsStore::tellSaveFailure(const StoreProblem &problem)
@@ -72,7 +73,7 @@ void SettingsStore::tellSaveFailure(const StoreProblem &problem)
     if (m_toldSaveFailure || (problem.kind == StoreProblem::Kind::Unreadable && m_toldUnreadable))
         return;
     m_toldSaveFailure = true;
-    ReportStoreProblem(problem);
+    ReportStoreProblem(problem, m_schemeColors);
 }
 
 SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const Screen &screen)
@@ -110,7 +111,7 @@ SettingsStore::LoadResult SettingsStore::LoadSettings(Settings &settings, const 
                             QStringLiteral("accommodated in the current screen size."), QString(),
                             app + QStringLiteral(" will adjust it to suit the current screen size.")}
                     .join(cr()),
-                QStringLiteral("OK"), app + QStringLiteral(" FontMap Size Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" FontMap Size Error"), false, 1, m_schemeColors);
         result.sizeTooLarge = true;
     }
 
@@ -124,7 +125,7 @@ void SettingsStore::firstRunQuestion(Settings &settings, const Screen &screen, L
     reportProblem(m_registry.problem());
     const QString app = globals().gAppName;
     QrvlMsg(cr() + cr() + cr() + cr() + QStringLiteral("Are you running ") + app + QStringLiteral(" for the first time?"),
-            QStringLiteral("YN"), app + QStringLiteral(" Init Information"), false, 1);
+            QStringLiteral("YN"), messageTitle(" Init Information"), false, 1, m_schemeColors);
     SetDefaultSettings(globals().gMsgResult ? QStringLiteral("Act") : QStringLiteral("Ask"), settings, screen, result);
 }
 
@@ -140,7 +141,7 @@ void SettingsStore::SetDefaultSettings(const QString &mode, Settings &settings, 
                             QStringLiteral("(all settings will be reset to default values)      "),
                             QStringLiteral("\u2022 Press No to terminate loading.")}
                     .join(cr()),
-                QStringLiteral("YN"), app + QStringLiteral(" Registry Initialization Error"), false, 1);
+                QStringLiteral("YN"), messageTitle(" Registry Initialization Error"), false, 1, m_schemeColors);
         if (!g.gMsgResult) {
             result.abort = true;
             return;

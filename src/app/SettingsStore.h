@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 
+class FontMapColors;
 class Registry;
 class UserName;
 
@@ -51,7 +52,7 @@ public:
         const RecentFileList<5> &maps;
     };
 
-    SettingsStore(Registry &registry, UserName &userName);
+    SettingsStore(Registry &registry, UserName &userName, const FontMapColors &schemeColors);
     ~SettingsStore();
 
     LoadResult LoadSettings(Settings &settings, const Screen &screen);
@@ -77,6 +78,7 @@ private:
     Registry &m_registry;
     SettingsAccess m_settings;
     UserName &m_userName;
+    const FontMapColors &m_schemeColors;
     bool m_toldUnreadable = false;   // start-up said that no settings can be saved
     bool m_toldSaveFailure = false;
 };

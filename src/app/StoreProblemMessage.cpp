@@ -1,6 +1,5 @@
 #include "app/StoreProblemMessage.h"
 
-#include "core/GlobalDeclarations.h"
 #include "platform/RegeditFormat.h"
 #include "widgets/Message.h"
 
@@ -22,7 +21,7 @@ QString shownFolder(const QString &folder)
 
 } // namespace
 
-void ReportStoreProblem(const StoreProblem &problem)
+void ReportStoreProblem(const StoreProblem &problem, const FontMapColors &schemeColors)
 {
     if (problem.kind == StoreProblem::Kind::None)
         return;
@@ -53,6 +52,6 @@ void ReportStoreProblem(const StoreProblem &problem)
             lines << QStringLiteral("A copy of it was kept in the same folder as") << QFileInfo(problem.keptAs).fileName();
         break;
     }
-    const QString app = globals().gAppName;
-    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), app + QStringLiteral(" Settings File Error"), false, 1);
+    QrvlMsg(lines.join(QLatin1Char('\r')), QStringLiteral("OK"), messageTitle(" Settings File Error"), false, 1,
+            schemeColors);
 }

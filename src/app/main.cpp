@@ -1,6 +1,7 @@
 #include "app/Quorvil.h"
 #include "app/rules/CommandLine.h"
 #include "core/FileNames.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     }
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     ProductionServices services;
     // Qt has taken its own options out of argv; the rest keep the bytes of their file names.
     Quorvil window(services.services(), decodeArguments(argc, argv));

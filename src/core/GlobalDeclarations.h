@@ -2,15 +2,20 @@
 
 #include "core/FontRecordsTable.h"
 
-class FontMapColors;
-
 #include <QString>
+#include <QtGlobal>
 
-// The program-wide variables that several windows read and write directly.
-// There is exactly one instance, reached through globals(); nothing else in the
-// program is global mutable state.
-struct GlobalDeclarations
+// The program-wide variables that several windows read and write directly, reached through
+// globals(); nothing else in the program is global mutable state. The program's main
+// constructs one for its run, a test one for each case; the newest one alive is current, so
+// that a test starts from a fresh state by constructing one, and the newest one before it is
+// current again when it ends.
+struct GlobalDeclarations final
 {
+    GlobalDeclarations();
+    ~GlobalDeclarations();
+    Q_DISABLE_COPY_MOVE(GlobalDeclarations)
+
     // Product texts, set at the beginning of start-up.
     QString gAppName;
     QString gCreditLine;
@@ -27,9 +32,6 @@ struct GlobalDeclarations
     // Toggles that every window follows.
     bool gToolTips = true;
     bool gColorScheme = true;
-    // The FontMap's colours, which the message box and the colour dialogs take when
-    // gColorScheme is on; set by the main window while it exists.
-    const FontMapColors *gFontMapColors = nullptr;
 
     // Colour exchange between a caller and a colour dialog.
     int gColorIndex = 0;
@@ -50,6 +52,10 @@ struct GlobalDeclarations
     int gSysFontCount = 0;
     FontRecordTable<LogFontRecord> gFontLF;
     FontRecordTable<TextMetricRecord> gFontTM;
+
+private:
+    GlobalDeclarations *m_previous = nullptr;
 };
 
+// The current program state; one must be alive.
 GlobalDeclarations &globals();

@@ -90,9 +90,10 @@ std::optional<Step> stepOfKey(int key)
 } // namespace
 
 void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
-                         const CustomMapOpening &opening, QString &saveFolder, QWidget *parent)
+                         const CustomMapOpening &opening, QString &saveFolder, const FontMapColors &schemeColors,
+                         QWidget *parent)
 {
-    CustomMap editor(services, slot, fontEntries, saveFolder, parent);
+    CustomMap editor(services, slot, fontEntries, saveFolder, schemeColors, parent);
     if (opening.path.isEmpty())
         editor.SetupNewCFMap(opening.fontIndex, opening.fontName, opening.fontSize);
     else if (!editor.SetupEditCFMap(opening.path, opening.title, opening.fontIndex, opening.fontName,
@@ -103,9 +104,10 @@ void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, cons
 }
 
 CustomMap::CustomMap(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
-                     const QString &saveFolder, QWidget *parent)
+                     const QString &saveFolder, const FontMapColors &schemeColors, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
+    , m_schemeColors(schemeColors)
     , m_slot(slot)
     , m_fontEntries(fontEntries)
     , m_saveFolder(saveFolder)
@@ -211,7 +213,7 @@ bool CustomMap::SetupEditCFMap(const QString &path, const QString &title, int fo
 {
     // The file may have changed since the main window loaded it: it is read and validated
     // afresh, and a map that no longer passes never reaches the editor.
-    const std::optional<CustomMapCells> cells = readCustomMapFile(m_slot, path);
+    const std::optional<CustomMapCells> cells = readCustomMapFile(m_slot, path, m_schemeColors);
     if (!cells)
         return false;
 
@@ -469,7 +471,7 @@ bool CustomMap::WriteCFMap(const QString &path)
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("The Custom Map could not be saved in the file"),
                              path, QString(), error, QString(),
                              QStringLiteral("The file on disk, if there was one, has not been changed.")}),
-                QStringLiteral("OK"), messageTitle(" Custom Map Save Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" Custom Map Save Error"), false, 1, m_schemeColors);
         return false;
     }
     m_model.markSaved();
@@ -512,7 +514,7 @@ bool CustomMap::Form_QueryUnload()
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("There are changes pending to be saved"),
                              QStringLiteral("which will be lost if you exit now."), QString(),
                              QStringLiteral("Do you really want to close the Editor?"), QString(), QString()}),
-                QStringLiteral("YN"), messageTitle(" Custom Map Save Warning"), false, 2);
+                QStringLiteral("YN"), messageTitle(" Custom Map Save Warning"), false, 2, m_schemeColors);
         closing = g.gMsgResult;
     }
 

@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 
 class CustomMapFileSlot;
+class FontMapColors;
 class QPushButton;
 
 // What the main window hands the custom map editor for one opening.
@@ -28,7 +29,8 @@ struct CustomMapOpening
 // and no editor. `saveFolder` (CFMSaveFolder) is where Save As starts; it becomes the folder
 // of the editor's last successful save.
 void showCustomMapEditor(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
-                         const CustomMapOpening &opening, QString &saveFolder, QWidget *parent);
+                         const CustomMapOpening &opening, QString &saveFolder, const FontMapColors &schemeColors,
+                         QWidget *parent);
 
 // The custom map editor: a modal window in which the user builds a custom map by moving
 // characters between the list of unplaced characters and a template of 224 cells, and saves
@@ -47,7 +49,7 @@ public:
     // `fontEntries`: the main window's font list, one entry per family in its order.
     // `saveFolder`: where Save As starts (CFMSaveFolder).
     CustomMap(const Services &services, CustomMapFileSlot &slot, const FontListEntries &fontEntries,
-              const QString &saveFolder, QWidget *parent = nullptr);
+              const QString &saveFolder, const FontMapColors &schemeColors, QWidget *parent = nullptr);
     ~CustomMap() override;
 
     // An empty map, in the font of that 1-based index and name, at that size.
@@ -116,6 +118,7 @@ private:
     void showMove(int from, QPushButton *again, QPushButton *back);
 
     Services m_services;
+    const FontMapColors &m_schemeColors;
     CustomMapFileSlot &m_slot;
     FontListEntries m_fontEntries;
     CustomMapControls m_c;

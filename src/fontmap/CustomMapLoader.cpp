@@ -10,24 +10,20 @@
 
 namespace {
 
-QString loadErrorTitle()
-{
-    return globals().gAppName + QStringLiteral(" Custom Map Load Error");
-}
-
-void showUnloadable(const QString &path)
+void showUnloadable(const QString &path, const FontMapColors &schemeColors)
 {
     const QString appName = globals().gAppName;
     const QString none;
     QrvlMsgOK({none, path, QStringLiteral("This ") + appName + QStringLiteral(" Custom Map is unloadable."), none,
                QStringLiteral("It has either become corrupt"), QStringLiteral("or has been manually edited."), none,
                appName + QStringLiteral(" cannot load this Map.")},
-              loadErrorTitle());
+              messageTitle(" Custom Map Load Error"), schemeColors);
 }
 
 } // namespace
 
-std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const QString &path)
+std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const QString &path,
+                                                const FontMapColors &schemeColors)
 {
     // The map is validated and used from the same bytes, read once: a file that changes
     // after it was read cannot bring in anything that was not validated.
@@ -36,14 +32,14 @@ std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const Q
     std::optional<CustomMapCells> cells = bytes ? QcmFormat::parse(*bytes).cells : std::nullopt;
     if (!cells) {
         slot.close();
-        showUnloadable(path);
+        showUnloadable(path, schemeColors);
     }
     return cells;
 }
 
 CustomMapLoader::CustomMapLoader(FontMapGrid &grid, FontMapState &state, CurrentCustomMap &map,
                                  CustomMapFileSlot &slot, CommonDialog &dialog, CommonDialogProperties &cmnDlg,
-                                 QObject *parent)
+                                 const FontMapColors &schemeColors, QObject *parent)
     : QObject(parent)
     , m_grid(grid)
     , m_s(state)
@@ -51,12 +47,13 @@ CustomMapLoader::CustomMapLoader(FontMapGrid &grid, FontMapState &state, Current
     , m_slot(slot)
     , m_dialog(dialog)
     , m_cmnDlg(cmnDlg)
+    , m_schemeColors(schemeColors)
 {
 }
 
 void CustomMapLoader::LoadCFMap(const QString &path)
 {
-    const std::optional<CustomMapCells> cells = readCustomMapFile(m_slot, path);
+    const std::optional<CustomMapCells> cells = readCustomMapFile(m_slot, path, m_schemeColors);
     if (!cells)
         return;
     showMap(*cells);
@@ -97,5 +94,5 @@ void CustomMapLoader::showAlreadyLoaded() const
 {
     const QString none;
     QrvlMsgOK({none, none, none, m_map.path(), none, QStringLiteral("This Custom Map is already loaded.")},
-              loadErrorTitle());
+              messageTitle(" Custom Map Load Error"), m_schemeColors);
 }

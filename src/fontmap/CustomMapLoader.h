@@ -10,6 +10,7 @@
 class CommonDialog;
 class CurrentCustomMap;
 class CustomMapFileSlot;
+class FontMapColors;
 class FontMapGrid;
 struct CommonDialogProperties;
 class FontMapState;
@@ -17,7 +18,8 @@ class FontMapState;
 // Reads the custom map at `path` through the slot and validates it: its cells, with the file
 // left open in the slot; or nothing, after the slot was closed and the load error was shown,
 // when the file cannot be read or holds no valid map.
-std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const QString &path);
+std::optional<CustomMapCells> readCustomMapFile(CustomMapFileSlot &slot, const QString &path,
+                                                const FontMapColors &schemeColors);
 
 // Puts custom maps on the FontMap: reads a *.QCM file once through the custom map file slot,
 // validates it and, when it is good, shows its characters in the cells in the FontMap's
@@ -30,7 +32,8 @@ class CustomMapLoader final : public QObject
 
 public:
     CustomMapLoader(FontMapGrid &grid, FontMapState &state, CurrentCustomMap &map, CustomMapFileSlot &slot,
-                    CommonDialog &dialog, CommonDialogProperties &cmnDlg, QObject *parent = nullptr);
+                    CommonDialog &dialog, CommonDialogProperties &cmnDlg, const FontMapColors &schemeColors,
+                    QObject *parent = nullptr);
 
     // Loads the map at `path`; the caller has set CFMOpenPath to it and CFMOpenName to its
     // file name, which become the current map's when the load succeeds. The file stays open
@@ -55,4 +58,5 @@ private:
     CustomMapFileSlot &m_slot;
     CommonDialog &m_dialog;
     CommonDialogProperties &m_cmnDlg;
+    const FontMapColors &m_schemeColors;
 };

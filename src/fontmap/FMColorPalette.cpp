@@ -81,10 +81,12 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 
 } // namespace
 
-FMColorPalette::FMColorPalette(Registry &store, CommonDialog &dialog, QWidget *parent)
+FMColorPalette::FMColorPalette(Registry &store, CommonDialog &dialog, const FontMapColors &schemeColors,
+                               QWidget *parent)
     : QDialog(parent)
     , m_settings(store)
     , m_dialog(dialog)
+    , m_schemeColors(schemeColors)
 {
     setObjectName(QStringLiteral("FMColorPalette"));
     setWindowTitle(QStringLiteral("Select A Color"));
@@ -215,7 +217,7 @@ void FMColorPalette::Form_Activate()
     SetupToolTips();
     m_ccColorsChanged = false;
     m_ccLabelsChanged = false;
-    const ColorValue container = g.gColorScheme ? schemeBackColor() : systemColor(0);
+    const ColorValue container = g.gColorScheme ? m_schemeColors.back().color : systemColor(0);
     for (ColorGrid *grid : m_grids)
         grid->setContainerColor(container);
     m_saved = customColors();
@@ -382,14 +384,14 @@ void FMColorPalette::ResetButton_Click()
         QrvlMsg(cr + cr + cr + QStringLiteral("None of the Custom colors or") + cr
                     + QStringLiteral("their names has been changed.") + cr + cr
                     + QStringLiteral("There is nothing to Reset."),
-                QStringLiteral("OK"), kResetTitle, false, 1);
+                QStringLiteral("OK"), kResetTitle, false, 1, m_schemeColors);
         return;
     }
     QrvlMsg(cr + QStringLiteral("This will reset all custom colors and") + cr
                 + QStringLiteral("labels to their original default values.") + cr + cr
                 + QStringLiteral("Continue with Reset?") + cr + cr + QStringLiteral("• Press Yes to Reset Color Blocks.")
                 + cr + QStringLiteral("• Press No to cancel Reset."),
-            QStringLiteral("YN"), kResetTitle, true, 1);
+            QStringLiteral("YN"), kResetTitle, true, 1, m_schemeColors);
     if (g.gMsgResult)
         SetDefaultCustomColors();
     SSTabColor_Click();

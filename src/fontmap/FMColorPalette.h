@@ -34,8 +34,9 @@ class FMColorPalette final : public QDialog
     Q_DISABLE_COPY_MOVE(FMColorPalette)
 
 public:
-    // While the colour scheme is on, the containers take the FontMap's back colour.
-    FMColorPalette(Registry &store, CommonDialog &dialog, QWidget *parent = nullptr);
+    // While the colour scheme is on, the containers take the back colour of `schemeColors`, the
+    // main window's FontMap colours, and its messages both colours.
+    FMColorPalette(Registry &store, CommonDialog &dialog, const FontMapColors &schemeColors, QWidget *parent = nullptr);
 
     // The shutdown's unload: ends a label edit and saves the custom colours and labels; the
     // owner then destroys the dialog.
@@ -73,6 +74,7 @@ private:
     SettingsAccess m_settings;
     CommonDialog &m_dialog;
     CommonDialogProperties m_cmnDlg;
+    const FontMapColors &m_schemeColors;
 
     QTabBar *m_tab = nullptr;                 // SSTabColor
     std::array<QFrame *, 3> m_pages{};

@@ -19,12 +19,13 @@
 #include <algorithm>
 
 FontChoice::FontChoice(FontMapControls &controls, FontMapState &state, const Services &services,
-                       TextBoardFont &font, QObject *parent)
+                       TextBoardFont &font, const FontMapColors &schemeColors, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_s(state)
     , m_services(services)
     , m_font(font)
+    , m_schemeColors(schemeColors)
 {
     connect(m_c.FontNameCombo, &QComboBox::activated, this, &FontChoice::FontNameCombo_Click);
     new FontNameKeyPress(m_c.FontNameCombo, [this](int keyAscii) { FontNameCombo_KeyPress(keyAscii); });
@@ -68,7 +69,7 @@ bool FontChoice::InitFonts()
                          + cr + QStringLiteral("\u2022 Press Yes to load ") + g.gAppName
                          + QStringLiteral(" with a default font.") + cr
                          + QStringLiteral("\u2022 Press No to terminate loading.");
-    QrvlMsg(text, QStringLiteral("YN"), g.gAppName + QStringLiteral(" Font Initialization Error"), false, 1);
+    QrvlMsg(text, QStringLiteral("YN"), messageTitle(" Font Initialization Error"), false, 1, m_schemeColors);
     if (!g.gMsgResult)
         return false;
     // TBFontName keeps the saved name, so choosing any font in the box applies it.

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+class FontMapColors;
 class QListWidget;
 class SizeNumberEdit;
 class TextBoardFont;
@@ -31,7 +32,7 @@ public:
 
     // `font` is the TextBoard's: its name is the face the box shows, its size the slider's.
     FontChoice(FontMapControls &controls, FontMapState &state, const Services &services, TextBoardFont &font,
-               QObject *parent = nullptr);
+               const FontMapColors &schemeColors, QObject *parent = nullptr);
 
     // Fills the list with one entry per family (face name and type digit, data the font number)
     // and the font table; gFontCount counts them.
@@ -84,6 +85,7 @@ private:
     FontMapState &m_s;
     const Services &m_services;
     TextBoardFont &m_font;
+    const FontMapColors &m_schemeColors;
     FontListEntries m_entries;
     // The size number's inline edit.
     SizeNumberEdit *m_sizeEdit = nullptr;

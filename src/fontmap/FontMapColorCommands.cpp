@@ -33,7 +33,9 @@ FontMapColorCommands::~FontMapColorCommands() = default;
 
 void FontMapColorCommands::loadPalette(Registry &store, CommonDialog &dialog, QWidget *owner)
 {
-    m_makePalette = [this, &store, &dialog, owner] { m_palette = std::make_unique<FMColorPalette>(store, dialog, owner); };
+    m_makePalette = [this, &store, &dialog, owner] {
+        m_palette = std::make_unique<FMColorPalette>(store, dialog, m_colors, owner);
+    };
     owner->installEventFilter(this);
 }
 

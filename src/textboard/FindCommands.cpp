@@ -1,6 +1,5 @@
 #include "textboard/FindCommands.h"
 
-#include "core/GlobalDeclarations.h"
 #include "textboard/RichTextBox.h"
 #include "textboard/TextBoardControls.h"
 #include "textboard/TextBoardDocument.h"
@@ -34,13 +33,15 @@ QString withoutOuterBlanks(const QString &s)
 } // namespace
 
 FindCommands::FindCommands(TextBoardDocument &document, TextBoardEdit &view, const FindBarControls &bar,
-                           TextBoardState &state, ActionCollection &commands, QObject *parent)
+                           TextBoardState &state, ActionCollection &commands, const FontMapColors &schemeColors,
+                           QObject *parent)
     : QObject(parent)
     , m_document(document)
     , m_view(view)
     , m_bar(bar)
     , m_s(state)
     , m_commands(commands)
+    , m_schemeColors(schemeColors)
 {
     // The "Find" button and Edit > Find are one command: its check mark is the open frame.
     connect(m_commands.action(QStringLiteral("EditFind")), &QAction::triggered, this,
@@ -155,7 +156,7 @@ void FindCommands::FindInTextBoard()
     const int hit = rtf.Find(m_s.LastFindString(), start, end, findOptions());
     if (hit <= -1) {
         QrvlMsg(QStringLiteral("\r\r\r") + withoutOuterBlanks(m_s.LastFindString()) + QStringLiteral("\r\r") + message,
-                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Find Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" Find Error"), false, 1, m_schemeColors);
     } else {
         m_view.setSelStart(hit);
         m_view.setSelLength(rtf.SelLength());

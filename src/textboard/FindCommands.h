@@ -5,6 +5,7 @@
 #include <QObject>
 
 class ActionCollection;
+class FontMapColors;
 class TextBoardDocument;
 class TextBoardEdit;
 class TextBoardState;
@@ -21,7 +22,7 @@ class FindCommands final : public QObject
 public:
     // Runs EditFind (the "Find" button) and EditFindAgain.
     FindCommands(TextBoardDocument &document, TextBoardEdit &view, const FindBarControls &bar, TextBoardState &state,
-                 ActionCollection &commands, QObject *parent = nullptr);
+                 ActionCollection &commands, const FontMapColors &schemeColors, QObject *parent = nullptr);
 
     // The find frame is open under the TextBoard.
     bool isFrameShown() const;
@@ -71,4 +72,5 @@ private:
     const FindBarControls &m_bar;
     TextBoardState &m_s;
     ActionCollection &m_commands;
+    const FontMapColors &m_schemeColors;
 };

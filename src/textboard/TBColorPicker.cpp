@@ -46,7 +46,7 @@ W *placed(W *widget, const char *name, const QRectF &twips)
 
 } // namespace
 
-TBColorPicker::TBColorPicker(QWidget *parent)
+TBColorPicker::TBColorPicker(const FontMapColors &schemeColors, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TBColorPicker"));
@@ -79,10 +79,10 @@ TBColorPicker::TBColorPicker(QWidget *parent)
     connect(m_button1, &QPushButton::clicked, this, &TBColorPicker::Button1_Click);
     connect(m_button2, &QPushButton::clicked, this, &TBColorPicker::Button2_Click);
 
-    Form_Load();
+    Form_Load(schemeColors);
 }
 
-void TBColorPicker::Form_Load()
+void TBColorPicker::Form_Load(const FontMapColors &schemeColors)
 {
     const GlobalDeclarations &g = globals();
     for (int i = 0; i < kColors; ++i) {
@@ -96,7 +96,7 @@ void TBColorPicker::Form_Load()
     m_currentColorLabel->setText(m_container->name(m_container->current()));
     showSelection(m_container->current());
     if (g.gColorScheme)
-        m_container->setContainerColor(schemeBackColor());
+        m_container->setContainerColor(schemeColors.back().color);
     setTabOrder(m_container, m_button1);
     setTabOrder(m_button1, m_button2);
     m_container->setFocus(Qt::OtherFocusReason);
@@ -145,13 +145,13 @@ void TBColorPicker::Button2_Click()
     reject();
 }
 
-std::optional<int> pickTextColor(int current, QWidget *owner)
+std::optional<int> pickTextColor(int current, const FontMapColors &schemeColors, QWidget *owner)
 {
     GlobalDeclarations &g = globals();
     g.gColorIndex = current;
     g.gColorValue = colorValueText(QBColor(current));
     {
-        TBColorPicker picker(owner);
+        TBColorPicker picker(schemeColors, owner);
         execModal(picker);
     }
     if (g.gColorIndex == current || g.gColorIndex < 0 || g.gColorIndex >= kColors)

@@ -5,6 +5,7 @@
 #include <optional>
 
 class ColorGrid;
+class FontMapColors;
 class QLabel;
 class QPushButton;
 
@@ -19,14 +20,15 @@ class TBColorPicker final : public QDialog
     Q_DISABLE_COPY_MOVE(TBColorPicker)
 
 public:
-    // While the colour scheme is on, the container takes the FontMap's back colour.
-    explicit TBColorPicker(QWidget *parent = nullptr);
+    // While the colour scheme is on, the container takes the back colour of `schemeColors`, the
+    // main window's FontMap colours.
+    explicit TBColorPicker(const FontMapColors &schemeColors, QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(const FontMapColors &schemeColors);
     void SetupToolTips();
     void showSelection(int cell);
     void Button1_Click();
@@ -42,4 +44,4 @@ private:
 
 // The caller's side of the exchange: shows the picker over `owner` with QB colour `current`
 // (0..15) handed in, and gives the index picked when it is another one, else nothing.
-std::optional<int> pickTextColor(int current, QWidget *owner);
+std::optional<int> pickTextColor(int current, const FontMapColors &schemeColors, QWidget *owner);

@@ -42,7 +42,8 @@ QString text(const char *s)
 
 TextBoardEditing::TextBoardEditing(TextBoardEdit &view, const TextBoardCounterControls &counters, ToolBar &editBar,
                                    TextBoardState &state, ActionCollection &commands, Clipboard &clipboard,
-                                   FindCommands &find, TextBoardFont &font, QObject *parent)
+                                   FindCommands &find, TextBoardFont &font, const FontMapColors &schemeColors,
+                                   QObject *parent)
     : QObject(parent)
     , m_view(view)
     , m_counters(counters)
@@ -52,6 +53,7 @@ TextBoardEditing::TextBoardEditing(TextBoardEdit &view, const TextBoardCounterCo
     , m_clipboard(clipboard)
     , m_find(find)
     , m_font(font)
+    , m_schemeColors(schemeColors)
 {
     connect(&m_view, &TextBoardEdit::Change, this, &TextBoardEditing::TextBoard_Change);
     connect(&m_view, &TextBoardEdit::keyReleased, this, &TextBoardEditing::TextBoard_KeyUp);
@@ -132,11 +134,10 @@ void TextBoardEditing::EditCopy_Click()
 
 void TextBoardEditing::EditPaste_Click()
 {
-    const QString &appName = globals().gAppName;
     if (PasteRoom::boardIsFull(m_view.length(), m_view.SelLength(), m_s.TBMaxLength())) {
         QrvlMsg(cr(4) + QStringLiteral("Paste operation cannot be completed successfully.") + cr()
                     + QStringLiteral("The TextBoard is already filled to it's capacity."),
-                QStringLiteral("OK"), appName + QStringLiteral(" Paste Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" Paste Error"), false, 1, m_schemeColors);
         return;
     }
     // The Paste state may be older than the clipboard's content: with no text there,
@@ -157,7 +158,7 @@ void TextBoardEditing::EditPaste_Click()
                 + QStringLiteral("A partial paste upto the limit of the TextBoard is possible.") + cr(2)
                 + QStringLiteral("Continue Paste?") + cr() + QStringLiteral("• Press Yes to paste partial string.")
                 + cr() + QStringLiteral("• Press No to cancel paste."),
-            QStringLiteral("YN"), appName + QStringLiteral(" TextBoard Limit Warning"), false, 1);
+            QStringLiteral("YN"), messageTitle(" TextBoard Limit Warning"), false, 1, m_schemeColors);
     if (globals().gMsgResult)
         pasteText(PasteRoom::partialText(pasted, room));
 }
@@ -221,7 +222,7 @@ void TextBoardEditing::pasteText(const QString &pasted)
                     + QStringLiteral("because of memory constraints.") + cr(2)
                     + QStringLiteral("You may try to reduce the size of the") + cr()
                     + QStringLiteral("string on Windows Clipboard and try again."),
-                QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Paste Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" Paste Error"), false, 1, m_schemeColors);
         return;
     }
     UpdateEditCommands();

@@ -7,6 +7,7 @@
 class ActionCollection;
 class Clipboard;
 class FindCommands;
+class FontMapColors;
 class QKeyEvent;
 class TextBoardEdit;
 class TextBoardFont;
@@ -26,7 +27,7 @@ public:
     // Runs EditCut, EditCopy, EditPaste, EditDelete and EditSelectAll; `editBar` is TextEditTB.
     TextBoardEditing(TextBoardEdit &view, const TextBoardCounterControls &counters, ToolBar &editBar,
                      TextBoardState &state, ActionCollection &commands, Clipboard &clipboard, FindCommands &find,
-                     TextBoardFont &font, QObject *parent = nullptr);
+                     TextBoardFont &font, const FontMapColors &schemeColors, QObject *parent = nullptr);
 
     // Every change of the text: counters, fill meter and the commands that need text (an
     // emptied board also closes an open find frame).
@@ -67,4 +68,5 @@ private:
     Clipboard &m_clipboard;
     FindCommands &m_find;
     TextBoardFont &m_font;
+    const FontMapColors &m_schemeColors;
 };

@@ -64,6 +64,7 @@ TextBoardFiles::TextBoardFiles(TextBoardDocument &document, TextBoardEdit &view,
     , m_font(parts.font)
     , m_fontChoice(parts.fontChoice)
     , m_toggles(parts.toggles)
+    , m_schemeColors(parts.schemeColors)
 {
     commands.onTriggered(QStringLiteral("FileLoad"), this, &TextBoardFiles::FileLoad_Click);
     commands.onTriggered(QStringLiteral("FileSave"), this, &TextBoardFiles::FileSave_Click);
@@ -93,11 +94,11 @@ bool TextBoardFiles::CheckLoadedFile(const QString &path)
         QrvlMsg(messageText({QString(), path, QString(), QStringLiteral("Text from this file was loaded"),
                        QStringLiteral("but has since been changed."), QString(),
                        QStringLiteral("Do you want to reload the file?"), QString(), QString()}),
-                kYN, messageTitle(" File Load Error"), false, 2);
+                kYN, messageTitle(" File Load Error"), false, 2, m_schemeColors);
         return g.gMsgResult;
     }
     QrvlMsg(messageText({QString(), QString(), QString(), path, QString(), QStringLiteral("Text from this file is already loaded.")}),
-            kOK, messageTitle(" File Load Error"), false, 1);
+            kOK, messageTitle(" File Load Error"), false, 1, m_schemeColors);
     return false;
 }
 
@@ -111,7 +112,7 @@ bool TextBoardFiles::confirmLosingText()
                        QStringLiteral("You will lose these changes by loading another file now."), QString(),
                        QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
                        QStringLiteral("• Press No to cancel operation.")}),
-                kYN, messageTitle(" TextBoard Save Warning"), false, 1);
+                kYN, messageTitle(" TextBoard Save Warning"), false, 1, m_schemeColors);
         return g.gMsgResult;
     }
     if (!m_toggles.isOn(Toggles::OverwriteWarning))
@@ -120,7 +121,7 @@ bool TextBoardFiles::confirmLosingText()
                    QStringLiteral("You will lose this text by loading another file now."), QString(),
                    QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to continue loading text."),
                    QStringLiteral("• Press No to cancel operation.")}),
-            kYN, messageTitle(" TextBoard Overwrite Warning"), true, 1);
+            kYN, messageTitle(" TextBoard Overwrite Warning"), true, 1, m_schemeColors);
     m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -222,7 +223,7 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
                        QStringLiteral("It is used by the file you are trying to load."), QString(),
                        appName() + QStringLiteral(" will load this file with current font setting."),
                        QStringLiteral("Load File?")}),
-                kYN, messageTitle(" File Font Error"), false, 2);
+                kYN, messageTitle(" File Font Error"), false, 2, m_schemeColors);
         if (!globals().gMsgResult)
             return false;
         m_s.setFontChangedOnLoad(true);
@@ -236,7 +237,7 @@ bool TextBoardFiles::loadIntoTwin(FileType type, bool &fontFound)
                    QStringLiteral("• *.QUF (") + appName() + QStringLiteral(" Uniform Format files)"),
                    QStringLiteral("• *.TXT (ASCII Text files)"),
                    QStringLiteral("Please select only the above file types for loading.")}),
-            kOK, messageTitle(" File Type Error"), false, 1);
+            kOK, messageTitle(" File Type Error"), false, 1, m_schemeColors);
     return false;
 }
 
@@ -257,7 +258,7 @@ bool TextBoardFiles::keepWithinLimit(QString &text, bool &partial)
                    QStringLiteral("A partial load upto the limit of the TextBoard is possible."), QString(),
                    QStringLiteral("Continue Loading?"), QStringLiteral("• Press Yes to load partial file."),
                    QStringLiteral("• Press No to cancel load.")}),
-            kYN, messageTitle(" TextBoard Limit Warning"), false, 1);
+            kYN, messageTitle(" TextBoard Limit Warning"), false, 1, m_schemeColors);
     if (!globals().gMsgResult)
         return false;
     // A cut between the CR and the LF of a line break would leave half a break, which the
@@ -295,7 +296,7 @@ bool TextBoardFiles::CopyRTFFormatToTB()
                        QStringLiteral("not match the 16 predefined ") + appName() + QStringLiteral(" font colors."),
                        QString(), appName() + QStringLiteral(" will load this file with"),
                        QStringLiteral("the default font color of Black")}),
-                kOK, messageTitle(" File Load Error"), false, 1);
+                kOK, messageTitle(" File Load Error"), false, 1, m_schemeColors);
         color = QBColor(0);
         m_font.setColor(0, QBColorName(0));
     }
@@ -319,7 +320,7 @@ bool TextBoardFiles::CopyRTFFormatToTB()
                        QStringLiteral("successfully due to unknown reasons."), QString(),
                        QStringLiteral("Please contact the author at ") + ProductInfo::feedbackAddress(),
                        QStringLiteral("with all details of this problem.")}),
-                kOK, messageTitle(" Unknown Error"), false, 1);
+                kOK, messageTitle(" Unknown Error"), false, 1, m_schemeColors);
         return false;
     }
 
@@ -350,7 +351,7 @@ void TextBoardFiles::showSizeCorrection(bool tooSmall)
                                QStringLiteral("exceeds the maximum TextBoard font Size of 36."), QString(),
                                appName() + QStringLiteral(" will load this file"),
                                QStringLiteral("with a font size of 36.")};
-    QrvlMsg(messageText(text), kOK, messageTitle(" File Load Error"), false, 1);
+    QrvlMsg(messageText(text), kOK, messageTitle(" File Load Error"), false, 1, m_schemeColors);
 }
 
 void TextBoardFiles::CopyTBFormatToRTF(bool whole)
@@ -393,7 +394,7 @@ void TextBoardFiles::FileSave_Click()
         QrvlMsg(messageText({QString(), QString(), QStringLiteral("The font settings of this file"),
                        QStringLiteral("was changed while loading it."), QStringLiteral("Saving this file will overwrite"),
                        QStringLiteral("it's original font settings."), QString(), QStringLiteral("Save File?")}),
-                kYN, messageTitle(" File Save Warning"), false, 1);
+                kYN, messageTitle(" File Save Warning"), false, 1, m_schemeColors);
         if (!globals().gMsgResult)
             return;
     } else {
@@ -435,7 +436,7 @@ void TextBoardFiles::showInvalidFile()
 {
     QrvlMsg(messageText({QString(), QString(), QStringLiteral("The file you selected could not be loaded successfully"),
                    QStringLiteral("It does not seem to be a valid .QUF or .TXT file.")}),
-            kOK, messageTitle(" File Load Error"), false, 1);
+            kOK, messageTitle(" File Load Error"), false, 1, m_schemeColors);
 }
 
 void TextBoardFiles::showLoadFailure()
@@ -445,12 +446,12 @@ void TextBoardFiles::showLoadFailure()
                    QStringLiteral("being opened is large and the text volume exceeds"),
                    QStringLiteral("the 64 KB memory threshold of the TextBoard."), QString(),
                    QStringLiteral("Try closing ") + appName() + QStringLiteral(" and reloading the file again.")}),
-            kOK, messageTitle(" File Load Error"), false, 1);
+            kOK, messageTitle(" File Load Error"), false, 1, m_schemeColors);
 }
 
 void TextBoardFiles::showSaveFailure(const QString &path)
 {
     QrvlMsg(messageText({QString(), QString(), QStringLiteral("The text could not be saved in the file"), path, QString(),
                    QStringLiteral("The file on disk, if there was one, has not been changed.")}),
-            kOK, messageTitle(" File Save Error"), false, 1);
+            kOK, messageTitle(" File Save Error"), false, 1, m_schemeColors);
 }

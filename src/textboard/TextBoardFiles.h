@@ -5,6 +5,7 @@
 
 class ActionCollection;
 class FontChoice;
+class FontMapColors;
 class TextBoardDocument;
 class TextBoardEdit;
 class TextBoardFont;
@@ -32,6 +33,8 @@ public:
         TextBoardFont &font;
         FontChoice &fontChoice;
         Toggles &toggles;
+        // The main window's FontMap colours, which its messages take under the colour scheme.
+        const FontMapColors &schemeColors;
     };
 
     // Runs File > Load and File > Save.
@@ -91,4 +94,5 @@ private:
     TextBoardFont &m_font;
     FontChoice &m_fontChoice;
     Toggles &m_toggles;
+    const FontMapColors &m_schemeColors;
 };

@@ -8,11 +8,13 @@
 #include "widgets/CoolBar.h"
 
 TextColorCommand::TextColorCommand(ActionCollection &commands, TextBoardFont &font, TextBoardFormat &format,
-                                   CoolBar *coolBarTB, QWidget *owner, QObject *parent)
+                                   CoolBar *coolBarTB, const FontMapColors &schemeColors, QWidget *owner,
+                                   QObject *parent)
     : QObject(parent)
     , m_font(font)
     , m_format(format)
     , m_coolBarTB(coolBarTB)
+    , m_schemeColors(schemeColors)
     , m_owner(owner)
 {
     commands.onTriggered(QStringLiteral("FFontColor"), this, &TextColorCommand::ChooseTBColor);
@@ -20,7 +22,7 @@ TextColorCommand::TextColorCommand(ActionCollection &commands, TextBoardFont &fo
 
 void TextColorCommand::ChooseTBColor()
 {
-    const std::optional<int> picked = pickTextColor(m_font.colorIndex(), m_owner);
+    const std::optional<int> picked = pickTextColor(m_font.colorIndex(), m_schemeColors, m_owner);
     if (!picked)
         return;
     // The name is the program's own for the colour ("Grey"), not the picker's cell name.

@@ -5,6 +5,7 @@
 
 class ActionCollection;
 class CoolBar;
+class FontMapColors;
 class QWidget;
 class TextBoardFont;
 class TextBoardFormat;
@@ -20,7 +21,7 @@ class TextColorCommand final : public QObject
 public:
     // The picker is shown over `owner`.
     TextColorCommand(ActionCollection &commands, TextBoardFont &font, TextBoardFormat &format, CoolBar *coolBarTB,
-                     QWidget *owner, QObject *parent = nullptr);
+                     const FontMapColors &schemeColors, QWidget *owner, QObject *parent = nullptr);
 
     void ChooseTBColor();
 
@@ -28,5 +29,6 @@ private:
     TextBoardFont &m_font;
     TextBoardFormat &m_format;
     CoolBar *m_coolBarTB;
+    const FontMapColors &m_schemeColors;
     QWidget *m_owner;
 };

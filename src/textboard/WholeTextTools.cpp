@@ -31,6 +31,7 @@ WholeTextTools::WholeTextTools(TextBoardDocument &document, TextBoardEdit &view,
     , m_editing(parts.editing)
     , m_font(parts.font)
     , m_toggles(parts.toggles)
+    , m_schemeColors(parts.schemeColors)
 {
     commands.onTriggered(QStringLiteral("ToolsCopy"), this, &WholeTextTools::ToolsCopy_Click);
     commands.onTriggered(QStringLiteral("ToolsCut"), this, &WholeTextTools::ToolsCut_Click);
@@ -53,7 +54,8 @@ void WholeTextTools::confirmClipboard(const char *boxTitle, const char *done)
 {
     if (!m_toggles.isOn(Toggles::CopyConfirmation))
         return;
-    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1);
+    QrvlMsg(QStringLiteral("\r\r\r\r") + QLatin1String(done), QStringLiteral("OK"), messageTitle(boxTitle), true, 1,
+            m_schemeColors);
     m_toggles.set(Toggles::CopyConfirmation, !globals().gMsgDontDisplay);
 }
 
@@ -78,7 +80,7 @@ bool WholeTextTools::confirmUnload()
                        QStringLiteral("You will lose these changes by unloading the TextBoard now."), QString(),
                        QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                        QStringLiteral("• Press No to cancel operation.")}),
-                QStringLiteral("YN"), messageTitle(" TextBoard Save Warning"), false, 1);
+                QStringLiteral("YN"), messageTitle(" TextBoard Save Warning"), false, 1, m_schemeColors);
         return g.gMsgResult;
     }
     if (!m_toggles.isOn(Toggles::OverwriteWarning))
@@ -87,7 +89,7 @@ bool WholeTextTools::confirmUnload()
                    QStringLiteral("You will lose this text by unloading the TextBoard now."), QString(),
                    QStringLiteral("Continue Unloading?"), QStringLiteral("• Press Yes to continue unloading TextBoard."),
                    QStringLiteral("• Press No to cancel operation.")}),
-            QStringLiteral("YN"), messageTitle(" TextBoard Unload Warning"), true, 1);
+            QStringLiteral("YN"), messageTitle(" TextBoard Unload Warning"), true, 1, m_schemeColors);
     m_toggles.set(Toggles::OverwriteWarning, !g.gMsgDontDisplay);
     return g.gMsgResult;
 }
@@ -126,5 +128,5 @@ void WholeTextTools::PrintTextBoard()
         return;
     QrvlMsg(messageText({QString(), QString(), QStringLiteral("The TextBoard contents could not be printed."), QString(),
                    QStringLiteral("Please check the printer and try again.")}),
-            QStringLiteral("OK"), messageTitle(" Print Error"), false, 1);
+            QStringLiteral("OK"), messageTitle(" Print Error"), false, 1, m_schemeColors);
 }

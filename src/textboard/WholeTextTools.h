@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ActionCollection;
+class FontMapColors;
 class TextBoardDocument;
 class TextBoardEdit;
 class TextBoardEditing;
@@ -28,6 +29,8 @@ public:
         TextBoardEditing &editing;
         TextBoardFont &font;
         Toggles &toggles;
+        // The main window's FontMap colours, which its messages take under the colour scheme.
+        const FontMapColors &schemeColors;
     };
 
     // Runs ToolsCopy, ToolsCut, ToolsClear and ToolsPrint.
@@ -66,4 +69,5 @@ private:
     TextBoardEditing &m_editing;
     TextBoardFont &m_font;
     Toggles &m_toggles;
+    const FontMapColors &m_schemeColors;
 };

@@ -53,9 +53,11 @@ QString alphaName(int i)
 
 } // namespace
 
-FontBrowser::FontBrowser(const Services &services, const FontListEntries &fontList, QWidget *parent)
+FontBrowser::FontBrowser(const Services &services, const FontListEntries &fontList, const FontMapColors &schemeColors,
+                         QWidget *parent)
     : QDialog(parent)
     , m_services(services)
+    , m_schemeColors(schemeColors)
     , m_layout(services.display->twipsPerPixelX(), services.display->twipsPerPixelY())
 {
     setObjectName(QStringLiteral("FontBrowser"));
@@ -389,7 +391,7 @@ void FontBrowser::applyMinimumSize()
 
 void FontBrowser::SetFontButton_Click()
 {
-    if (!confirmSetFont(m_curFont))
+    if (!confirmSetFont(m_curFont, m_schemeColors))
         return;
     m_chosen = m_curFont;
     m_curFont.clear();

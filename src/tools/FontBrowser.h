@@ -9,6 +9,7 @@
 #include <optional>
 
 class FlatScrollBar;
+class FontMapColors;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -33,7 +34,8 @@ public:
 
     // The window loads at once: the list from `fontList` (the main window's font list), the
     // sentence from the settings store.
-    FontBrowser(const Services &services, const FontListEntries &fontList, QWidget *parent = nullptr);
+    FontBrowser(const Services &services, const FontListEntries &fontList, const FontMapColors &schemeColors,
+                QWidget *parent = nullptr);
 
     // Shows the TextBoard's font: picked in the list, on the sheet, with Set Font disabled. A name
     // the list does not hold shows the font of item `fontIndex` (from 1), the one the main window
@@ -84,6 +86,7 @@ private:
     void OkButton_Click();
 
     Services m_services;
+    const FontMapColors &m_schemeColors;
     FontBrowserLayout m_layout;
 
     QListWidget *m_fontListView = nullptr;

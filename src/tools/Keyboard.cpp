@@ -72,9 +72,11 @@ QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
 
 } // namespace
 
-Keyboard::Keyboard(const Services &services, const FontListEntries &fontList, QWidget *parent)
+Keyboard::Keyboard(const Services &services, const FontListEntries &fontList, const FontMapColors &schemeColors,
+                   QWidget *parent)
     : QDialog(parent)
     , m_services(services)
+    , m_schemeColors(schemeColors)
 {
     setObjectName(QStringLiteral("Keyboard"));
     setWindowTitle(QStringLiteral("Keyboard Layout Viewer"));
@@ -281,12 +283,12 @@ void Keyboard::showInteractionError()
                                      QStringLiteral("the <Shift> key on your keyboard to view the"),
                                      QStringLiteral("uppercase letters of the currently selected font.")}
                              .join(QLatin1Char('\r'));
-    QrvlMsg(text, QStringLiteral("OK"), globals().gAppName + QStringLiteral(" Interaction Error"), false, 1);
+    QrvlMsg(text, QStringLiteral("OK"), messageTitle(" Interaction Error"), false, 1, m_schemeColors);
 }
 
 void Keyboard::cmdSetFont_Click()
 {
-    if (!confirmSetFont(m_kbFontName))
+    if (!confirmSetFont(m_kbFontName, m_schemeColors))
         return;
     m_chosen = m_kbFontName;
     accept();

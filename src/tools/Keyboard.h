@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class FontMapColors;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -28,7 +29,8 @@ class Keyboard final : public QDialog
 
 public:
     // The window loads at once: `fontList` fills the font box (the main window's font list).
-    Keyboard(const Services &services, const FontListEntries &fontList, QWidget *parent = nullptr);
+    Keyboard(const Services &services, const FontListEntries &fontList, const FontMapColors &schemeColors,
+             QWidget *parent = nullptr);
 
     // Shows the TextBoard's font (item `fontIndex` of the font box, from 1) at its size,
     // unshifted, with Set Font disabled.
@@ -70,6 +72,7 @@ private:
     void showInteractionError();
 
     Services m_services;
+    const FontMapColors &m_schemeColors;
 
     KeyboardPicture *m_picKeyboard = nullptr;
     ExtendedCharPanel *m_picSplChar = nullptr;

@@ -46,9 +46,11 @@ void setTabStop(QWidget *w, bool on)
 
 } // namespace
 
-OptionsDialog::OptionsDialog(const Services &services, FMColorPalette &palette, QWidget *parent)
+OptionsDialog::OptionsDialog(const Services &services, FMColorPalette &palette, const FontMapColors &schemeColors,
+                             QWidget *parent)
     : QDialog(parent)
     , m_settings(*services.registry)
+    , m_schemeColors(schemeColors)
 {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Default Options"));
@@ -65,8 +67,9 @@ void OptionsDialog::Form_Load(const Services &services, FMColorPalette &palette)
 
     m_samples = std::make_unique<OptionsSamples>(m_c, *services.fonts, *services.codePage);
     m_textBoard = std::make_unique<OptionsTextBoardTab>(m_c, *m_samples, *services.fonts, *services.dialog, m_cmnDlg,
-                                                        m_settings, this);
-    m_fontMap = std::make_unique<OptionsFontMapTab>(m_c, *m_samples, palette, *services.dialog, m_cmnDlg, m_settings);
+                                                        m_settings, m_schemeColors, this);
+    m_fontMap = std::make_unique<OptionsFontMapTab>(m_c, *m_samples, palette, *services.dialog, m_cmnDlg, m_settings,
+                                                    m_schemeColors);
     m_views = std::make_unique<OptionsViewsTab>(m_c, *m_samples);
     connect(m_c.cmdOK, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
     connect(m_c.cmdCancel, &QPushButton::clicked, this, &OptionsDialog::cmdCancel_Click);
@@ -236,7 +239,7 @@ void OptionsDialog::cmdOK_Click()
                             app + QStringLiteral(" default settings."), QString(),
                             QStringLiteral("Press the 'Set' button after making changes.")}
                     .join(cr()),
-                QStringLiteral("OK"), app + QStringLiteral(" User input Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" User input Error"), false, 1, m_schemeColors);
         return;
     }
     SaveOptDefaults(values);
@@ -244,7 +247,7 @@ void OptionsDialog::cmdOK_Click()
                         QStringLiteral("Changes made in ") + app + QStringLiteral(" default settings"),
                         QStringLiteral("will take effect the next time ") + app + QStringLiteral(" starts.")}
                 .join(cr()),
-            QStringLiteral("OK"), app + QStringLiteral(" Default Settings Changed"), false, 1);
+            QStringLiteral("OK"), messageTitle(" Default Settings Changed"), false, 1, m_schemeColors);
     accept();
 }
 

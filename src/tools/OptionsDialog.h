@@ -11,6 +11,7 @@
 #include <memory>
 
 class FMColorPalette;
+class FontMapColors;
 class OptionsFontMapTab;
 class OptionsSamples;
 class OptionsTextBoardTab;
@@ -32,7 +33,8 @@ class OptionsDialog final : public QDialog
 public:
     // Loads the dialog (repairing a stored zoomed letter or sample start that is out of range
     // first). `palette` is the program's FontMap colour palette.
-    OptionsDialog(const Services &services, FMColorPalette &palette, QWidget *parent = nullptr);
+    OptionsDialog(const Services &services, FMColorPalette &palette, const FontMapColors &schemeColors,
+                  QWidget *parent = nullptr);
     ~OptionsDialog() override;
 
     const OptionsControls &controls() const { return m_c; }
@@ -58,6 +60,7 @@ private:
     QList<QList<QWidget *>> tabStops(int tab) const;
 
     SettingsAccess m_settings;
+    const FontMapColors &m_schemeColors;
     CommonDialogProperties m_cmnDlg;  // CmnDlg: the font dialog and the open dialog
     OptionsControls m_c;
     std::unique_ptr<OptionsSamples> m_samples;

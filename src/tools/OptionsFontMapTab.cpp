@@ -40,7 +40,7 @@ QString text(const char *t)
 
 OptionsFontMapTab::OptionsFontMapTab(OptionsControls &controls, OptionsSamples &samples, FMColorPalette &palette,
                                      CommonDialog &dialog, CommonDialogProperties &cmnDlg, SettingsAccess &settings,
-                                     QObject *parent)
+                                     const FontMapColors &schemeColors, QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_samples(samples)
@@ -48,6 +48,7 @@ OptionsFontMapTab::OptionsFontMapTab(OptionsControls &controls, OptionsSamples &
     , m_dialog(dialog)
     , m_cmnDlg(cmnDlg)
     , m_settings(settings)
+    , m_schemeColors(schemeColors)
 {
     connect(m_c.ChgFMFColor, &QPushButton::clicked, this, &OptionsFontMapTab::ChgFMFColor_Click);
     connect(m_c.ChgFMBColor, &QPushButton::clicked, this, &OptionsFontMapTab::ChgFMBColor_Click);
@@ -164,7 +165,7 @@ void OptionsFontMapTab::ocmdInitMap_Click()
     if (StartupMap::alreadySpecified(d.FileName, m_initMapPath)) {
         const QString cr(QLatin1Char('\r'));
         QrvlMsg(cr + cr + cr + m_c.olblInitMap->text() + cr + cr + QStringLiteral("This Custom Map is already specified."),
-                QStringLiteral("OK"), app + QStringLiteral(" Custom Map Selection Error"), false, 1);
+                QStringLiteral("OK"), messageTitle(" Custom Map Selection Error"), false, 1, m_schemeColors);
         return;
     }
     showInitMap(d.FileName);

@@ -7,6 +7,7 @@
 
 class CommonDialog;
 class FMColorPalette;
+class FontMapColors;
 class OptionsSamples;
 class QLabel;
 class SettingsAccess;
@@ -27,7 +28,7 @@ public:
     // `dialog`.
     OptionsFontMapTab(OptionsControls &controls, OptionsSamples &samples, FMColorPalette &palette,
                       CommonDialog &dialog, CommonDialogProperties &cmnDlg, SettingsAccess &settings,
-                      QObject *parent = nullptr);
+                      const FontMapColors &schemeColors, QObject *parent = nullptr);
 
     void load(const Settings &stored);
     // The tab's values as Set would save them.
@@ -51,6 +52,7 @@ private:
     CommonDialog &m_dialog;
     CommonDialogProperties &m_cmnDlg;
     SettingsAccess &m_settings;
+    const FontMapColors &m_schemeColors;
     FontMapColors::Choice m_colors[2];
     QString m_initMapPath;   // the start-up map's full path (the label's tag); empty: none chosen
     QString m_initMapFolder; // InitMapFolder: where Browse starts

@@ -46,7 +46,8 @@ Qt::Alignment sampleAlignment(int alignment)
 
 OptionsTextBoardTab::OptionsTextBoardTab(OptionsControls &controls, OptionsSamples &samples, const FontCatalog &fonts,
                                          CommonDialog &dialog, CommonDialogProperties &cmnDlg,
-                                         SettingsAccess &settings, QWidget *owner, QObject *parent)
+                                         SettingsAccess &settings, const FontMapColors &schemeColors, QWidget *owner,
+                                         QObject *parent)
     : QObject(parent)
     , m_c(controls)
     , m_samples(samples)
@@ -54,6 +55,7 @@ OptionsTextBoardTab::OptionsTextBoardTab(OptionsControls &controls, OptionsSampl
     , m_dialog(dialog)
     , m_cmnDlg(cmnDlg)
     , m_settings(settings)
+    , m_schemeColors(schemeColors)
     , m_owner(owner)
 {
     connect(m_c.ChgFont, &QPushButton::clicked, this, &OptionsTextBoardTab::ChgFont_Click);
@@ -200,7 +202,7 @@ void OptionsTextBoardTab::OAlign_Click(int index)
 
 void OptionsTextBoardTab::ChgTBFColor_Click()
 {
-    const std::optional<int> picked = pickTextColor(m_tbfColorIndex, m_owner);
+    const std::optional<int> picked = pickTextColor(m_tbfColorIndex, m_schemeColors, m_owner);
     if (!picked)
         return;
     m_tbfColorIndex = *picked;

@@ -7,6 +7,7 @@
 
 class CommonDialog;
 class FontCatalog;
+class FontMapColors;
 class QWidget;
 class SettingsAccess;
 struct CommonDialogProperties;
@@ -26,8 +27,8 @@ public:
     // The font dialog is `cmnDlg` shown by `dialog`; the colour picker is shown over `owner`;
     // the picker's choice is written under Temp through `settings`.
     OptionsTextBoardTab(OptionsControls &controls, OptionsSamples &samples, const FontCatalog &fonts,
-                        CommonDialog &dialog, CommonDialogProperties &cmnDlg, SettingsAccess &settings, QWidget *owner,
-                        QObject *parent = nullptr);
+                        CommonDialog &dialog, CommonDialogProperties &cmnDlg, SettingsAccess &settings,
+                        const FontMapColors &schemeColors, QWidget *owner, QObject *parent = nullptr);
 
     void load(const Settings &stored);
     // The tab's values as Set would save them.
@@ -53,6 +54,7 @@ private:
     CommonDialog &m_dialog;
     CommonDialogProperties &m_cmnDlg;
     SettingsAccess &m_settings;
+    const FontMapColors &m_schemeColors;
     QWidget *m_owner;
     int m_tbfColorIndex = 0;  // TBFColorIndex
     int m_alignment = 0;      // the sample's

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-bool confirmSetFont(const QString &fontName)
+bool confirmSetFont(const QString &fontName, const FontMapColors &schemeColors)
 {
     const GlobalDeclarations &g = globals();
     const QString text = QStringList{QString(),
@@ -17,6 +17,7 @@ bool confirmSetFont(const QString &fontName)
                                      QStringLiteral("\u2022 Press Yes to select the font."),
                                      QStringLiteral("\u2022 Press No to cancel operation.")}
                              .join(QLatin1Char('\r'));
-    QrvlMsg(text, QStringLiteral("YN"), QStringLiteral("Set ") + g.gAppName + QStringLiteral(" Font"), false, 1);
+    QrvlMsg(text, QStringLiteral("YN"), QStringLiteral("Set ") + g.gAppName + QStringLiteral(" Font"), false, 1,
+            schemeColors);
     return g.gMsgResult;
 }

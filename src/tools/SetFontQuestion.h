@@ -2,5 +2,7 @@
 
 #include <QString>
 
+class FontMapColors;
+
 // Asks whether the font of that name is to become the TextBoard's font; true for Yes.
-bool confirmSetFont(const QString &fontName);
+bool confirmSetFont(const QString &fontName, const FontMapColors &schemeColors);

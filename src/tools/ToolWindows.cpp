@@ -9,12 +9,14 @@
 #include "widgets/ModalDialog.h"
 
 ToolWindows::ToolWindows(ActionCollection &commands, const Services &services, TextBoardFont &font,
-                         FontChoice &choice, TextBoardFormat &format, QWidget *window)
+                         FontChoice &choice, TextBoardFormat &format, const FontMapColors &schemeColors,
+                         QWidget *window)
     : QObject(window)
     , m_services(services)
     , m_font(font)
     , m_choice(choice)
     , m_format(format)
+    , m_schemeColors(schemeColors)
     , m_window(window)
 {
     commands.onTriggered(QStringLiteral("ToolsKB"), this, &ToolWindows::ToolsKB_Click);
@@ -23,7 +25,7 @@ ToolWindows::ToolWindows(ActionCollection &commands, const Services &services, T
 
 void ToolWindows::ToolsKB_Click()
 {
-    Keyboard keyboard(m_services, m_choice.fontListEntries(), m_window);
+    Keyboard keyboard(m_services, m_choice.fontListEntries(), m_schemeColors, m_window);
     keyboard.SetupKeyboard(m_choice.fontIndex(), m_font.name(), m_font.size());
     execModal(keyboard);
     takeFont(keyboard.chosenFontName());
@@ -31,7 +33,7 @@ void ToolWindows::ToolsKB_Click()
 
 void ToolWindows::ToolsFB_Click()
 {
-    FontBrowser browser(m_services, m_choice.fontListEntries(), m_window);
+    FontBrowser browser(m_services, m_choice.fontListEntries(), m_schemeColors, m_window);
     browser.FontNameXchg(m_choice.fontIndex(), m_choice.chosenName());
     execModal(browser);
     takeFont(browser.chosenFontName());

@@ -8,6 +8,7 @@
 
 class ActionCollection;
 class FontChoice;
+class FontMapColors;
 class QWidget;
 class TextBoardFont;
 class TextBoardFormat;
@@ -23,7 +24,7 @@ class ToolWindows final : public QObject
 
 public:
     ToolWindows(ActionCollection &commands, const Services &services, TextBoardFont &font, FontChoice &choice,
-                TextBoardFormat &format, QWidget *window);
+                TextBoardFormat &format, const FontMapColors &schemeColors, QWidget *window);
 
     void ToolsKB_Click();
     void ToolsFB_Click();
@@ -35,5 +36,6 @@ private:
     TextBoardFont &m_font;
     FontChoice &m_choice;
     TextBoardFormat &m_format;
+    const FontMapColors &m_schemeColors;
     QWidget *m_window;
 };

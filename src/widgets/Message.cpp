@@ -44,14 +44,6 @@ bool fitsMessageArea(const QStringList &lines)
     return needed.height() <= Twips::toQt(kMessageArea.height());
 }
 
-// The FontMap's colours, or its designed colours while no main window shows a FontMap.
-std::pair<QColor, QColor> schemeColors()
-{
-    if (const FontMapColors *colors = globals().gFontMapColors)
-        return {resolveColor(colors->fore().color), resolveColor(colors->back().color)};
-    return {resolveColor(kWindowText), resolveColor(kWindowBackground)};
-}
-
 // The keys that produce a character (the ones a classic key-press event reports):
 // printable keys, Enter, Esc and Backspace; not Tab, arrows or modifiers alone.
 bool isKeyPress(const QKeyEvent *key)
@@ -72,8 +64,9 @@ bool isKeyPress(const QKeyEvent *key)
 
 } // namespace
 
-Message::Message(QWidget *parent)
+Message::Message(const FontMapColors &schemeColors, QWidget *parent)
     : QDialog(parent)
+    , m_schemeColors(schemeColors)
 {
     setObjectName(QStringLiteral("Message"));
     setWindowTitle(QStringLiteral("Message"));
@@ -120,10 +113,9 @@ void Message::setup(const QString &msg, const QString &buttons, const QString &t
     g.gMsgIsOK = (buttons == QLatin1String("OK"));
 
     if (g.gColorScheme) {
-        const auto [fore, back] = schemeColors();
         QPalette palette = m_messageArea->palette();
-        palette.setColor(QPalette::WindowText, fore);
-        palette.setColor(QPalette::Window, back);
+        palette.setColor(QPalette::WindowText, resolveColor(m_schemeColors.fore().color));
+        palette.setColor(QPalette::Window, resolveColor(m_schemeColors.back().color));
         m_messageArea->setPalette(palette);
         m_messageArea->setAutoFillBackground(true);
     }
@@ -193,16 +185,16 @@ void Message::DisplayAgainCheck_Click()
 }
 
 void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, bool ShowDontDisplay,
-             int FocusButton)
+             int FocusButton, const FontMapColors &schemeColors)
 {
-    Message box(QApplication::activeWindow());
+    Message box(schemeColors, QApplication::activeWindow());
     box.setup(Msg, Buttons, Title, ShowDontDisplay, FocusButton);
     execModal(box);
 }
 
-void QrvlMsgOK(const QStringList &lines, const QString &Title)
+void QrvlMsgOK(const QStringList &lines, const QString &Title, const FontMapColors &schemeColors)
 {
-    QrvlMsg(messageText(lines), QStringLiteral("OK"), Title, false, 1);
+    QrvlMsg(messageText(lines), QStringLiteral("OK"), Title, false, 1, schemeColors);
 }
 
 QStringList fitMessageLines(QStringList lines)

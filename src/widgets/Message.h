@@ -7,19 +7,21 @@
 #include <functional>
 #include <utility>
 
+class FontMapColors;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
 // The program's own modal message box. Every message of the system goes through
-// QrvlMsg; the answer comes back in globals().gMsgResult and gMsgDontDisplay.
+// QrvlMsg; the answer comes back in globals().gMsgResult and gMsgDontDisplay. Under the
+// colour scheme its text shows in the colours of the FontMap it is given.
 class Message final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Message)
 
 public:
-    explicit Message(QWidget *parent = nullptr);
+    explicit Message(const FontMapColors &schemeColors, QWidget *parent = nullptr);
 
     void setup(const QString &msg, const QString &buttons, const QString &title, bool showDontDisplay,
                int focusButton);
@@ -33,6 +35,7 @@ private:
     void Button2_Click();
     void DisplayAgainCheck_Click();
 
+    const FontMapColors &m_schemeColors;
     QLabel *m_messageArea = nullptr;
     QPushButton *m_button1 = nullptr;
     QPushButton *m_button2 = nullptr;
@@ -40,11 +43,13 @@ private:
     QPushButton *m_focusButton = nullptr;
 };
 
+// `schemeColors`: the main window's FontMap colours (a fresh FontMapColors holds the designed
+// ones, for a message before or without a main window).
 void QrvlMsg(const QString &Msg, const QString &Buttons, const QString &Title, bool ShowDontDisplay,
-             int FocusButton);
+             int FocusButton, const FontMapColors &schemeColors);
 // The plain report: an "OK" box without the "Do not display again" box, its lines joined by
 // carriage returns.
-void QrvlMsgOK(const QStringList &lines, const QString &Title);
+void QrvlMsgOK(const QStringList &lines, const QString &Title, const FontMapColors &schemeColors);
 
 // The lines, with the longest one cut when the whole message would not show in the box (a
 // path built of thousands of command-line arguments): the cut line ends in "…" and the

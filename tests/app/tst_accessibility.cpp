@@ -10,6 +10,7 @@
 
 #include "core/GlobalDeclarations.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TBColorPicker.h"
 #include "textboard/TextBoardEdit.h"
@@ -267,7 +268,7 @@ void TestAccessibility::everyControlHasAName()
         });
         if (command == QLatin1String("message"))
             QrvlMsg(QStringLiteral("\r\rDo you want to go on?"), QStringLiteral("YN"), QStringLiteral("Quorvil Question"),
-                    true, 1);
+                    true, 1, f.window().fontMapColors());
         else
             f.window().runCommand(command);
     }
@@ -386,7 +387,7 @@ void TestAccessibility::templateCells()
 void TestAccessibility::keyboardKeys()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"), 12);
     kb.show();
     QAccessibleInterface *keys = accessible(kb.keyboardPicture());
@@ -433,7 +434,7 @@ void TestAccessibility::keyboardKeys()
 void TestAccessibility::colourCells()
 {
     globals().gColorIndex = 4;
-    TBColorPicker picker;
+    TBColorPicker picker{FontMapColors()};
     picker.show();
     QVERIFY(QTest::qWaitForWindowActive(&picker));
     auto *grid = picker.findChild<ColorGrid *>(QStringLiteral("ColorContainer"));

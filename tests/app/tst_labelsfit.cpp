@@ -287,7 +287,8 @@ void TestLabelsFit::labelsFitTheirText()
         });
         QrvlMsg(QStringLiteral("\r/home/ann/Documents/Maps/Accented letters.QCM\rThis Quorvil Custom Map is unloadable."
                                "\r\rIt has either become corrupt\ror has been manually edited.\r\rQuorvil cannot load this Map."),
-                QStringLiteral("YN"), QStringLiteral("Quorvil Custom Map Load Error"), true, 1);
+                QStringLiteral("YN"), QStringLiteral("Quorvil Custom Map Load Error"), true, 1,
+                f.window().fontMapColors());
     } else if (window == QLatin1String("About")) {
         found = misfitsOf<About>(f, QStringLiteral("HelpAbout"));
     } else {

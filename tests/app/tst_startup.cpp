@@ -6,6 +6,7 @@
 #include "app/rules/PathParts.h"
 #include "core/FileNames.h"
 #include "core/GlobalDeclarations.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "textboard/TextBoardDocument.h"
 #include "textboard/TextBoardEdit.h"
@@ -397,7 +398,8 @@ void TestStartup::thousandsOfArguments()
     const QStringList lines = driver.last().text.split(QLatin1Char('\r'));
 
     // The whole message shows in the box, its last line too.
-    Message box;
+    const FontMapColors designed;
+    Message box(designed);
     box.setup(driver.last().text, QStringLiteral("OK"), driver.last().title, false, 1);
     const auto *area = box.findChild<QLabel *>(QStringLiteral("MessageArea"));
     QVERIFY(area->heightForWidth(area->width()) <= area->height());

@@ -35,6 +35,10 @@ private Q_SLOTS:
     void roundTrip();
     void missingValueReadsBlack();
     void paletteCells();
+
+private:
+    // The settings reads record a missing value in the program state.
+    GlobalDeclarations m_program;
 };
 
 void TestCustomColors::defaultsAreUnchanged()

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -60,7 +61,7 @@ class TestOptionDefaults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { globals() = GlobalDeclarations{}; }
+    void init() { m_program.emplace(); }
     void repairsAtOpening_data();
     void repairsAtOpening();
     void openHoldsValuesToTheirControls_data();
@@ -73,6 +74,10 @@ private Q_SLOTS:
     void changeTest();
     void startupMap_data();
     void startupMap();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestOptionDefaults::repairsAtOpening_data()

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 const QString kQuorvil = QStringLiteral("Software\\Quorvil");
@@ -57,11 +59,15 @@ private Q_SLOTS:
     void conversions_data();
     void conversions();
     void settingsBatchTakesTheLayoutsTypes();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestRegistryFunctions::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestRegistryFunctions::missingReadsSetTheFlag()

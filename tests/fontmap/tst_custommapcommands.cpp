@@ -7,6 +7,7 @@
 #include "fontmap/CustomMapLoader.h"
 #include "fontmap/FontMapGrid.h"
 #include "fontmap/rules/CurrentCustomMap.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "fontmap/rules/FontMapState.h"
 #include "fontmap/rules/QcmFormat.h"
 #include "platform/QcmFile.h"
@@ -458,7 +459,8 @@ void TestCustomMapCommands::symbolFontCaptions()
     CustomMapFileSlot slot;
     FakeCommonDialog dialog;
     CommonDialogProperties cmnDlg;
-    CustomMapLoader loader(grid, state, map, slot, dialog, cmnDlg);
+    const FontMapColors designed;
+    CustomMapLoader loader(grid, state, map, slot, dialog, cmnDlg, designed);
     const QString path = writeMap(*m_dir, QStringLiteral("Symbols.qcm"));
     state.setCFMOpenPath(path);
     state.setCFMOpenName(QStringLiteral("Symbols.qcm"));

@@ -18,6 +18,7 @@
 #include <QTabBar>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -30,6 +31,8 @@ struct Palette
 {
     MemoryRegistry store;
     FakeCommonDialog dialog;
+    // The colours of the main window's FontMap; at first the designed ones.
+    FontMapColors mapColors;
     std::unique_ptr<FMColorPalette> form;
 
     Palette()
@@ -42,7 +45,7 @@ struct Palette
 
     FMColorPalette &load()
     {
-        form = std::make_unique<FMColorPalette>(store, dialog);
+        form = std::make_unique<FMColorPalette>(store, dialog, mapColors);
         return *form;
     }
 
@@ -150,11 +153,15 @@ private Q_SLOTS:
     void missingCustomColor();
     void colorScheme();
     void systemColorsFollowDesktop();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestFMColorPalette::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestFMColorPalette::design()
@@ -591,12 +598,10 @@ void TestFMColorPalette::colorScheme()
     Palette p;
     globals().gColorScheme = true;
     p.show(0, 0);
-    // With no main window, the FontMap's designed background.
+    // While the FontMap shows its designed colours, their background.
     QCOMPARE(p.grid(0)->containerColor(), kWindowBackground);
     p.button("Button2")->click();
-    FontMapColors mapColors;
-    mapColors.setBack({kSchemeBack, 0, 0, QStringLiteral("#1")});
-    globals().gFontMapColors = &mapColors;
+    p.mapColors.setBack({kSchemeBack, 0, 0, QStringLiteral("#1")});
     p.show(0, 0);
     for (int ref = 0; ref < 3; ++ref)
         QCOMPARE(p.grid(ref)->containerColor(), kSchemeBack);

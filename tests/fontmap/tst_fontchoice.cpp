@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/MessageDriver.h"
 #include "support/TestMain.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "widgets/ActionCollection.h"
 
 #include "core/GlobalDeclarations.h"
@@ -387,8 +388,9 @@ void TestFontChoice::enumerationStopsAtTheCountLimit()
     Services services;
     services.fonts = &catalog;
     TextBoardFont font;
-    FontChoice choice(c, state.fontMap, services, font);
-    globals() = GlobalDeclarations{};
+    FontMapColors colors;
+    FontChoice choice(c, state.fontMap, services, font, colors);
+    const GlobalDeclarations fresh;
 
     choice.LoadFonts(c.FontList);
 

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/MessageDriver.h"
 #include "support/TestMain.h"
 #include "support/WhenModal.h"
 
@@ -76,6 +77,8 @@ private Q_SLOTS:
     void customColoursSavedAtShutdownOnly();
     void outOfRangeStoredChoice();
     void desktopPaletteChange();
+    void messagesTakeTheColours_data();
+    void messagesTakeTheColours();
 
 private:
     // Runs the colour command with the palette answered by `act`; returns the caption shown.
@@ -449,6 +452,50 @@ void TestFontMapColors::desktopPaletteChange()
     const QRect cell = grid()->cellRect(100);
     QCOMPARE(QColor(shot.pixel(cell.topLeft() + QPoint(3, 3))), QColor(40, 50, 60));
     QApplication::setPalette(before);
+}
+
+// Each part of the window hands its messages the window's FontMap colours: the find bar, the
+// exit warning and the colour palette's own question.
+void TestFontMapColors::messagesTakeTheColours_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("find") << "find" << "Quorvil Find Error";
+    QTest::newRow("exit warning") << "exit" << "Quorvil Exit Warning";
+    QTest::newRow("palette") << "palette" << "Reset Custom Color Blocks";
+}
+
+void TestFontMapColors::messagesTakeTheColours()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, title);
+    colors().setColors({rgbColor(255, 255, 255), 0, 47, QStringLiteral("White")},
+                       {rgbColor(0, 0, 0), 0, 0, QStringLiteral("Black")});
+    QVERIFY(globals().gColorScheme);
+    MessageDriver driver;
+    QuorvilControls &c = m_f->controls();
+    if (source == QLatin1String("find")) {
+        c.TextBoard->setText(QStringLiteral("abc"));
+        m_f->window().runCommand(QStringLiteral("EditFind"));
+        c.FindString->setText(QStringLiteral("zzz"));
+        driver.ok();
+        c.FindNextButton->click();
+    } else if (source == QLatin1String("exit")) {
+        m_f->window().commands().setChecked(QStringLiteral("DisplayEW"), true);
+        c.TextBoard->setText(QStringLiteral("x"));
+        driver.no();
+        QVERIFY(!m_f->window().close());
+    } else {
+        driver.ok();
+        runColorCommand("FMFColor", [](FMColorPalette *p) {
+            p->findChild<QPushButton *>(QStringLiteral("ResetButton"))->click();
+            p->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+        });
+    }
+    QCOMPARE(driver.count(), 1);
+    QCOMPARE(driver.last().title, title);
+    QCOMPARE(driver.last().textColor, QColor(Qt::white));
+    QCOMPARE(driver.last().backColor, QColor(Qt::black));
 }
 
 QUORVIL_TEST_MAIN(TestFontMapColors)

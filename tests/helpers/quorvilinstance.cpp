@@ -5,6 +5,7 @@
 // its window, which saves its last settings, and ends.
 #include "app/Quorvil.h"
 #include "app/rules/Toggles.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     if (argc != 2)
         return 1;
     ProductionServices services;

@@ -30,6 +30,7 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    GlobalDeclarations program;
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 3 && args.at(1) == QLatin1String("lock")) {
         const QString lockPath = FileRegistry().storePath() + QStringLiteral(".lock");

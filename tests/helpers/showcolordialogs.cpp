@@ -16,12 +16,14 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     const QStringList args = QApplication::arguments();
     GlobalDeclarations &g = globals();
+    const FontMapColors designed;
     if (args.value(1) == QLatin1String("picker")) {
         g.gColorIndex = 4;
         g.gColorValue = colorValueText(rgbColor(128, 0, 0));
-        TBColorPicker picker;
+        TBColorPicker picker(designed);
         picker.exec();
         return 0;
     }
@@ -32,7 +34,7 @@ int main(int argc, char **argv)
     SettingsAccess settings(store);
     CustomColors::save(settings, CustomColors::defaults());
     FakeCommonDialog dialog;
-    FMColorPalette palette(store, dialog);
+    FMColorPalette palette(store, dialog, designed);
     const int tab = args.value(2, QStringLiteral("1")).toInt();
     const int indexes[] = {26, 8, 10};
     g.gPaletteRef = tab;

@@ -2,9 +2,11 @@
 // stays open, for screenshots:  showcustommap [font family] [moves] [horizontal|vertical] [list columns] [list size]
 #include "support/TestMain.h"
 
+#include "core/GlobalDeclarations.h"
 #include "fontmap/CustomMap.h"
 #include "fontmap/FontEnumeration.h"
 #include "fontmap/FontMapGrid.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/FontCatalog.h"
 #include "platform/ProductionServices.h"
 #include "platform/QcmFile.h"
@@ -21,6 +23,7 @@ int main(int argc, char **argv)
     TestEnvironment::setUp(TestScreen{});
     addPrivateFontFile(QStringLiteral(QUORVIL_TEST_FONTS "/quorvil-symbol-test.ttf"));
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     const QString family = app.arguments().value(1, QStringLiteral("DejaVu Sans"));
     const int moves = app.arguments().value(2, QStringLiteral("100")).toInt();
     const bool vertical = app.arguments().value(3) == QLatin1String("vertical");
@@ -38,7 +41,8 @@ int main(int argc, char **argv)
     }
 
     CustomMapFileSlot slot;
-    CustomMap editor(services, slot, entries, TestEnvironment::documentsDir());
+    const FontMapColors designed;
+    CustomMap editor(services, slot, entries, TestEnvironment::documentsDir(), designed);
     editor.SetupNewCFMap(index, family, 14);
     editor.show();
     QTimer::singleShot(200, [&] {

@@ -4,6 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 
+#include "core/GlobalDeclarations.h"
 #include "textboard/TextBoardEdit.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
 {
     TestEnvironment::setUp(TestScreen{1280, 1024});
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     MainWindowFixture f(1280, 1024);
     if (!f.start())
         return 1;

@@ -1,5 +1,6 @@
 // Starts the real main window, hovers and clicks a few FontMap cells with synthetic
 // mouse events and stays open, for screenshots:  showmainwindow [text to click]
+#include "core/GlobalDeclarations.h"
 #include "widgets/ActionCollection.h"
 #include "app/Quorvil.h"
 #include "fontmap/FontMapGrid.h"
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     ProductionServices services;
     Quorvil window(services.services(), {QStringLiteral("quorvil")});
     if (!window.start())

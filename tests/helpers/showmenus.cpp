@@ -5,6 +5,7 @@
 // The Help menu offers Contents when the program finds the user guide beside itself: copy this
 // program next to the built quorvil to show it.
 #include "app/Quorvil.h"
+#include "core/GlobalDeclarations.h"
 #include "core/QBColors.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
@@ -54,6 +55,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     MessageDriver firstRun;
     firstRun.yes();
     ProductionServices services;

@@ -23,6 +23,7 @@ int main(int argc, char **argv)
 {
     preparePlatform();
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     globals().gAppName = QStringLiteral("Quorvil");
 
     MemoryRegistry store;
@@ -45,8 +46,9 @@ int main(int argc, char **argv)
     services.fonts = &fonts;
     services.codePage = &codePage;
     services.dialog = &dialog;
-    FMColorPalette palette(store, dialog);
-    OptionsDialog options(services, palette);
+    const FontMapColors designed;
+    FMColorPalette palette(store, dialog, designed);
+    OptionsDialog options(services, palette, designed);
     options.findChild<QTabWidget *>(QStringLiteral("SSTabOption"))
         ->setCurrentIndex(app.arguments().value(1, QStringLiteral("0")).toInt());
     options.exec();

@@ -5,6 +5,7 @@
 #include "app/rules/ProductInfo.h"
 #include "core/GlobalDeclarations.h"
 #include "fontmap/FontEnumeration.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/PlatformSetup.h"
 #include "platform/ProductionServices.h"
 #include "tools/FontBrowser.h"
@@ -20,11 +21,13 @@ int main(int argc, char **argv)
     preparePlatform();
     addPrivateFontFile(QStringLiteral(QUORVIL_TEST_FONTS "/quorvil-symbol-test.ttf"));
     QApplication app(argc, argv);
+    GlobalDeclarations program;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     globals().gAppName = ProductInfo::appName();
     ProductionServices production;
     const Services &services = production.services();
     const FontListEntries entries = enumerateFonts(*services.fonts);
+    const FontMapColors designed;
     const QStringList args = app.arguments();
     const QString font = args.value(2, QStringLiteral("DejaVu Sans"));
     int index = 1;
@@ -34,12 +37,12 @@ int main(int argc, char **argv)
     }
 
     if (args.value(1) == QLatin1String("fontbrowser")) {
-        FontBrowser browser(services, entries);
+        FontBrowser browser(services, entries, designed);
         browser.FontNameXchg(index, font);
         browser.move(20, 20);
         return browser.exec();
     }
-    Keyboard keyboard(services, entries);
+    Keyboard keyboard(services, entries, designed);
     keyboard.SetupKeyboard(index, font, args.value(4, QStringLiteral("20")).toInt());
     keyboard.move(20, 20);
     const QString mode = args.value(3);

@@ -14,6 +14,8 @@
 
 #include <QElapsedTimer>
 
+#include <optional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -104,11 +106,15 @@ private Q_SLOTS:
     void storeKeepsItsMode();
     void killedWritersTemporariesAreRemoved();
     void lockHeldByAnotherProgramIsWaitedForOnce();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestRegistryFile::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
     TestEnvironment::clearSettings();
 }
 

@@ -12,7 +12,6 @@
 
 CustomMapFixture::CustomMapFixture()
 {
-    globals() = GlobalDeclarations{};
     globals().gAppName = ProductInfo::appName();
     registry.createKey(SettingsLayout::keyPath(QStringLiteral("CFMEditor")));
     fontEntries = enumerateFonts(fonts);
@@ -31,7 +30,7 @@ Services CustomMapFixture::services()
 CustomMap &CustomMapFixture::create(const QString &saveFolder)
 {
     m_editor.reset();
-    m_editor = std::make_unique<CustomMap>(services(), slot, fontEntries, saveFolder);
+    m_editor = std::make_unique<CustomMap>(services(), slot, fontEntries, saveFolder, fontMapColors);
     return *m_editor;
 }
 

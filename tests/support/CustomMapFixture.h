@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/GlobalDeclarations.h"
 #include "fontmap/CustomMap.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/FcFontCatalog.h"
 #include "platform/FtCodePage.h"
 #include "platform/QcmFile.h"
@@ -18,6 +20,9 @@
 // store in memory that holds the editor's key, scripted common dialogs and its own file slot.
 class CustomMapFixture final
 {
+    // A fresh program state, current while the fixture lives; the editor ends before it.
+    GlobalDeclarations m_program;
+
 public:
     CustomMapFixture();
 
@@ -44,6 +49,8 @@ public:
     FakeCommonDialog dialog;
     CustomMapFileSlot slot;
     FontListEntries fontEntries;
+    // The FontMap colours the main window hands in; here the designed ones.
+    FontMapColors fontMapColors;
 
     Services services();
 

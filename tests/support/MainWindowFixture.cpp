@@ -1,6 +1,5 @@
 #include "support/MainWindowFixture.h"
 
-#include "core/GlobalDeclarations.h"
 #include "core/SettingsLayout.h"
 #include "platform/FontSubstitute.h"
 #include "support/MessageDriver.h"
@@ -25,7 +24,6 @@ MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight, Store st
             fakeFonts.addFamily(declared);
         }
     }
-    globals() = GlobalDeclarations{};
     if (store == Store::AsItIs)
         return;
     TestEnvironment::clearSettings();
@@ -34,13 +32,16 @@ MainWindowFixture::MainWindowFixture(int screenWidth, int screenHeight, Store st
     const int width = display.screenWidth();
     if (width < 800)
         display.setScreen(1024, 768);
-    MessageDriver driver;
-    driver.yes();
-    Quorvil seed(services(), {QStringLiteral("quorvil")});
-    seed.start();
-    QCoreApplication::processEvents();
-    seed.close();
-    globals() = GlobalDeclarations{};
+    {
+        // The first run's program state ends with it.
+        GlobalDeclarations seedRun;
+        MessageDriver driver;
+        driver.yes();
+        Quorvil seed(services(), {QStringLiteral("quorvil")});
+        seed.start();
+        QCoreApplication::processEvents();
+        seed.close();
+    }
     if (width < 800)
         display.setScreen(width, screenHeight);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Quorvil.h"
+#include "core/GlobalDeclarations.h"
 #include "platform/FcFontCatalog.h"
 #include "platform/FileRegistry.h"
 #include "platform/FtCodePage.h"
@@ -25,6 +26,9 @@ class QLineEdit;
 // A main window over fake platform services, for tests that drive the real window.
 class MainWindowFixture final
 {
+    // A fresh program state, current while the fixture lives; the window ends before it.
+    GlobalDeclarations m_program;
+
 public:
     // `seeded`: the private settings store starts as a first run left it (the first-run
     // question answered Yes); otherwise it starts empty.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GlobalDeclarations.h"
 #include "platform/PlatformSetup.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ void clearSettings();    // removes the store (and its lock and backups)
     {                                                                                              \
         TestEnvironment::setUp(TestScreen{__VA_ARGS__});                                           \
         QApplication app(argc, argv);                                                              \
+        GlobalDeclarations program;                                                                \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
@@ -54,6 +56,7 @@ void clearSettings();    // removes the store (and its lock and backups)
                 qFatal("Cannot add the test font %s", qPrintable(file));                           \
         }                                                                                          \
         QApplication app(argc, argv);                                                              \
+        GlobalDeclarations program;                                                                \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

@@ -43,7 +43,6 @@ QList<FakeFontCatalog::Family> ToolsFixture::madeUpFamilies(int count)
 
 void ToolsFixture::enumerate()
 {
-    globals() = GlobalDeclarations{};
     globals().gAppName = ProductInfo::appName();
     m_entries = enumerateFonts(*m_catalog);
 }

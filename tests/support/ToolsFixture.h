@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/GlobalDeclarations.h"
 #include "fontmap/rules/FontListEntry.h"
+#include "fontmap/rules/FontMapColors.h"
 #include "platform/Services.h"
 #include "platform/fakes/FakeDisplay.h"
 #include "platform/fakes/FakeFontCatalog.h"
@@ -14,6 +16,9 @@
 // list as the main window enumerated it (the program-wide font table filled likewise).
 class ToolsFixture final
 {
+    // A fresh program state, current while the fixture lives.
+    GlobalDeclarations m_program;
+
 public:
     // Over the installed fonts, with any the test program added.
     ToolsFixture();
@@ -32,6 +37,8 @@ public:
 
     FakeDisplay display;
     MemoryRegistry registry;
+    // The FontMap colours the main window hands in; here the designed ones.
+    FontMapColors fontMapColors;
 
 private:
     void enumerate();

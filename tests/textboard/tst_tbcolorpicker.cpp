@@ -12,20 +12,22 @@
 #include <QPushButton>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
 constexpr ColorValue kSchemeBack = rgbColor(10, 20, 30);
 
-// The caller's side: the current QB colour handed in, then the picker made for this showing.
-std::unique_ptr<TBColorPicker> openPicker(int index)
+// The caller's side: the current QB colour handed in, then the picker made for this showing
+// over a main window whose FontMap shows `schemeColors`.
+std::unique_ptr<TBColorPicker> openPicker(int index, const FontMapColors &schemeColors = FontMapColors())
 {
     GlobalDeclarations &g = globals();
     g.gColorIndex = index;
     g.gColorValue = colorValueText(QBColor(index));
     g.gColorName = QStringLiteral("as handed in");
     g.gPaletteRef = 7;
-    auto picker = std::make_unique<TBColorPicker>();
+    auto picker = std::make_unique<TBColorPicker>(schemeColors);
     picker->show();
     QApplication::setActiveWindow(picker.get());
     return picker;
@@ -65,11 +67,15 @@ private Q_SLOTS:
     void outOfRangeIndex_data();
     void outOfRangeIndex();
     void colorScheme();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestTBColorPicker::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestTBColorPicker::design()
@@ -228,10 +234,9 @@ void TestTBColorPicker::colorScheme()
     QCOMPARE(container(*openPicker(0))->containerColor(), kWindowBackground);
     FontMapColors mapColors;
     mapColors.setBack({kSchemeBack, 0, 0, QStringLiteral("#1")});
-    globals().gFontMapColors = &mapColors;
-    QCOMPARE(container(*openPicker(0))->containerColor(), kSchemeBack);
+    QCOMPARE(container(*openPicker(0, mapColors))->containerColor(), kSchemeBack);
     globals().gColorScheme = false;
-    QCOMPARE(container(*openPicker(0))->containerColor(), systemColor(0));
+    QCOMPARE(container(*openPicker(0, mapColors))->containerColor(), systemColor(0));
 }
 
 QUORVIL_TEST_MAIN(TestTBColorPicker)

@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -84,11 +85,15 @@ private Q_SLOTS:
     void caretWithinTheText();
     void fromTheMainWindow_data();
     void fromTheMainWindow();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
 };
 
 void TestTBPreview::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestTBPreview::caretRoundTrip_data()

@@ -114,7 +114,7 @@ void TestFontBrowser::initTestCase()
 void TestFontBrowser::opensOnTheTextBoardFont()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSerif), kSerif);
     QCOMPARE(fb.windowTitle(), QStringLiteral("Quorvil Font Browser"));
     QCOMPARE(fb.fontListView()->currentItem()->text(), kSerif);
@@ -131,7 +131,7 @@ void TestFontBrowser::opensOnTheTextBoardFont()
 void TestFontBrowser::listEntries()
 {
     ToolsFixture f(ToolsFixture::madeUpFamilies(40));
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     QListWidget *list = fb.fontListView();
     QCOMPARE(list->count(), 40);
     for (int i = 0; i < list->count(); ++i) {
@@ -149,7 +149,7 @@ void TestFontBrowser::listEntries()
 void TestFontBrowser::counts()
 {
     ToolsFixture f(ToolsFixture::madeUpFamilies(1000));
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(1, f.fontList().first().faceName());
     showActive(fb);
     // Plain numbers, without digit grouping.
@@ -163,7 +163,7 @@ void TestFontBrowser::counts()
 void TestFontBrowser::setFontOnlyForAnotherFont()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSerif), kSerif);
     auto *setFont = child<QPushButton>(fb, "SetFontButton");
     pick(fb, kSans);
@@ -178,7 +178,7 @@ void TestFontBrowser::setFontOnlyForAnotherFont()
 void TestFontBrowser::pickingTheShownFontChangesNothing()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSerif), kSerif);
     showActive(fb);
     child<FlatScrollBar>(fb, "SHScroll")->setValue(300);
@@ -192,7 +192,7 @@ void TestFontBrowser::pickingTheShownFontChangesNothing()
 void TestFontBrowser::sheetInTheFontAtSevenSizes()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSymbol), kSymbol);
     const SampleSheetView *sheet = fb.samplePlate();
     const int points[] = {12, 18, 24, 36, 48, 60, 72};
@@ -235,7 +235,7 @@ void TestFontBrowser::sampleText()
     ToolsFixture f;
     if (stored)
         setSampleText(f, text);
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSans), kSans);
     for (int i = 0; i < 7; ++i)
         QCOMPARE(fb.samplePlate()->label(QStringLiteral("TypeSample(%1)").arg(i))->text, expected);
@@ -246,7 +246,7 @@ void TestFontBrowser::sheetCappedAt32767()
     // 45 capital Ws at 72 points are far wider than 32,767 twips.
     ToolsFixture f;
     setSampleText(f, QString(45, QLatin1Char('W')));
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSans), kSans);
     QVERIFY(fb.samplePlate()->label(QStringLiteral("TypeSample(6)"))->twips.right() > 32767);
     QCOMPARE(fb.layout().sheetSize().width(), 32767.0);
@@ -259,7 +259,7 @@ void TestFontBrowser::unknownNameShowsTheCurrentItem()
     // A TextBoard font the list does not hold (the start-up went on with a default font):
     // the browser shows the font the main window shows instead.
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(3, QStringLiteral("No Such Font"));
     const QString third = f.fontList().at(2).faceName();
     QCOMPARE(fb.fontListView()->currentRow(), 2);
@@ -271,7 +271,7 @@ void TestFontBrowser::unknownNameShowsTheCurrentItem()
 void TestFontBrowser::noFontsAtAll()
 {
     ToolsFixture f(QList<FakeFontCatalog::Family>{});
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(0, QStringLiteral("Arial"));
     QCOMPARE(fb.fontListView()->count(), 0);
     QVERIFY(!fb.fontListView()->currentItem());
@@ -283,7 +283,7 @@ void TestFontBrowser::noFontsAtAll()
 void TestFontBrowser::minimumSize()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSans), kSans);
     showActive(fb);
     // 720 x 320 pixels outer, less the frame the window manager draws.
@@ -296,7 +296,7 @@ void TestFontBrowser::minimumSize()
 void TestFontBrowser::splitBarDragRaisesTheMinimum()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSans), kSans);
     showActive(fb);
     fb.resize(1000, 600);
@@ -318,7 +318,7 @@ void TestFontBrowser::splitBarDragRaisesTheMinimum()
 void TestFontBrowser::scrollBarsMoveTheSheet()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSerif), kSerif);
     showActive(fb);
     auto *h = child<FlatScrollBar>(fb, "SHScroll");
@@ -351,7 +351,7 @@ void TestFontBrowser::setFont()
 {
     QFETCH(bool, yes);
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSerif), kSerif);
     showActive(fb);
     pick(fb, kSymbol);
@@ -379,7 +379,7 @@ void TestFontBrowser::setFont()
 void TestFontBrowser::okChangesNothing()
 {
     ToolsFixture f;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSerif), kSerif);
     showActive(fb);
     pick(fb, kSans);
@@ -401,7 +401,7 @@ void TestFontBrowser::toolTipsFollowTheSwitch()
     QFETCH(bool, on);
     ToolsFixture f;
     globals().gToolTips = on;
-    FontBrowser fb(f.services(), f.fontList());
+    FontBrowser fb(f.services(), f.fontList(), f.fontMapColors);
     fb.FontNameXchg(f.indexOf(kSans), kSans);
     const auto tip = [&](const char *name) { return child<QWidget>(fb, name)->toolTip(); };
     const auto expect = [on](const char *text) { return on ? QString::fromUtf8(text) : QString(); };

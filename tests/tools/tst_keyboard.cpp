@@ -137,7 +137,7 @@ void TestKeyboard::initTestCase()
 void TestKeyboard::opensUnshiftedOnTheTextBoardFont()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSerif), kSerif, 14.5);
     QCOMPARE(kb.windowTitle(), QStringLiteral("Keyboard Layout Viewer"));
     QCOMPARE(child<QComboBox>(kb, "cmbFontName")->currentText(), kSerif);
@@ -188,7 +188,7 @@ void TestKeyboard::keysOfTheUSKeyboard()
 void TestKeyboard::symbolFontShowsItsSymbols()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSymbol), kSymbol, 20);
     const KeyboardPicture *picture = kb.keyboardPicture();
     const QRawFont raw = QRawFont::fromFont(picture->labelFont());
@@ -209,7 +209,7 @@ void TestKeyboard::symbolFontShowsItsSymbols()
 void TestKeyboard::captionsFollowTheCharset()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     kb.ShowShiftedKeys();
     chooseFont(kb, kSymbol);
@@ -225,7 +225,7 @@ void TestKeyboard::captionsFollowTheCharset()
 void TestKeyboard::setFontOnlyForAnotherFont()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSymbol), kSymbol, 20);
     auto *setFont = child<QPushButton>(kb, "cmdSetFont");
     chooseFont(kb, kSans);
@@ -254,7 +254,7 @@ void TestKeyboard::shiftSwitchesTheLayout()
     QFETCH(int, releaseModifiers);
     QFETCH(bool, shifts);
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     // The key goes to whichever control has the focus.
     auto *ok = child<QPushButton>(kb, "cmdOK");
@@ -269,7 +269,7 @@ void TestKeyboard::shiftSwitchesTheLayout()
 void TestKeyboard::shiftKeysOnThePicture()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     KeyboardPicture *picture = kb.keyboardPicture();
     MessageDriver driver;
@@ -310,7 +310,7 @@ void TestKeyboard::fontNameKeys()
         families.append(family);
     }
     ToolsFixture f(families);
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(QStringLiteral("Courier")), QStringLiteral("Courier"), 20);
     auto *combo = child<QComboBox>(kb, "cmbFontName");
     // Moved without a click: a key that jumps nowhere goes back to the font shown.
@@ -339,7 +339,7 @@ void TestKeyboard::sizeEdit()
     QFETCH(int, key);
     QFETCH(int, expected);
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     kb.show();
     auto *number = child<QLabel>(kb, "lblFontSizeNumber");
@@ -359,7 +359,7 @@ void TestKeyboard::sizeEdit()
 void TestKeyboard::sliderSizesEveryLabel()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     chooseFont(kb, kSerif);
     child<QSlider>(kb, "sldFontSize")->setValue(31);
@@ -372,7 +372,7 @@ void TestKeyboard::sliderSizesEveryLabel()
 void TestKeyboard::ampersandIsACharacter()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 28);
     kb.ShowShiftedKeys();
     KeyboardPicture *picture = kb.keyboardPicture();
@@ -403,7 +403,7 @@ void TestKeyboard::everyKeyShowsItsWholeCharacter()
     QFETCH(int, points);
     QFETCH(bool, shifted);
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(family), family, points);
     if (shifted)
         kb.ShowShiftedKeys();
@@ -440,7 +440,7 @@ void TestKeyboard::missingGlyphIsTheFontsOwn()
     // missing-glyph frame, which a merged-in font's letters would replace with two different
     // glyphs.
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kBoldOnly), kBoldOnly, 24);
     kb.specialChars()->setVisible(true);
     ExtendedCharPanel *panel = kb.specialChars();
@@ -466,7 +466,7 @@ void TestKeyboard::clicksAreInformationOnly()
 {
     QFETCH(bool, onAKey);
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     KeyboardPicture *picture = kb.keyboardPicture();
     const QPoint at = onAKey ? picture->keyLabelRect(kQKey).center() : QPoint(3, 3);
@@ -495,7 +495,7 @@ void TestKeyboard::setFont()
 {
     QFETCH(bool, yes);
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     chooseFont(kb, kSerif);
     MessageDriver driver;
@@ -518,7 +518,7 @@ void TestKeyboard::setFont()
 void TestKeyboard::okChangesNothing()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     chooseFont(kb, kSerif);
     kb.show();
@@ -530,7 +530,7 @@ void TestKeyboard::okChangesNothing()
 void TestKeyboard::specialCharacters()
 {
     ToolsFixture f;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     kb.show();
     auto *check = child<QCheckBox>(kb, "chkSplChar");
@@ -565,7 +565,7 @@ void TestKeyboard::toolTipsFollowTheSwitch()
     QFETCH(bool, on);
     ToolsFixture f;
     globals().gToolTips = on;
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(f.indexOf(kSans), kSans, 20);
     const auto tip = [&](const char *name) { return child<QWidget>(kb, name)->toolTip(); };
     const auto expect = [on](const char *text) { return on ? QString::fromUtf8(text) : QString(); };
@@ -589,7 +589,7 @@ void TestKeyboard::toolTipsFollowTheSwitch()
 void TestKeyboard::noFontsAtAll()
 {
     ToolsFixture f(QList<FakeFontCatalog::Family>{});
-    Keyboard kb(f.services(), f.fontList());
+    Keyboard kb(f.services(), f.fontList(), f.fontMapColors);
     kb.SetupKeyboard(0, QStringLiteral("Arial"), 12);
     auto *combo = child<QComboBox>(kb, "cmbFontName");
     QCOMPARE(combo->count(), 0);

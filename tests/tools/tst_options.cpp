@@ -162,7 +162,7 @@ void TestOptions::cleanup()
 
 std::unique_ptr<OptionsDialog> TestOptions::open()
 {
-    auto d = std::make_unique<OptionsDialog>(m_f->services(), *palette(), &m_f->window());
+    auto d = std::make_unique<OptionsDialog>(m_f->services(), *palette(), m_f->window().fontMapColors(), &m_f->window());
     d->show();
     // Offscreen, the main window takes the activation back once it has processed its own.
     QApplication::setActiveWindow(d.get());

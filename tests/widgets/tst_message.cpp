@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <optional>
+
 class TestMessage : public QObject
 {
     Q_OBJECT
@@ -23,16 +25,22 @@ private Q_SLOTS:
     void answers();
     void twoBoxesStartReset();
     void colorScheme();
+
+private:
+    // Each case begins with a fresh program state.
+    std::optional<GlobalDeclarations> m_program;
+    // The FontMap colours of a main window that shows its designed ones.
+    const FontMapColors m_colors;
 };
 
 void TestMessage::init()
 {
-    globals() = GlobalDeclarations{};
+    m_program.emplace();
 }
 
 void TestMessage::designGeometry()
 {
-    Message box;
+    Message box(m_colors);
     box.setup(QStringLiteral("x"), QStringLiteral("YN"), QStringLiteral("t"), true, 1);
     auto *area = box.findChild<QLabel *>(QStringLiteral("MessageArea"));
     auto *b1 = box.findChild<QPushButton *>(QStringLiteral("Button1"));
@@ -45,7 +53,7 @@ void TestMessage::designGeometry()
     QCOMPARE(check->text(), QStringLiteral("Do not display again"));
     QCOMPARE(check->toolTip(), QStringLiteral("Check not to display this message again"));
 
-    Message okBox;
+    Message okBox(m_colors);
     okBox.setup(QStringLiteral("x"), QStringLiteral("OK"), QStringLiteral("t"), false, 1);
     QCOMPARE(Twips::left(okBox.findChild<QPushButton *>(QStringLiteral("Button1"))), 4140.0);
 }
@@ -73,7 +81,7 @@ void TestMessage::buttonSets()
 
     MessageDriver driver;
     driver.ok();
-    QrvlMsg(QStringLiteral("\r\r\rLine one\rLine two"), buttons, QStringLiteral("Quorvil Test"), showBox, focus);
+    QrvlMsg(QStringLiteral("\r\r\rLine one\rLine two"), buttons, QStringLiteral("Quorvil Test"), showBox, focus, m_colors);
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().title, QStringLiteral("Quorvil Test"));
     QCOMPARE(driver.last().text, QStringLiteral("\r\r\rLine one\rLine two"));
@@ -121,7 +129,7 @@ void TestMessage::answers()
         driver.typeKey(key);
     else
         driver.answer(MessageDriver::Action(action), tick);
-    QrvlMsg(QStringLiteral("text"), buttons, QStringLiteral("title"), true, 1);
+    QrvlMsg(QStringLiteral("text"), buttons, QStringLiteral("title"), true, 1, m_colors);
     QCOMPARE(driver.count(), 1);
     QCOMPARE(driver.last().closed, closed);
     QCOMPARE(globals().gMsgResult, result);
@@ -132,13 +140,13 @@ void TestMessage::twoBoxesStartReset()
 {
     MessageDriver driver;
     driver.yes(true);
-    QrvlMsg(QStringLiteral("first"), QStringLiteral("YN"), QStringLiteral("t"), true, 1);
+    QrvlMsg(QStringLiteral("first"), QStringLiteral("YN"), QStringLiteral("t"), true, 1, m_colors);
     QVERIFY(globals().gMsgResult);
     QVERIFY(globals().gMsgDontDisplay);
 
     // The second box starts unticked with the results reset, whatever the first left.
     driver.answer(MessageDriver::Action::CloseBox);
-    QrvlMsg(QStringLiteral("second"), QStringLiteral("YN"), QStringLiteral("t"), true, 1);
+    QrvlMsg(QStringLiteral("second"), QStringLiteral("YN"), QStringLiteral("t"), true, 1, m_colors);
     QVERIFY(!globals().gMsgResult);
     QVERIFY(!globals().gMsgDontDisplay);
     QCOMPARE(driver.unexpected(), 0);
@@ -149,20 +157,18 @@ void TestMessage::colorScheme()
     FontMapColors colors;
     colors.setColors({rgbColor(255, 255, 255), 0, 47, QStringLiteral("White")},
                      {rgbColor(0, 0, 0), 0, 0, QStringLiteral("Black")});
-    globals().gFontMapColors = &colors;
     MessageDriver driver;
 
     globals().gColorScheme = true;
     driver.ok();
-    QrvlMsg(QStringLiteral("x"), QStringLiteral("OK"), QStringLiteral("t"), false, 1);
+    QrvlMsg(QStringLiteral("x"), QStringLiteral("OK"), QStringLiteral("t"), false, 1, colors);
     QCOMPARE(driver.last().textColor, QColor(Qt::white));
     QCOMPARE(driver.last().backColor, QColor(Qt::black));
 
     globals().gColorScheme = false;
     driver.ok();
-    QrvlMsg(QStringLiteral("x"), QStringLiteral("OK"), QStringLiteral("t"), false, 1);
+    QrvlMsg(QStringLiteral("x"), QStringLiteral("OK"), QStringLiteral("t"), false, 1, colors);
     QVERIFY(driver.last().textColor != QColor(Qt::white) || driver.last().backColor != QColor(Qt::black));
-    globals().gFontMapColors = nullptr;
 }
 
 QUORVIL_TEST_MAIN(TestMessage)

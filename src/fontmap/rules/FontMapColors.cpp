@@ -1,7 +1,5 @@
 #include "fontmap/rules/FontMapColors.h"
 
-#include "core/GlobalDeclarations.h"
-
 FontMapColors::FontMapColors(QObject *parent)
     : QObject(parent)
     , m_fore{kWindowText, 1, 8, QStringLiteral("Window Text")}
@@ -42,10 +40,4 @@ void FontMapColors::setBorders(bool on)
         return;
     m_borders = on;
     Q_EMIT bordersChanged(on);
-}
-
-ColorValue schemeBackColor()
-{
-    const FontMapColors *colors = globals().gFontMapColors;
-    return colors ? colors->back().color : kWindowBackground;
 }

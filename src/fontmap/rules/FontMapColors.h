@@ -49,7 +49,3 @@ private:
     bool m_hilite = false;
     bool m_borders = true;
 };
-
-// The back colour the colour dialogs take under the colour scheme: the main window's FontMap
-// background (globals().gFontMapColors), or the designed one while no main window exists.
-ColorValue schemeBackColor();
